@@ -1,0 +1,63 @@
+#include "CliOutput.h"
+
+#include <QFile>
+#include <cstdio>
+
+namespace plotwise::cli {
+
+void writeLine(std::string_view line) {
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    std::fputc('\n', stdout);
+}
+
+void writeError(const QString& message) {
+    std::fprintf(stderr, "plotwise-cli: %s\n", message.toLocal8Bit().constData());
+}
+
+std::string localPath(const QString& argument) { return QFile::encodeName(argument).toStdString(); }
+
+bool parseCommand(QCommandLineParser& parser, const CommandSpec& spec, const QStringList& arguments) {
+    parser.setApplicationDescription(spec.description);
+    parser.addOptions(spec.options);
+    const QCommandLineOption help({"h", "help"}, "Show this help.");
+    parser.addOption(help);
+    for (const auto& name : spec.positional) parser.addPositionalArgument(name, name);
+    QStringList withoutCommand = arguments;
+    withoutCommand.removeAt(1);
+    if (!parser.parse(withoutCommand)) {
+        writeError(parser.errorText());
+        return false;
+    }
+    if (parser.isSet(help)) {
+        std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
+        std::exit(kExitOk);
+    }
+    if (parser.positionalArguments().size() != spec.positional.size()) {
+        writeError(QString("%1: expected %2").arg(spec.name, spec.positional.join(' ')));
+        return false;
+    }
+    return true;
+}
+
+QString toolHelp() {
+    return QStringLiteral(
+        "Usage: plotwise-cli COMMAND [ARGUMENTS]\n"
+        "\n"
+        "Commands:\n"
+        "  scan DIR [--summaries]   Scan a folder and print the curve list: one entry a\n"
+        "                           line, spindle entries after a TAB. With --summaries,\n"
+        "                           print each hand-over to a list builder instead:\n"
+        "                           builder name, TAB, the text handed over.\n"
+        "  load FILE [--spindle N]  Load one curve (spindle N of a multi-spindle file,\n"
+        "                           default 1) and print ok or failed, the load state\n"
+        "                           and every non-empty trace slot as slot TAB text.\n"
+        "  grid DIR [--check all|PREFIX]...\n"
+        "                           Scan a folder, tick every entry (all) or the entries\n"
+        "                           beginning with PREFIX, apply the ticks and print the\n"
+        "                           loaded-curve table as the list text file holds it.\n"
+        "\n"
+        "COMMAND --help shows a command's own options.\n"
+        "Exit status: 0 on success, 2 on a usage error.\n");
+}
+
+} // namespace plotwise::cli

@@ -1,0 +1,33 @@
+#pragma once
+// Output conventions shared by the commands: raw bytes, one record a line, LF.
+#include <QCommandLineParser>
+#include <QStringList>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace plotwise::cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitUsage = 2;
+
+void writeLine(std::string_view line);
+void writeError(const QString& message);
+
+// A command-line argument as the file-system bytes it names.
+std::string localPath(const QString& argument);
+
+// Parses a command's own arguments; on a usage error prints it and returns
+// nullopt. `positional` names the required positional arguments.
+struct CommandSpec {
+    QString name;
+    QString description;
+    QStringList positional;
+    QList<QCommandLineOption> options;
+};
+bool parseCommand(QCommandLineParser& parser, const CommandSpec& spec, const QStringList& arguments);
+
+// Usage text of the whole tool, for --help and usage errors.
+QString toolHelp();
+
+} // namespace plotwise::cli

@@ -1,0 +1,12 @@
+#pragma once
+#include <QStringList>
+
+namespace plotwise::cli {
+
+// Each command takes the whole argument list (program, command, its arguments)
+// and returns the exit status.
+int runScanCommand(const QStringList& arguments);
+int runLoadCommand(const QStringList& arguments);
+int runGridCommand(const QStringList& arguments);
+
+} // namespace plotwise::cli

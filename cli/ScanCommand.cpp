@@ -1,0 +1,60 @@
+#include "CliOutput.h"
+#include "Commands.h"
+#include "curvefiles/FolderScan.h"
+#include "curvelist/CurveListBuilder.h"
+
+#include <filesystem>
+
+namespace plotwise::cli {
+namespace {
+
+// Prints every hand-over of the scan to a list builder.
+class SummaryPrinter : public ListBuilder {
+public:
+    void treeAdd(const std::string& summary, const std::string&) override { print("TreeAdd", summary); }
+    void treeAddMulti(const std::string& summary, const std::string&) override {
+        print("TreeAddMulti", summary);
+    }
+    void treeAddTsv(const std::string& fileName) override { print("TreeAddTSV", fileName); }
+
+private:
+    static void print(const std::string& builder, const std::string& text) {
+        writeLine(builder + '\t' + text);
+    }
+};
+
+void printList(const CurveList& list) {
+    for (const auto& entry : list.entries())
+        writeLine(entry.parent >= 0 ? '\t' + entry.text : entry.text);
+}
+
+} // namespace
+
+int runScanCommand(const QStringList& arguments) {
+    QCommandLineParser parser;
+    const QCommandLineOption summaries("summaries", "Print the summaries handed to the list builders.");
+    if (!parseCommand(parser, {"scan", "Scan a folder and print the curve list.", {"DIR"}, {summaries}},
+                      arguments))
+        return kExitUsage;
+    const std::string folder = localPath(parser.positionalArguments().at(0));
+    std::error_code ec;
+    if (!std::filesystem::is_directory(folder, ec)) {
+        writeError(QString("scan: not a folder: %1").arg(parser.positionalArguments().at(0)));
+        return kExitUsage;
+    }
+    LocalFileSystem fs;
+    LoadState state;
+    if (parser.isSet(summaries)) {
+        SummaryPrinter printer;
+        scanFolder(folder, fs, state, printer);
+        return kExitOk;
+    }
+    CurveList list;
+    const SpindleColors colors = defaultSpindleColors();
+    CurveListBuilder builder(list, state, colors);
+    scanFolder(folder, fs, state, builder);
+    printList(list);
+    return kExitOk;
+}
+
+} // namespace plotwise::cli

@@ -1,0 +1,35 @@
+// plotwise-cli: the command-line companion of the viewer, on the same core.
+#include "CliOutput.h"
+#include "Commands.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <functional>
+#include <map>
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("plotwise-cli");
+    using namespace plotwise::cli;
+
+    const std::map<QString, std::function<int(const QStringList&)>> commands = {
+        {"scan", runScanCommand},
+        {"load", runLoadCommand},
+#ifdef PLOTWISE_CLI_GRID
+        {"grid", runGridCommand},
+#endif
+    };
+    const QStringList arguments = QCoreApplication::arguments();
+    const QString command = arguments.value(1);
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::fputs(toolHelp().toLocal8Bit().constData(), stdout);
+        return kExitOk;
+    }
+    auto found = commands.find(command);
+    if (found == commands.end()) {
+        writeError(command.isEmpty() ? QString("no command given") : "unknown command: " + command);
+        std::fputs(toolHelp().toLocal8Bit().constData(), stderr);
+        return kExitUsage;
+    }
+    return found->second(arguments);
+}

@@ -1,0 +1,82 @@
+#include "CurveLoader.h"
+
+#include "BinCurveFile.h"
+#include "CommaCurveFile.h"
+#include "FileLimits.h"
+#include "KeyedCurveFile.h"
+#include "NumberText.h"
+
+#include <functional>
+
+namespace plotwise {
+namespace {
+
+bool endsWith(const std::string& upperName, std::string_view ending) {
+    return rightChars(upperName, ending.size()) == ending;
+}
+
+std::optional<std::string> readCurveFile(const LoadContext& context, const std::string& path) {
+    auto bytes = context.fs.read(path, kLargestCurveFile + 1);
+    if (!bytes || bytes->size() > kLargestCurveFile) return std::nullopt;
+    return bytes;
+}
+
+std::string inFolder(const LoadContext& context, const std::string& name) {
+    return joinPath(context.folder, name);
+}
+
+// Keyed files are named by full path while the result table is shown.
+std::string keyedPath(const LoadContext& context, const std::string& name) {
+    return context.resultTableVisible ? name : inFolder(context, name);
+}
+
+bool loadFrom(const LoadContext& context, const std::string& path,
+              const std::function<bool(std::string_view)>& load) {
+    auto bytes = readCurveFile(context, path);
+    return bytes && load(*bytes);
+}
+
+} // namespace
+
+bool curveLoad(CurveTrace& trace, int spindle, LoadState& state, const LoadContext& context) {
+    trace.clear();
+    state.curveUnit = 0;
+    const std::string& name = state.curveFileName;
+    const std::string upper = upperAscii(name);
+    auto traceLoader = [&](bool (*load)(std::string_view, CurveTrace&, LoadState&)) {
+        return [&trace, &state, load](std::string_view bytes) { return load(bytes, trace, state); };
+    };
+    if (endsWith(upper, ".CUR")) return loadFrom(context, inFolder(context, name), traceLoader(comma::loadCur));
+    if (endsWith(upper, ".QUERNACUR"))
+        return loadFrom(context, inFolder(context, name), traceLoader(comma::loadQuernaCur));
+    if (endsWith(upper, ".CSV")) return loadFrom(context, inFolder(context, name), traceLoader(comma::loadCsv));
+    if (endsWith(upper, ".BIN")) return loadFrom(context, inFolder(context, name), traceLoader(bin::load));
+    if (endsWith(upper, ".NRCUR") || endsWith(upper, ".NCUR") || endsWith(upper, ".SPCUR")) {
+        int headerLines = endsWith(upper, ".SPCUR") ? keyed::kSpCurHeaderLines : keyed::kNrCurHeaderLines;
+        return loadFrom(context, keyedPath(context, name), [&](std::string_view bytes) {
+            return keyed::loadSingle(bytes, headerLines, trace, state);
+        });
+    }
+    if (endsWith(upper, ".NRACD"))
+        return loadFrom(context, keyedPath(context, name), [&](std::string_view bytes) {
+            return keyed::loadMulti(bytes, spindle, trace, state);
+        });
+    return true;
+}
+
+bool singleFileLoad(const std::string& fileName, LoadedCurveTable& table, int row,
+                    LoadState& state, const LoadContext& context) {
+    return loadFrom(context, inFolder(context, fileName), [&](std::string_view bytes) {
+        return keyed::singleFileLoad(bytes, fileName, table, row, state);
+    });
+}
+
+bool multiFileLoad(const std::string& fileName, LoadedCurveTable& table,
+                   const std::array<int, 32>& spindleRows, LoadState& state,
+                   const LoadContext& context) {
+    return loadFrom(context, keyedPath(context, fileName), [&](std::string_view bytes) {
+        return keyed::multiFileLoad(bytes, fileName, table, spindleRows, state);
+    });
+}
+
+} // namespace plotwise

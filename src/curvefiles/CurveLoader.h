@@ -1,0 +1,28 @@
+#pragma once
+// The loaders as the window uses them: file names resolved against the
+// current folder, files read through the file-system seam.
+#include "CurveTrace.h"
+#include "FileSystem.h"
+#include "LoadState.h"
+#include "LoadedCurveTable.h"
+
+#include <array>
+#include <string>
+
+namespace plotwise {
+
+struct LoadContext {
+    const FileSystem& fs;
+    std::string folder;               // the folder list's current folder
+    bool resultTableVisible = false;  // names are then full paths for keyed files
+};
+
+// Loads one curve (one spindle of a .NRACD file) of state.curveFileName.
+bool curveLoad(CurveTrace& trace, int spindle, LoadState& state, const LoadContext& context);
+bool singleFileLoad(const std::string& fileName, LoadedCurveTable& table, int row,
+                    LoadState& state, const LoadContext& context);
+bool multiFileLoad(const std::string& fileName, LoadedCurveTable& table,
+                   const std::array<int, 32>& spindleRows, LoadState& state,
+                   const LoadContext& context);
+
+} // namespace plotwise

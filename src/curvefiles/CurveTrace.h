@@ -1,0 +1,26 @@
+#pragma once
+#include <array>
+#include <string>
+
+namespace plotwise {
+
+// The text slots 1..4096 of one curve being loaded for drawing.
+class CurveTrace {
+public:
+    static constexpr int kSlots = 4096;
+    static constexpr int kScaleDigits = 1;
+    static constexpr int kPeakY = 2;
+    static constexpr int kPeakX = 12;
+    static constexpr int kFirstSample = 18;
+
+    // Slot text; an index outside 1..4096 reads as empty.
+    const std::string& operator[](int slot) const;
+    // False (nothing written) when the slot lies outside 1..4096.
+    bool set(int slot, std::string text);
+    void clear();
+
+private:
+    std::array<std::string, kSlots> slots_;
+};
+
+} // namespace plotwise

@@ -1,0 +1,111 @@
+#include "FileSystem.h"
+
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace plotwise {
+namespace {
+
+char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::int64_t toEpochSeconds(fs::file_time_type time) {
+    auto system = std::chrono::file_clock::to_sys(time);
+    return std::chrono::duration_cast<std::chrono::seconds>(system.time_since_epoch()).count();
+}
+
+fs::path nativePath(const std::string& path) { return fs::path(path); }
+
+} // namespace
+
+std::optional<std::string> LocalFileSystem::read(const std::string& path, std::size_t maxBytes) const {
+    std::ifstream in(nativePath(path), std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string data;
+    constexpr std::size_t chunk = 64 * 1024;
+    while (data.size() < maxBytes) {
+        std::size_t want = std::min(chunk, maxBytes - data.size());
+        std::size_t old = data.size();
+        data.resize(old + want);
+        in.read(data.data() + old, static_cast<std::streamsize>(want));
+        data.resize(old + static_cast<std::size_t>(in.gcount()));
+        if (!in) break;
+    }
+    if (in.bad()) return std::nullopt;
+    return data;
+}
+
+std::optional<std::vector<FileEntry>> LocalFileSystem::files(const std::string& folder) const {
+    std::error_code ec;
+    fs::directory_iterator it(nativePath(folder), ec);
+    if (ec) return std::nullopt;
+    std::vector<FileEntry> entries;
+    for (; it != fs::directory_iterator(); it.increment(ec)) {
+        if (ec) break;
+        std::error_code e;
+        if (!it->is_regular_file(e)) continue;
+        FileEntry entry;
+        entry.name = it->path().filename().string();
+        auto time = it->last_write_time(e);
+        entry.modified = e ? 0 : toEpochSeconds(time);
+        auto size = it->file_size(e);
+        entry.size = e ? 0 : static_cast<std::int64_t>(size);
+        entries.push_back(std::move(entry));
+    }
+    std::sort(entries.begin(), entries.end(),
+              [](const FileEntry& a, const FileEntry& b) { return listOrderLess(a.name, b.name); });
+    return entries;
+}
+
+std::optional<std::vector<std::string>> LocalFileSystem::subfolders(const std::string& folder) const {
+    std::error_code ec;
+    fs::directory_iterator it(nativePath(folder), ec);
+    if (ec) return std::nullopt;
+    std::vector<std::string> names;
+    for (; it != fs::directory_iterator(); it.increment(ec)) {
+        if (ec) break;
+        std::error_code e;
+        if (it->is_directory(e)) names.push_back(it->path().filename().string());
+    }
+    std::sort(names.begin(), names.end(), listOrderLess);
+    return names;
+}
+
+char pathSeparator() { return static_cast<char>(fs::path::preferred_separator); }
+
+std::string joinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty()) return name;
+    char last = folder.back();
+    if (last == pathSeparator() || last == '/') return folder + name;
+    return folder + pathSeparator() + name;
+}
+
+bool listOrderLess(const std::string& a, const std::string& b) {
+    auto n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        char x = lowerAscii(a[i]), y = lowerAscii(b[i]);
+        if (x != y) return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+    }
+    if (a.size() != b.size()) return a.size() < b.size();
+    return a < b;
+}
+
+std::string dateTimeText(std::int64_t secondsSinceEpoch) {
+    std::time_t t = static_cast<std::time_t>(secondsSinceEpoch);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &t);
+#else
+    localtime_r(&t, &local);
+#endif
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    return text;
+}
+
+} // namespace plotwise

@@ -1,0 +1,48 @@
+#pragma once
+// The small file-system seam the readers and the scan use, so tests can run
+// them on temporary folders and the shell can map platform paths.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace plotwise {
+
+struct FileEntry {
+    std::string name;
+    std::int64_t modified = 0; // seconds since the epoch
+    std::int64_t size = 0;
+};
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+    // Up to `maxBytes` bytes from the start of the file; nullopt when unreadable.
+    virtual std::optional<std::string> read(const std::string& path,
+                                            std::size_t maxBytes = SIZE_MAX) const = 0;
+    // Ordinary files of a folder in list order; nullopt when it cannot be listed.
+    virtual std::optional<std::vector<FileEntry>> files(const std::string& folder) const = 0;
+    // Subfolders of a folder in list order; nullopt when it cannot be listed.
+    virtual std::optional<std::vector<std::string>> subfolders(const std::string& folder) const = 0;
+};
+
+// The machine's own file system.
+class LocalFileSystem : public FileSystem {
+public:
+    std::optional<std::string> read(const std::string& path,
+                                     std::size_t maxBytes = SIZE_MAX) const override;
+    std::optional<std::vector<FileEntry>> files(const std::string& folder) const override;
+    std::optional<std::vector<std::string>> subfolders(const std::string& folder) const override;
+};
+
+// Folder + platform separator + name (no doubled separator).
+std::string joinPath(const std::string& folder, const std::string& name);
+char pathSeparator();
+
+// List order: names compared without regard to ASCII case, ties byte-wise.
+bool listOrderLess(const std::string& a, const std::string& b);
+
+// Local date-time text of a modification time: "2026-12-06 07:40:20".
+std::string dateTimeText(std::int64_t secondsSinceEpoch);
+
+} // namespace plotwise

@@ -1,0 +1,23 @@
+#pragma once
+#include "FileSystem.h"
+#include "LoadState.h"
+
+#include <string>
+
+namespace plotwise {
+
+// Receives one call per recognised file of a folder scan, in list order.
+class ListBuilder {
+public:
+    virtual ~ListBuilder() = default;
+    virtual void treeAdd(const std::string& summary, const std::string& waveForm) = 0;
+    virtual void treeAddMulti(const std::string& summary, const std::string& waveForm) = 0;
+    virtual void treeAddTsv(const std::string& fileName) = 0;
+};
+
+// Reads the head of every curve file of the folder and hands its summary on.
+// Never fails: unreadable or malformed files contribute nothing.
+void scanFolder(const std::string& folder, const FileSystem& fs, LoadState& state,
+                ListBuilder& builder);
+
+} // namespace plotwise

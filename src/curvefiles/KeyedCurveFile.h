@@ -1,0 +1,40 @@
+#pragma once
+// Keyed text curve files: .NRCUR, .NCUR, .SPCUR (one spindle) and .NRACD,
+// .SPACD (up to 32 spindle columns).
+#include "CurveSummary.h"
+#include "CurveTrace.h"
+#include "LoadState.h"
+#include "LoadedCurveTable.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace plotwise {
+
+class ByteReader;
+
+namespace keyed {
+
+inline constexpr int kNrCurHeaderLines = 10;
+inline constexpr int kSpCurHeaderLines = 16;
+
+// Scan summary of a single-spindle file; `waveFormLine` receives the last
+// line starting "WAVEF" (left alone when there is none).
+SingleCurveSummary scanSingle(ByteReader& reader, bool press, std::string& waveFormLine);
+MultiSpindleSummary scanMulti(ByteReader& reader, std::string& waveFormLine);
+
+// One curve into the trace; false when the load failed part-way.
+bool loadSingle(std::string_view bytes, int headerLines, CurveTrace& trace, LoadState& state);
+bool loadMulti(std::string_view bytes, int spindle, CurveTrace& trace, LoadState& state);
+
+// A single-spindle file into one row of the loaded-curve table.
+bool singleFileLoad(std::string_view bytes, const std::string& fileName,
+                    LoadedCurveTable& table, int row, LoadState& state);
+// A multi-spindle file into the rows given per spindle column (0 = none).
+bool multiFileLoad(std::string_view bytes, const std::string& fileName,
+                   LoadedCurveTable& table, const std::array<int, 32>& spindleRows,
+                   LoadState& state);
+
+} // namespace keyed
+} // namespace plotwise

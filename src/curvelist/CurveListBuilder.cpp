@@ -1,0 +1,123 @@
+#include "CurveListBuilder.h"
+
+#include "curvefiles/NumberText.h"
+#include "curvefiles/TabFields.h"
+
+#include <array>
+#include <cstdio>
+
+namespace plotwise {
+namespace {
+
+constexpr std::size_t kNameWidth = 40;
+constexpr std::size_t kMaxSummaryFields = 101;
+constexpr std::size_t kLastWalkedField = 99;
+constexpr int kTimeAxisFrom = 32;
+const std::string kGap(11, ' ');
+
+std::string namePart(const std::string& name) {
+    if (name.size() < kNameWidth) return (name + "\\" + std::string(kNameWidth, ' ')).substr(0, kNameWidth);
+    return name + "\\";
+}
+
+std::string rightAligned(const std::string& text, std::size_t width) {
+    if (text.size() >= width) return text.substr(text.size() - width);
+    return std::string(width - text.size(), ' ') + text;
+}
+
+int spindleNumber(const std::string& text) {
+    auto n = nearestInteger(leadingNumber(text));
+    return n >= 1 && n <= 32 ? static_cast<int>(n) : 0;
+}
+
+// Peak values and positions of a multi-spindle summary line, by spindle number.
+struct SpindlePeaks {
+    std::array<std::string, 33> peak;
+    std::array<std::string, 33> position;
+};
+
+SpindlePeaks walkMarkers(const TabFields& fields) {
+    SpindlePeaks peaks;
+    std::array<std::string, 33> spindleText;
+    int state = 0;
+    std::size_t k = 0;
+    for (std::size_t f = 2; f <= kLastWalkedField && f < fields.size(); ++f) {
+        const std::string& field = fields[f];
+        if (field.empty()) continue;
+        if (field == "SPNO" || field == "YPeak" || field == "XPeak") {
+            state = field == "SPNO" ? 1 : field == "YPeak" ? 2 : 3;
+            k = 1;
+            continue;
+        }
+        if (k >= 1 && k <= 32) {
+            int spindle = state >= 2 ? spindleNumber(spindleText[k]) : 0;
+            if (state == 1) spindleText[k] = field;
+            else if (state == 2 && spindle) peaks.peak[static_cast<std::size_t>(spindle)] = field;
+            else if (state == 3 && spindle) peaks.position[static_cast<std::size_t>(spindle)] = field;
+        }
+        ++k;
+    }
+    return peaks;
+}
+
+} // namespace
+
+std::string singleCurveEntryText(const std::string& summary) {
+    TabFields fields(summary);
+    const std::string name = namePart(fields[1]);
+    if (fields[4] == "N/R")
+        return name + " Torque " + fields[2] + kGap + "Angle    " + fields[3];
+    return name + " Load   " + fields[2] + kGap + "Distance " + fields[3];
+}
+
+std::string spindleEntryText(bool press, int spindle, const std::string& peak, bool timeAxis,
+                             const std::string& position) {
+    char number[8];
+    std::snprintf(number, sizeof number, "%2d", spindle);
+    const std::string p = rightAligned(peak, 7);
+    if (press)
+        return "Press " + std::string(number) + kGap + "Load " + p + kGap +
+               (timeAxis ? "Time " : "Distance ") + position;
+    return "Spindle " + std::string(number) + kGap + "Torque " + p + kGap +
+           (timeAxis ? "Time " : "Angle ") + position;
+}
+
+void CurveListBuilder::treeAdd(const std::string& summary, const std::string&) {
+    list_.appendRoot(singleCurveEntryText(summary));
+    int format = state_.curveFormat;
+    list_.checkBoxes = format == CurveFormat::Cur || format == CurveFormat::NrCur ||
+                       format == CurveFormat::SpCur;
+    list_.secondOption = true;
+    if (onToggleTag) onToggleTag(true, true);
+}
+
+void CurveListBuilder::treeAddMulti(const std::string& summary, const std::string& waveForm) {
+    TabFields fields(summary, kMaxSummaryFields);
+    const std::string upperTail = upperAscii(rightChars(fields[1], 5));
+    if (upperTail == "NRACD") state_.curveFileFamily = 1;
+    else if (upperTail == "SPACD") state_.curveFileFamily = 3;
+
+    const auto peaks = walkMarkers(fields);
+    const int file = list_.appendRoot(fields[1]);
+    const int family = state_.curveFileFamily;
+    const bool timeAxis = leadingNumber(TabFields(waveForm, kMaxSummaryFields)[1]) >= kTimeAxisFrom;
+    for (int spindle = 1; spindle <= 32 && (family == 1 || family == 3); ++spindle) {
+        const auto s = static_cast<std::size_t>(spindle);
+        if (peaks.peak[s].empty()) continue;
+        int child = list_.appendChild(
+            file, spindleEntryText(family == 3, spindle, peaks.peak[s], timeAxis, peaks.position[s]));
+        list_.entry(child).textColor = colors_[s - 1];
+    }
+    list_.secondOption = false;
+    list_.checkBoxes = true;
+    if (onToggleTag) onToggleTag(true, false);
+}
+
+void CurveListBuilder::treeAddTsv(const std::string& fileName) {
+    list_.appendRoot(fileName);
+    list_.secondOption = true;
+    list_.checkBoxes = false;
+    if (onToggleTag) onToggleTag(false, false);
+}
+
+} // namespace plotwise

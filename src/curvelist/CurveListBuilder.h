@@ -1,0 +1,37 @@
+#pragma once
+#include "CurveList.h"
+#include "SpindleColors.h"
+#include "curvefiles/FolderScan.h"
+#include "curvefiles/LoadState.h"
+
+#include <functional>
+#include <string>
+
+namespace plotwise {
+
+// Builds the curve list's entries from the scan's summary lines.
+class CurveListBuilder : public ListBuilder {
+public:
+    CurveListBuilder(CurveList& list, LoadState& state, const SpindleColors& colors)
+        : list_(list), state_(state), colors_(colors) {}
+
+    void treeAdd(const std::string& summary, const std::string& waveForm) override;
+    void treeAddMulti(const std::string& summary, const std::string& waveForm) override;
+    void treeAddTsv(const std::string& fileName) override;
+
+    // Told after each builder call whether "Toggle Tag" is enabled; a single-curve
+    // entry also unticks it.
+    std::function<void(bool enabled, bool untick)> onToggleTag;
+
+private:
+    CurveList& list_;
+    LoadState& state_;
+    const SpindleColors& colors_;
+};
+
+// Entry texts, exposed for the other users of the layouts.
+std::string singleCurveEntryText(const std::string& summary);
+std::string spindleEntryText(bool press, int spindle, const std::string& peak,
+                             bool timeAxis, const std::string& position);
+
+} // namespace plotwise
