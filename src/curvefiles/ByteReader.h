@@ -12,6 +12,8 @@ public:
     // `complete` is false when `data` is only the head of a longer file.
     explicit ByteReader(std::string_view data, bool complete = true)
         : data_(data), complete_(complete) {}
+    // The reader only views the bytes: they must outlive it.
+    ByteReader(std::string&&, bool = true) = delete;
 
     bool atEnd() const { return pos_ >= data_.size(); }
     // True once a read ran into the end of an incomplete head.

@@ -1,0 +1,99 @@
+#include "curvelist/CurveListBuilder.h"
+#include "curvelist/SpindleColors.h"
+
+#include <gtest/gtest.h>
+
+using namespace plotwise;
+
+namespace {
+
+struct Fixture {
+    CurveList list;
+    LoadState state;
+    SpindleColors colors = defaultSpindleColors();
+    CurveListBuilder builder{list, state, colors};
+};
+
+} // namespace
+
+TEST(SingleCurveEntry, NamePaddedToFortyCharacters) {
+    const std::string name39(39, 'n');
+    auto text = singleCurveEntryText("dt\t" + name39 + "\t12.34\t356.0\tN/R");
+    EXPECT_EQ(text, name39 + "\\ Torque 12.34           Angle    356.0");
+    const std::string name40(40, 'n');
+    text = singleCurveEntryText("dt\t" + name40 + "\t1.00\t2.000\tPress");
+    EXPECT_EQ(text, name40 + "\\ Load   1.00           Distance 2.000");
+    text = singleCurveEntryText("dt\tA.bin\t12.34\t  412\tN/R");
+    EXPECT_EQ(text, "A.bin\\" + std::string(34, ' ') + " Torque 12.34           Angle      412");
+}
+
+TEST(SpindleEntry, Layouts) {
+    EXPECT_EQ(spindleEntryText(false, 3, "48.62", false, "486.5"),
+              "Spindle  3           Torque   48.62           Angle 486.5");
+    EXPECT_EQ(spindleEntryText(false, 12, "123456789", true, "1.6"),
+              "Spindle 12           Torque 3456789           Time 1.6");
+    EXPECT_EQ(spindleEntryText(true, 2, "6.84", false, "12.31"),
+              "Press  2           Load    6.84           Distance 12.31");
+}
+
+TEST(CurveListBuilder, MultiSpindleFileGetsColouredChildren) {
+    Fixture f;
+    f.builder.treeAddMulti("dt\tB.NRACD\tSPNO\t2\t5\tYPeak\t1.5\t2.5\tXPeak\t10\t20", "WAVEF\t0");
+    ASSERT_EQ(f.list.count(), 3);
+    EXPECT_EQ(f.list.entry(0).text, "B.NRACD");
+    EXPECT_EQ(f.list.entry(1).text, "Spindle  2           Torque     1.5           Angle 10");
+    EXPECT_EQ(f.list.entry(2).parent, 0);
+    EXPECT_EQ(f.list.entry(2).textColor, palletColor(5));
+    EXPECT_EQ(f.list.fullPath(2), "B.NRACD\\" + f.list.entry(2).text);
+    EXPECT_EQ(f.state.curveFileFamily, 1);
+    EXPECT_TRUE(f.list.checkBoxes);
+    EXPECT_FALSE(f.list.secondOption);
+}
+
+TEST(CurveListBuilder, MarkersAreExactAndLimitsHold) {
+    Fixture f;
+    std::string many = "dt\tC.spacd\tSPNO";
+    for (int i = 1; i <= 40; ++i) many.append("\t").append(std::to_string(i));
+    many += "\tYPeak\t\t7\t8\tXPEAK\t9\tXPeak\t1\t2";
+    f.builder.treeAddMulti(many, "x\t33");
+    // Only exact markers switch runs: "XPEAK" is a peak value of spindle 3.
+    ASSERT_EQ(f.list.count(), 5);
+    EXPECT_EQ(f.list.entry(1).text, "Press  1           Load       7           Time 1");
+    EXPECT_EQ(f.list.entry(2).text, "Press  2           Load       8           Time 2");
+    EXPECT_EQ(f.list.entry(3).text, "Press  3           Load   XPEAK           Time ");
+    EXPECT_EQ(f.list.entry(4).text, "Press  4           Load       9           Time ");
+    EXPECT_EQ(f.state.curveFileFamily, 3);
+
+    Fixture g;
+    g.state.curveFileFamily = 2;
+    g.builder.treeAddMulti("dt\tD.txt\tSPNO\t1\tYPeak\t5", "");
+    EXPECT_EQ(g.list.count(), 1); // not a multi-spindle family: no children
+}
+
+TEST(CurveListBuilder, CheckBoxesFollowTheLastCall) {
+    Fixture f;
+    int toggles = 0;
+    f.builder.onToggleTag = [&](bool enabled, bool untick) { toggles += enabled + 2 * untick; };
+    f.state.curveFormat = 7;
+    f.builder.treeAdd("dt\ta\t1\t2\tN/R", "");
+    EXPECT_FALSE(f.list.checkBoxes);
+    f.state.curveFormat = 8;
+    f.builder.treeAdd("dt\tb\t1\t2\tPress", "");
+    EXPECT_TRUE(f.list.checkBoxes);
+    f.builder.treeAddTsv("r.TSV");
+    EXPECT_FALSE(f.list.checkBoxes);
+    EXPECT_TRUE(f.list.secondOption);
+    EXPECT_EQ(f.list.entry(2).text, "r.TSV");
+    EXPECT_EQ(toggles, 6);
+}
+
+TEST(Pallet, StartColours) {
+    auto rgb = [](std::uint32_t c) { return std::array<int, 3>{int(c & 255), int(c >> 8 & 255), int(c >> 16)}; };
+    EXPECT_EQ(rgb(palletColor(1)), (std::array<int, 3>{0, 0, 71}));
+    EXPECT_EQ(rgb(palletColor(3)), (std::array<int, 3>{0, 0, 213}));
+    EXPECT_EQ(rgb(palletColor(4)), (std::array<int, 3>{113, 0, 0}));
+    EXPECT_EQ(rgb(palletColor(12)), (std::array<int, 3>{255, 0, 0}));
+    EXPECT_EQ(rgb(palletColor(16)), (std::array<int, 3>{0, 180, 0}));
+    EXPECT_EQ(rgb(palletColor(31)), (std::array<int, 3>{255, 180, 213}));
+    EXPECT_EQ(rgb(palletColor(32)), (std::array<int, 3>{0, 255, 0}));
+}
