@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake g++ make qt6-base-dev libgif-dev libgtest-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build test run clean
+.PHONY: all deps build test run bench clean
 
 all: build
 
@@ -27,8 +27,16 @@ build: deps $(BUILD)/CMakeCache.txt
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The viewer starts in its working folder, so it opens on samples/.
 run: build
-	cd samples && ../$(BUILD)/app/plotwise
+	@if [ -x $(BUILD)/app/plotwise ]; then cd samples && ../$(BUILD)/app/plotwise; \
+	else $(BUILD)/cli/plotwise-cli scan samples; fi
+
+bench: deps
+	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DPLOTWISE_BUILD_BENCH=ON \
+	  -DPLOTWISE_BUILD_GUI=OFF -DPLOTWISE_BUILD_TESTS=OFF
+	cmake --build $(BUILD)-bench -j $(JOBS) --target plotwise-bench
+	$(BUILD)-bench/bench/plotwise-bench
 
 clean:
 	rm -rf $(BUILD)

@@ -69,7 +69,9 @@ template <typename T> std::string toText(T value) {
     if (negative) magnitude.remove_prefix(1);
     if (magnitude.size() > 1 && magnitude[0] == '0' && magnitude[1] == '.')
         magnitude.remove_prefix(1);
-    return (negative ? "-" : " ") + std::string(magnitude);
+    std::string out(1, negative ? '-' : ' ');
+    out.append(magnitude);
+    return out;
 }
 
 // Adds one unit in the last place of a string of decimal digits.
@@ -104,7 +106,7 @@ template <typename T> std::string toFixed(T value, int decimals) {
     }
     std::string out = negative ? "-" : "";
     out += whole;
-    if (places > 0) out += "." + fraction;
+    if (places > 0) out.append(1, '.').append(fraction);
     return out;
 }
 
