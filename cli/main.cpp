@@ -15,9 +15,7 @@ int main(int argc, char* argv[]) {
     const std::map<QString, std::function<int(const QStringList&)>> commands = {
         {"scan", runScanCommand},
         {"load", runLoadCommand},
-#ifdef PLOTWISE_CLI_GRID
         {"grid", runGridCommand},
-#endif
     };
     const QStringList arguments = QCoreApplication::arguments();
     const QString command = arguments.value(1);

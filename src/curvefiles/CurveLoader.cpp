@@ -73,9 +73,9 @@ bool singleFileLoad(const std::string& fileName, LoadedCurveTable& table, int ro
 
 bool multiFileLoad(const std::string& fileName, LoadedCurveTable& table,
                    const std::array<int, 32>& spindleRows, LoadState& state,
-                   const LoadContext& context) {
+                   const LoadContext& context, keyed::SpindleRowsBy rowsBy) {
     return loadFrom(context, keyedPath(context, fileName), [&](std::string_view bytes) {
-        return keyed::multiFileLoad(bytes, fileName, table, spindleRows, state);
+        return keyed::multiFileLoad(bytes, fileName, table, spindleRows, state, rowsBy);
     });
 }
 

@@ -3,6 +3,7 @@
 // current folder, files read through the file-system seam.
 #include "CurveTrace.h"
 #include "FileSystem.h"
+#include "KeyedCurveFile.h"
 #include "LoadState.h"
 #include "LoadedCurveTable.h"
 
@@ -23,6 +24,7 @@ bool singleFileLoad(const std::string& fileName, LoadedCurveTable& table, int ro
                     LoadState& state, const LoadContext& context);
 bool multiFileLoad(const std::string& fileName, LoadedCurveTable& table,
                    const std::array<int, 32>& spindleRows, LoadState& state,
-                   const LoadContext& context);
+                   const LoadContext& context,
+                   keyed::SpindleRowsBy rowsBy = keyed::SpindleRowsBy::Column);
 
 } // namespace plotwise

@@ -189,9 +189,24 @@ bool singleFileLoad(std::string_view bytes, const std::string& fileName,
     return table.setText(row, LoadedCurveTable::kFirstSampleColumn, interval);
 }
 
+namespace {
+
+// Rows by spindle column, from rows by spindle number and the "SPNO" line.
+std::array<int, 32> rowsByColumn(const std::array<int, 32>& bySpindle, const TabFields& spno) {
+    std::array<int, 32> byColumn{};
+    for (std::size_t j = 1; j <= 32; ++j) {
+        auto spindle = nearestInteger(leadingNumber(spno[j]));
+        if (spindle >= 1 && spindle <= 32) byColumn[j - 1] = bySpindle[static_cast<std::size_t>(spindle - 1)];
+    }
+    return byColumn;
+}
+
+} // namespace
+
 bool multiFileLoad(std::string_view bytes, const std::string& fileName,
-                   LoadedCurveTable& table, const std::array<int, 32>& spindleRows,
-                   LoadState& state) {
+                   LoadedCurveTable& table, const std::array<int, 32>& requestedRows,
+                   LoadState& state, SpindleRowsBy rowsBy) {
+    std::array<int, 32> spindleRows = requestedRows;
     auto upper = upperAscii(fileName);
     if (rightChars(upper, 5) == "NRACD") state.curveFormat = CurveFormat::NrAcd;
     else if (rightChars(upper, 5) == "SPACD") state.curveFormat = CurveFormat::SpAcd;
@@ -205,6 +220,8 @@ bool multiFileLoad(std::string_view bytes, const std::string& fileName,
         } else if (key4 == "INTE") {
             intervals = TabFields(*line);
             if (intervals.size() > kMaxTableFields) return false;
+        } else if (rowsBy == SpindleRowsBy::SpindleNumber && TabFields(*line)[0] == "SPNO") {
+            spindleRows = rowsByColumn(requestedRows, TabFields(*line));
         }
         if (*line == "WaveData") break;
     }

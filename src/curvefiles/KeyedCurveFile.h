@@ -31,10 +31,16 @@ bool loadMulti(std::string_view bytes, int spindle, CurveTrace& trace, LoadState
 // A single-spindle file into one row of the loaded-curve table.
 bool singleFileLoad(std::string_view bytes, const std::string& fileName,
                     LoadedCurveTable& table, int row, LoadState& state);
-// A multi-spindle file into the rows given per spindle column (0 = none).
+// How a list of 32 table rows names the curves of a multi-spindle file.
+enum class SpindleRowsBy {
+    Column,        // entry j - 1 is the row of spindle column j
+    SpindleNumber, // entry s - 1 is the row of spindle number s ("SPNO" line)
+};
+
+// A multi-spindle file into the rows given per spindle (0 = none).
 bool multiFileLoad(std::string_view bytes, const std::string& fileName,
                    LoadedCurveTable& table, const std::array<int, 32>& spindleRows,
-                   LoadState& state);
+                   LoadState& state, SpindleRowsBy rowsBy = SpindleRowsBy::Column);
 
 } // namespace keyed
 } // namespace plotwise

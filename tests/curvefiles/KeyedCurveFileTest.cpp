@@ -243,3 +243,18 @@ TEST(MultiFileLoad, AllZeroRowsWriteNothingButSetState) {
     EXPECT_EQ(state.curveFormat, 9);
     EXPECT_EQ(state.curveUnit, 1);
 }
+
+TEST(MultiFileLoad, RowsBySpindleNumberFollowTheSpnoLine) {
+    LoadedCurveTable table;
+    table.setRowCount(3);
+    std::array<int, 32> rows{};
+    rows[4] = 1; // spindle 5, the file's third column
+    rows[1] = 2; // spindle 2, the second column
+    LoadState state;
+    ASSERT_TRUE(keyed::multiFileLoad(kMulti, "a.nracd", table, rows, state,
+                                     keyed::SpindleRowsBy::SpindleNumber));
+    EXPECT_EQ(table.text(1, 6), "5.2");
+    EXPECT_EQ(table.text(1, 5), "2");
+    EXPECT_EQ(table.text(2, 6), "2.2");
+    EXPECT_EQ(table.text(2, 4), " 3");
+}

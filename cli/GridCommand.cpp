@@ -1,0 +1,79 @@
+#include "CliOutput.h"
+#include "Commands.h"
+#include "curvefiles/FolderScan.h"
+#include "curvelist/CurveListBuilder.h"
+#include "shell/LanguageTable.h"
+#include "shell/ListClick.h"
+#include "shell/TableText.h"
+
+#include <cstdio>
+#include <filesystem>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace plotwise::cli {
+namespace {
+
+// Ticks every entry for "all", else the entries whose text begins with a prefix.
+void tick(CurveList& list, const QStringList& choices) {
+    for (int i = 0; i < list.count(); ++i) {
+        CurveListEntry& entry = list.entry(i);
+        for (const QString& choice : choices) {
+            const std::string prefix = choice.toUtf8().toStdString();
+            if (choice == "all" || entry.text.compare(0, prefix.size(), prefix) == 0)
+                entry.checked = true;
+        }
+    }
+}
+
+void writeRaw(const std::string& text) {
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY); // keep CR LF as written
+#endif
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+} // namespace
+
+int runGridCommand(const QStringList& arguments) {
+    QCommandLineParser parser;
+    const QCommandLineOption check(
+        "check", "Tick every entry (all) or those beginning with PREFIX.", "all|PREFIX");
+    if (!parseCommand(parser,
+                      {"grid",
+                       "Scan a folder, tick entries, apply the ticks and print the "
+                       "loaded-curve table as the list text file holds it.",
+                       {"DIR"},
+                       {check}},
+                      arguments))
+        return kExitUsage;
+    const std::string folder = localPath(parser.positionalArguments().at(0));
+    std::error_code ec;
+    if (!std::filesystem::is_directory(folder, ec)) {
+        writeError(QString("grid: not a folder: %1").arg(parser.positionalArguments().at(0)));
+        return kExitUsage;
+    }
+    LocalFileSystem fs;
+    LoadState state;
+    CurveList list;
+    const SpindleColors colors = defaultSpindleColors();
+    CurveListBuilder builder(list, state, colors);
+    scanFolder(folder, fs, state, builder);
+    tick(list, parser.values(check));
+
+    LanguageTable language;
+    language.applyBuiltIn();
+    LoadedCurveTable table;
+    table.setHeadings(language[LanguageTable::HeadingFileName],
+                      language[LanguageTable::HeadingSpindle],
+                      language[LanguageTable::HeadingTorque], language[LanguageTable::HeadingAngle],
+                      language[LanguageTable::HeadingPoints]);
+    applyListTicks(list, table, state, LoadContext{fs, folder, false});
+    writeRaw(loadedCurveTableText(table));
+    return kExitOk;
+}
+
+} // namespace plotwise::cli

@@ -1,0 +1,145 @@
+// The folder scan into the curve list, the list click and the list's buttons.
+#include "Form1Core.h"
+
+#include "Form1Batch.h"
+#include "ListClick.h"
+#include "curvefiles/FolderScan.h"
+#include "curvefiles/NumberText.h"
+#include "curvelist/CurveListBuilder.h"
+
+namespace plotwise {
+namespace {
+
+constexpr unsigned kListChanges = Change::List | Change::Grid1 | Change::Layout | Change::State;
+
+bool endsWithTsv(const std::string& path) {
+    return upperAscii(rightChars(path, 4)) == ".TSV";
+}
+
+} // namespace
+
+// Dir1's folder changed: File1 follows and the list is rebuilt from the scan.
+void Form1Core::dir1Change() {
+    Batch batch(*this, kListChanges | Change::Folders);
+    FormLayout& l = layout_.layout();
+    folders_.filePath = folders_.dir;
+    refreshFolderLists();
+    l.treeView1.visible = false;
+    list_.clear();
+    l.command2[0].visible = l.command2[1].visible = false;
+    l.grid2.visible = false;
+    layout_.setPointer(MousePointer::Busy);
+
+    CurveListBuilder builder(list_, load_, colors_);
+    builder.onToggleTag = [this](bool enabled, bool untick) { toggleTag(enabled, untick); };
+    scanFolder(folders_.dir, fs_, load_, builder);
+
+    if (!driveRules().isDriveRoot(folders_.dir)) l.command1[0].enabled = true;
+    bool buttons = list_.count() > 0 && list_.checkBoxes;
+    l.command2[0].visible = l.command2[1].visible = buttons;
+    grid1_.setRowCount(1);
+    plot_.drawSource = 2;
+    plot_.redrawPending = true;
+    l.treeView1.visible = true;
+    layout_.setPointer(MousePointer::Default);
+}
+
+// A builder tells whether "Toggle Tag" is enabled; a single-curve entry
+// unticks it, which shows the plot again.
+void Form1Core::toggleTag(bool enabled, bool untick) {
+    layout_.layout().check1.enabled = enabled;
+    if (untick && check1_) check1Click(false);
+}
+
+void Form1Core::treeViewClick() {
+    Batch batch(*this, kListChanges);
+    FormLayout& l = layout_.layout();
+    plot_.gridDirty = true;
+    l.grid1.visible = false;
+    LoadContext context{fs_, folders_.dir, l.grid2.visible};
+    ListClickResult result = applyListTicks(list_, grid1_, load_, context);
+    selectedCurveRow_ = result.selectedCurveRow;
+    if (result.selectColorEnabled) l.command3[0].enabled = *result.selectColorEnabled;
+    if (result.curveRows > 0) {
+        plot_.drawSource = 2;
+        plot_.redrawPending = true;
+    }
+    load_.curveFileFamily = 1;
+    if (check1_) l.grid1.visible = true;
+    l.command3[2].enabled = true;
+    l.command3[4].enabled = true;
+
+    if (list_.selected < 0 || list_.selected >= list_.count()) return;
+    tableFile_ = list_.fullPath(list_.selected);
+    if (endsWithTsv(tableFile_)) {
+        tableShow();
+        return;
+    }
+    selectedEntryText_ = tableFile_;
+    plot_.redrawPending = true;
+}
+
+// Opening a result table in Grid2 comes with the result table; until then
+// the entry is only remembered in tableFile().
+void Form1Core::tableShow() {}
+
+void Form1Core::treeViewSelect(int index) {
+    Batch batch(*this, Change::List);
+    list_.selected = index >= 0 && index < list_.count() ? index : -1;
+}
+
+void Form1Core::setEntryChecked(int index, bool checked) {
+    Batch batch(*this, Change::List);
+    if (index >= 0 && index < list_.count()) list_.entry(index).checked = checked;
+}
+
+void Form1Core::setEntryExpanded(int index, bool expanded) {
+    Batch batch(*this, Change::List);
+    if (index >= 0 && index < list_.count()) list_.entry(index).expanded = expanded;
+}
+
+std::optional<std::string> Form1Core::colorPickTitle() const {
+    if (list_.selected < 0 || list_.selected >= list_.count()) return std::nullopt;
+    const std::string& text = list_.entry(list_.selected).text;
+    if (text.compare(0, 7, "Spindle") != 0) return std::nullopt;
+    return "Select " + std::string(leftChars(text, 10)) + " Curve Color";
+}
+
+void Form1Core::applySpindleColor(std::uint32_t color) {
+    Batch batch(*this, Change::List);
+    if (!colorPickTitle()) return;
+    CurveListEntry& entry = list_.entry(list_.selected);
+    std::string number = entry.text.size() > 8 ? entry.text.substr(8, 2) : "";
+    auto spindle = nearestInteger(leadingNumber(number));
+    if (spindle < 1 || spindle > 32) return;
+    colors_[static_cast<std::size_t>(spindle - 1)] = color;
+    entry.textColor = color;
+}
+
+void Form1Core::command2Click(int index) {
+    Batch batch(*this, kListChanges);
+    if (index != 0 && index != 1) return;
+    for (int i = 0; i < list_.count(); ++i)
+        list_.entry(i).checked = index == 0;
+    treeViewClick();
+    plot_.redrawPending = true;
+    plot_.drawSource = 2;
+}
+
+void Form1Core::check1Click(bool ticked) {
+    Batch batch(*this, Change::Layout | Change::State);
+    FormLayout& l = layout_.layout();
+    check1_ = ticked;
+    if (ticked) {
+        l.picture1.visible = false;
+        l.grid1.visible = true;
+        return;
+    }
+    l.picture1.visible = true;
+    plot_.drawSource = 2;
+    plot_.redrawPending = true;
+    l.grid1.visible = false;
+    if (l.grid2.visible) l.command3[0].enabled = false;
+}
+
+} // namespace plotwise

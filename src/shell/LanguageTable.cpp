@@ -1,0 +1,125 @@
+#include "LanguageTable.h"
+
+#include "TextLines.h"
+#include "curvefiles/NumberText.h"
+#include "curvefiles/TabFields.h"
+
+#include <cctype>
+
+namespace plotwise {
+namespace {
+
+constexpr std::string_view kBuiltIn[LanguageTable::kEntries] = {
+    "MS Sans Serif",
+    "0",
+    "PLOTWISE",
+    "File Name",
+    "SP #",
+    "Torque",
+    "Angle",
+    "Points",
+    "PLOTWISE Version",
+    " Linked with TAVRIN Userconsole Software",
+    " Linked with MOSKEL Userconsole Software",
+    "Save Picture As",
+    "Degree",
+    "mm",
+    "FILE NAME",
+    "TORQUE",
+    "ANGLE",
+    "LOAD",
+    "DISTANCE",
+    "Station Name",
+    "UP",
+    "Desktop",
+    "My Document",
+    "My Favorites",
+    "Network Neighborhood",
+    "Previous Folder",
+    "Select Color",
+    "Save Curve as Image file",
+    "Save List as Text File",
+    "Copy Curve to Clipboard",
+    "Copy List to Clipboard",
+    "Convert All Files to Picture",
+    "",
+    "",
+    "",
+    "DISPLAY ITEM SELECT",
+    "NO CURVE FILE FOUND",
+    "PREVIOUS",
+    "NEXT",
+    "LINES",
+    "Press #",
+    "Load",
+    "Distance",
+    " Linked with QUERNA Userconsole Software",
+    "Seconds",
+    "Convert All Curve as jpg Files",
+    "Convert All Curve as png Files",
+    "Convert All Curve as gif Files",
+    "Convert All Curve as bmp Files",
+    " -- Image Size = ",
+    "",
+};
+
+bool hasBuiltIn(int entry) {
+    return entry != 32 && entry != 33 && entry != 34 && entry != 50;
+}
+
+// True when the text starts with a decimal number (blanks skipped), so that a
+// comment line is not taken for entry 0.
+bool startsWithNumber(std::string_view text) {
+    std::string compact;
+    for (char c : text)
+        if (c != ' ' && c != '\t') compact += c;
+    std::size_t i = 0;
+    if (i < compact.size() && (compact[i] == '+' || compact[i] == '-')) ++i;
+    if (i < compact.size() && compact[i] == '.') ++i;
+    return i < compact.size() && std::isdigit(static_cast<unsigned char>(compact[i]));
+}
+
+constexpr std::size_t kFields = 10;
+
+} // namespace
+
+const std::string& LanguageTable::operator[](int entry) const {
+    static const std::string empty;
+    return entry >= 0 && entry < kEntries ? entries_[entry] : empty;
+}
+
+void LanguageTable::set(int entry, std::string text) {
+    if (entry >= 0 && entry < kEntries) entries_[entry] = std::move(text);
+}
+
+std::string_view LanguageTable::builtIn(int entry) {
+    return entry >= 0 && entry < kEntries ? kBuiltIn[entry] : std::string_view();
+}
+
+void LanguageTable::applyBuiltIn() {
+    for (int i = 0; i < kEntries; ++i)
+        if (hasBuiltIn(i)) entries_[i] = std::string(kBuiltIn[i]);
+}
+
+bool LanguageTable::load(const std::optional<std::string>& fileBytes) {
+    if (!fileBytes || fileBytes->empty()) {
+        applyBuiltIn();
+        return false;
+    }
+    for (const std::string& line : textLines(utf8Text(*fileBytes))) {
+        if (line.empty()) continue;
+        TabFields fields(line, kFields);
+        if (!startsWithNumber(fields[0])) continue;
+        double value = leadingNumber(fields[0]);
+        if (value > kEntries - 1) continue;
+        std::int64_t entry = nearestInteger(value);
+        if (entry < 0) {
+            applyBuiltIn();
+            return false;
+        }
+        set(static_cast<int>(entry), fields[1]);
+    }
+    return true;
+}
+
+} // namespace plotwise

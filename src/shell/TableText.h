@@ -1,0 +1,13 @@
+#pragma once
+#include "curvefiles/LoadedCurveTable.h"
+
+#include <string>
+
+namespace plotwise {
+
+// The loaded-curve table as "Save List as Text File" and "Copy List to
+// Clipboard" write it: every row, every one of the 4005 columns, cells joined
+// by TAB (none after the last), each line ended by CR LF.
+std::string loadedCurveTableText(const LoadedCurveTable& table);
+
+} // namespace plotwise

@@ -1,0 +1,15 @@
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plotwise {
+
+// The lines of a text file: ended by CR LF, LF or CR; a last line without an
+// end counts, an empty tail after the last end does not.
+std::vector<std::string> textLines(std::string_view bytes);
+
+// Text as UTF-8: valid UTF-8 stays as it is, anything else is read as Latin-1.
+std::string utf8Text(std::string_view bytes);
+
+} // namespace plotwise
