@@ -63,14 +63,14 @@ int main(int argc, char** argv) {
     CurveTrace trace;
     LoadContext context{localFs, folder.string(), false};
     double t = seconds([&] {
-        for (int i = 0; i < 200; ++i) curveLoad(trace, 1, state, context);
+        for (int i = 0; i < 200; ++i) CURVELOAD(trace, 1, state, context);
     });
     std::printf("load of a 4000-sample curve: %.3f ms\n", t / 200 * 1000);
 
     LoadedCurveTable table;
     t = seconds([&] {
         table.setRowCount(1);
-        for (int row = 1; row <= 86; ++row) singleFileLoad("long.nrcur", table, table.appendRow(), state, context);
+        for (int row = 1; row <= 86; ++row) SINGLEFILELOAD("long.nrcur", table, table.appendRow(), state, context);
     });
     std::printf("86 rows of 4000 samples into the table: %.3f s\n", t);
     fs::remove_all(folder);

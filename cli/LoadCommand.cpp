@@ -45,7 +45,7 @@ int runLoadCommand(const QStringList& arguments) {
     state.curveFileName = file.filename().string();
     const std::string folder = file.has_parent_path() ? file.parent_path().string() : ".";
     CurveTrace trace;
-    bool ok = curveLoad(trace, *spindle, state, LoadContext{fs, folder, false});
+    bool ok = CURVELOAD(trace, *spindle, state, LoadContext{fs, folder, false});
     printLoad(ok, state, trace);
     return kExitOk;
 }

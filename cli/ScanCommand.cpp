@@ -11,11 +11,11 @@ namespace {
 // Prints every hand-over of the scan to a list builder.
 class SummaryPrinter : public ListBuilder {
 public:
-    void treeAdd(const std::string& summary, const std::string&) override { print("TreeAdd", summary); }
-    void treeAddMulti(const std::string& summary, const std::string&) override {
+    void TreeAdd(const std::string& summary, const std::string&) override { print("TreeAdd", summary); }
+    void TreeAddMulti(const std::string& summary, const std::string&) override {
         print("TreeAddMulti", summary);
     }
-    void treeAddTsv(const std::string& fileName) override { print("TreeAddTSV", fileName); }
+    void TreeAddTSV(const std::string& fileName) override { print("TreeAddTSV", fileName); }
 
 private:
     static void print(const std::string& builder, const std::string& text) {

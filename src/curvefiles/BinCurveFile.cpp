@@ -26,8 +26,8 @@ std::size_t digitsOffset(const Variant& v) {
 
 std::string peakPosition(std::string_view bytes, const Variant& v) {
     if (v.press)
-        return bcd3Ascii(byteAt(bytes, 16), byteAt(bytes, 17), byteAt(bytes, 18), 3);
-    return bcdAscii(byteAt(bytes, kPositionOffset), byteAt(bytes, kPositionOffset + 1), 0);
+        return BCD3ASCII(byteAt(bytes, 16), byteAt(bytes, 17), byteAt(bytes, 18), 3);
+    return BCDASCII(byteAt(bytes, kPositionOffset), byteAt(bytes, kPositionOffset + 1), 0);
 }
 
 // 12-bit sample stored low digit first in the low nibbles of three bytes.
@@ -56,7 +56,7 @@ std::optional<SingleCurveSummary> scan(std::string_view bytes) {
     if (!variant) return std::nullopt;
     int digits = byteAt(bytes, digitsOffset(*variant));
     return SingleCurveSummary{
-        bcdAscii(byteAt(bytes, kPeakOffset), byteAt(bytes, kPeakOffset + 1), digits),
+        BCDASCII(byteAt(bytes, kPeakOffset), byteAt(bytes, kPeakOffset + 1), digits),
         peakPosition(bytes, *variant), variant->press ? "Press" : "N/R"};
 }
 
@@ -66,7 +66,7 @@ bool load(std::string_view bytes, CurveTrace& trace, LoadState& state) {
     state.curveFormat = variant->press ? CurveFormat::BinPress : CurveFormat::BinNutrunner;
     int digits = byteAt(bytes, digitsOffset(*variant));
     trace.set(CurveTrace::kScaleDigits, numberToText(static_cast<double>(digits)));
-    trace.set(CurveTrace::kPeakY, bcdAscii(byteAt(bytes, kPeakOffset), byteAt(bytes, kPeakOffset + 1), 0));
+    trace.set(CurveTrace::kPeakY, BCDASCII(byteAt(bytes, kPeakOffset), byteAt(bytes, kPeakOffset + 1), 0));
     trace.set(CurveTrace::kPeakX, peakPosition(bytes, *variant));
     state.peakXText = trace[CurveTrace::kPeakX];
 
@@ -79,7 +79,7 @@ bool load(std::string_view bytes, CurveTrace& trace, LoadState& state) {
         if (value < kNegativeFrom && value > maxRaw) maxRaw = value;
     }
     float factor = maxRaw != 0
-        ? static_cast<float>(leadingNumber(trace[CurveTrace::kPeakY]) / maxRaw) : 0.0f;
+        ? static_cast<float>(LeadingNumber(trace[CurveTrace::kPeakY]) / maxRaw) : 0.0f;
     float divisor = static_cast<float>(std::pow(10.0, digits));
     for (int k = 0; k < variant->samples; ++k) {
         float product = factor * static_cast<float>(raw[static_cast<std::size_t>(k)]);

@@ -64,7 +64,7 @@ std::optional<SingleCurveSummary> scanCur(ByteReader& reader) {
     auto items = readValues(reader, 5);
     if (!items) return std::nullopt;
     const auto& v = *items;
-    double peak = leadingNumber(v[1]) / powerOfTen(leadingNumber(v[0]));
+    double peak = LeadingNumber(v[1]) / powerOfTen(LeadingNumber(v[0]));
     return SingleCurveSummary{formatDecimals(peak, 2), v[2], "N/R"};
 }
 
@@ -77,7 +77,7 @@ std::optional<SingleCurveSummary> scanQuernaCur(ByteReader& reader) {
     const auto& load = v[partId ? 5 : 4];
     auto distance = strictNumber(v[partId ? 6 : 5]);
     if (!distance) return std::nullopt;
-    double peak = leadingNumber(load) / powerOfTen(leadingNumber(exponent));
+    double peak = LeadingNumber(load) / powerOfTen(LeadingNumber(exponent));
     return SingleCurveSummary{formatDecimals(peak, 2), formatDecimals(*distance / 1000.0, 3),
                               "Press"};
 }
@@ -90,10 +90,10 @@ std::optional<SingleCurveSummary> scanCsv(ByteReader& reader) {
         line = std::move(*read);
     }
     std::size_t o = startsWithUpper(lines[0], "DATA ID") ? 1 : 0;
-    auto y = splitNumberAndUnit(commaField(lines[o + 2], kCsvPeakField));
-    auto x = splitNumberAndUnit(commaField(lines[o + 3], kCsvPeakField));
+    auto y = splitNumberAndUnit(LDATA(lines[o + 2], kCsvPeakField));
+    auto x = splitNumberAndUnit(LDATA(lines[o + 3], kCsvPeakField));
     std::string xUnit = upperAscii(leftChars(x.unit, 3));
-    double peak = leadingNumber(y.number);
+    double peak = LeadingNumber(y.number);
     if (xUnit == "DEG")
         return SingleCurveSummary{formatDecimals(peak, 2), formatNumberText(x.number, 3), "N/R"};
     if (xUnit != "MM") return std::nullopt;
@@ -127,7 +127,7 @@ bool loadQuernaCur(std::string_view bytes, CurveTrace& trace, LoadState& state) 
     if (startsWithUpper(*first, "PART ID") && !reader.readValue()) return false;
     auto exponentItems = readValues(reader, 2);
     if (!exponentItems) return false;
-    double exponent = leadingNumber(exponentItems->back());
+    double exponent = LeadingNumber(exponentItems->back());
     state.loadInNewton = exponent == 0;
     trace.set(CurveTrace::kScaleDigits, numberToText(exponent));
 
@@ -140,7 +140,7 @@ bool loadQuernaCur(std::string_view bytes, CurveTrace& trace, LoadState& state) 
 
     if (!readValues(reader, 3)) return false;
     double divisor = state.loadInNewton
-        ? 100.0 : powerOfTen(leadingNumber(trace[CurveTrace::kScaleDigits]) + 1);
+        ? 100.0 : powerOfTen(LeadingNumber(trace[CurveTrace::kScaleDigits]) + 1);
     for (int i = 1; i <= kCurSamples; ++i)
         if (!readScaledSample(reader, trace, 17 + i, divisor)) return false;
     state.curveFormat = CurveFormat::QuernaCur;
@@ -158,14 +158,14 @@ bool loadCsv(std::string_view bytes, CurveTrace& trace, LoadState& state) {
 
     auto peakLine = reader.readLine();
     if (!peakLine) return false;
-    auto peakField = commaField(*peakLine, kCsvPeakField);
-    trace.set(CurveTrace::kPeakY, numberToText(leadingNumber(peakField)));
+    auto peakField = LDATA(*peakLine, kCsvPeakField);
+    trace.set(CurveTrace::kPeakY, numberToText(LeadingNumber(peakField)));
     state.loadInNewton = upperAscii(rightChars(peakField, 2)) != "KN";
 
     auto positionLine = reader.readLine();
     if (!positionLine) return false;
-    auto positionField = commaField(*positionLine, kCsvPeakField);
-    trace.set(CurveTrace::kPeakX, numberToText(leadingNumber(positionField)));
+    auto positionField = LDATA(*positionLine, kCsvPeakField);
+    trace.set(CurveTrace::kPeakX, numberToText(LeadingNumber(positionField)));
     if (upperAscii(rightChars(positionField, 3)) == "DEG") state.curveFormat = CurveFormat::CsvDegree;
     else if (upperAscii(rightChars(positionField, 2)) == "MM") state.curveFormat = CurveFormat::CsvMillimetre;
 
@@ -175,7 +175,7 @@ bool loadCsv(std::string_view bytes, CurveTrace& trace, LoadState& state) {
     while (static_cast<int>(samples.size()) < kCsvMaxSamples) {
         auto line = reader.readLine();
         if (!line) break;
-        samples.push_back(commaField(*line, kCsvPeakField));
+        samples.push_back(LDATA(*line, kCsvPeakField));
     }
     int n = static_cast<int>(samples.size());
     for (int i = 1; i <= n; ++i)

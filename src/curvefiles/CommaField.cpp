@@ -4,7 +4,7 @@
 
 namespace plotwise {
 
-std::string commaField(std::string_view line, int index) {
+std::string LDATA(std::string_view line, int index) {
     std::array<std::string, 10> fields;
     int current = 0;
     for (char c : line) {

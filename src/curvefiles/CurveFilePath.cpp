@@ -59,7 +59,7 @@ CurveFileNames curveFileNames(const ResultLineKey& key, int family, bool live) {
     return names;
 }
 
-std::string curveFilePath(const ResultLineKey& key, int family, const CurveFolders& folders,
+std::string CF_Curve_Path(const ResultLineKey& key, int family, const CurveFolders& folders,
                           const FileSystem& fs) {
     if (key.date.size() != 10 || key.time.size() != 8) return {};
     const char* ext = extensionOf(family);

@@ -28,7 +28,7 @@ struct CurveFileNames {
 CurveFileNames curveFileNames(const ResultLineKey& key, int family, bool live);
 
 // Full path of the curve file found, or "" when none is found.
-std::string curveFilePath(const ResultLineKey& key, int family, const CurveFolders& folders,
+std::string CF_Curve_Path(const ResultLineKey& key, int family, const CurveFolders& folders,
                           const FileSystem& fs);
 
 } // namespace plotwise

@@ -38,7 +38,7 @@ bool loadFrom(const LoadContext& context, const std::string& path,
 
 } // namespace
 
-bool curveLoad(CurveTrace& trace, int spindle, LoadState& state, const LoadContext& context) {
+bool CURVELOAD(CurveTrace& trace, int spindle, LoadState& state, const LoadContext& context) {
     trace.clear();
     state.curveUnit = 0;
     const std::string& name = state.curveFileName;
@@ -64,18 +64,18 @@ bool curveLoad(CurveTrace& trace, int spindle, LoadState& state, const LoadConte
     return true;
 }
 
-bool singleFileLoad(const std::string& fileName, LoadedCurveTable& table, int row,
+bool SINGLEFILELOAD(const std::string& fileName, LoadedCurveTable& table, int row,
                     LoadState& state, const LoadContext& context) {
     return loadFrom(context, inFolder(context, fileName), [&](std::string_view bytes) {
-        return keyed::singleFileLoad(bytes, fileName, table, row, state);
+        return keyed::SINGLEFILELOAD(bytes, fileName, table, row, state);
     });
 }
 
-bool multiFileLoad(const std::string& fileName, LoadedCurveTable& table,
+bool MULTIFILELOAD(const std::string& fileName, LoadedCurveTable& table,
                    const std::array<int, 32>& spindleRows, LoadState& state,
                    const LoadContext& context, keyed::SpindleRowsBy rowsBy) {
     return loadFrom(context, keyedPath(context, fileName), [&](std::string_view bytes) {
-        return keyed::multiFileLoad(bytes, fileName, table, spindleRows, state, rowsBy);
+        return keyed::MULTIFILELOAD(bytes, fileName, table, spindleRows, state, rowsBy);
     });
 }
 

@@ -19,10 +19,10 @@ struct LoadContext {
 };
 
 // Loads one curve (one spindle of a .NRACD file) of state.curveFileName.
-bool curveLoad(CurveTrace& trace, int spindle, LoadState& state, const LoadContext& context);
-bool singleFileLoad(const std::string& fileName, LoadedCurveTable& table, int row,
+bool CURVELOAD(CurveTrace& trace, int spindle, LoadState& state, const LoadContext& context);
+bool SINGLEFILELOAD(const std::string& fileName, LoadedCurveTable& table, int row,
                     LoadState& state, const LoadContext& context);
-bool multiFileLoad(const std::string& fileName, LoadedCurveTable& table,
+bool MULTIFILELOAD(const std::string& fileName, LoadedCurveTable& table,
                    const std::array<int, 32>& spindleRows, LoadState& state,
                    const LoadContext& context,
                    keyed::SpindleRowsBy rowsBy = keyed::SpindleRowsBy::Column);

@@ -49,7 +49,7 @@ public:
         const std::string path = joinPath(folder_, file.name);
         const std::string dateTime = dateTimeText(file.modified);
         auto addSingle = [&](const std::optional<SingleCurveSummary>& summary) {
-            if (summary) builder_.treeAdd(summaryLine(dateTime, file.name, *summary), waveForm_);
+            if (summary) builder_.TreeAdd(summaryLine(dateTime, file.name, *summary), waveForm_);
         };
         if (endsWith(upper, ".CUR")) {
             addSingle(parseHead<SingleCurveSummary>(fs_, path, comma::scanCur));
@@ -76,7 +76,7 @@ public:
             addMulti(dateTime, file.name, path);
             setKind(CurveFormat::SpAcd, 3);
         } else if (endsWith(upper, ".TSV")) {
-            builder_.treeAddTsv(file.name);
+            builder_.TreeAddTSV(file.name);
         }
     }
 
@@ -111,7 +111,7 @@ private:
         });
         if (!summary) return;
         waveForm_ = waveForm;
-        builder_.treeAddMulti(summaryLine(dateTime, name, *summary), waveForm_);
+        builder_.TreeAddMulti(summaryLine(dateTime, name, *summary), waveForm_);
     }
 
     const std::string& folder_;

@@ -10,9 +10,9 @@ namespace plotwise {
 class ListBuilder {
 public:
     virtual ~ListBuilder() = default;
-    virtual void treeAdd(const std::string& summary, const std::string& waveForm) = 0;
-    virtual void treeAddMulti(const std::string& summary, const std::string& waveForm) = 0;
-    virtual void treeAddTsv(const std::string& fileName) = 0;
+    virtual void TreeAdd(const std::string& summary, const std::string& waveForm) = 0;
+    virtual void TreeAddMulti(const std::string& summary, const std::string& waveForm) = 0;
+    virtual void TreeAddTSV(const std::string& fileName) = 0;
 };
 
 // Reads the head of every curve file of the folder and hands its summary on.

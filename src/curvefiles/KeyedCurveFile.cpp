@@ -19,7 +19,7 @@ bool isUnitLine(std::string_view line) { return key5(line) == "UNIT\t"; }
 bool isSpindleLine(std::string_view line) { return key5(line) == "SPNO\t"; }
 
 int unitFromLastCharacter(std::string_view line) {
-    return static_cast<int>(nearestInteger(leadingNumber(rightChars(line, 1))));
+    return static_cast<int>(nearestInteger(LeadingNumber(rightChars(line, 1))));
 }
 
 // Write position of the first sample: count + 17, clamped so that absurd
@@ -65,7 +65,7 @@ SingleCurveSummary scanSingle(ByteReader& reader, bool press, std::string& waveF
             waveFormLine = *line;
         }
     }
-    return {formatDecimals(leadingNumber(peakY), 2), formatDecimals(leadingNumber(peakX), 1),
+    return {formatDecimals(LeadingNumber(peakY), 2), formatDecimals(LeadingNumber(peakX), 1),
             press ? "Press" : "N/R"};
 }
 
@@ -95,7 +95,7 @@ bool loadSingle(std::string_view bytes, int headerLines, CurveTrace& trace, Load
             if (!value) return false;
             trace.set(key == "XPEAK" ? CurveTrace::kPeakX : CurveTrace::kPeakY, *value);
         } else if (key == "WAVEP") {
-            n = firstSampleSlot(leadingNumber(TabFields(*line)[1]));
+            n = firstSampleSlot(LeadingNumber(TabFields(*line)[1]));
         } else if (isUnitLine(*line)) {
             state.curveUnit = unitFromLastCharacter(*line);
         }
@@ -114,7 +114,7 @@ namespace {
 // Column of the wanted spindle in a "SPNO" line; 33 (reads empty) when absent.
 std::size_t spindleColumn(const TabFields& fields, int spindle) {
     for (std::size_t j = 1; j <= 32; ++j)
-        if (j < fields.size() && leadingNumber(fields[j]) == spindle) return j;
+        if (j < fields.size() && LeadingNumber(fields[j]) == spindle) return j;
     return 33;
 }
 
@@ -135,10 +135,10 @@ bool loadMulti(std::string_view bytes, int spindle, CurveTrace& trace, LoadState
         } else if (key == "XPEAK") {
             trace.set(CurveTrace::kPeakX, fields[column]);
         } else if (key == "YPEAK") {
-            if (leadingNumber(fields[column]) > leadingNumber(trace[CurveTrace::kPeakY]))
+            if (LeadingNumber(fields[column]) > LeadingNumber(trace[CurveTrace::kPeakY]))
                 trace.set(CurveTrace::kPeakY, fields[column]);
         } else if (key == "WAVEP") {
-            n = firstSampleSlot(leadingNumber(fields[column]));
+            n = firstSampleSlot(LeadingNumber(fields[column]));
         } else if (isUnitLine(*line)) {
             state.curveUnit = unitFromLastCharacter(*line);
         } else if (key == "WAVED") {
@@ -159,7 +159,7 @@ bool loadMulti(std::string_view bytes, int spindle, CurveTrace& trace, LoadState
     return true;
 }
 
-bool singleFileLoad(std::string_view bytes, const std::string& fileName,
+bool SINGLEFILELOAD(std::string_view bytes, const std::string& fileName,
                     LoadedCurveTable& table, int row, LoadState& state) {
     auto upper = upperAscii(fileName);
     if (rightChars(upper, 5) == "NRCUR" || rightChars(upper, 4) == "NCUR")
@@ -174,7 +174,7 @@ bool singleFileLoad(std::string_view bytes, const std::string& fileName,
         TabFields fields(*line, 4);
         const auto& key = fields[0];
         if (key == "Unit") {
-            state.curveUnit = static_cast<int>(nearestInteger(leadingNumber(fields[1])));
+            state.curveUnit = static_cast<int>(nearestInteger(LeadingNumber(fields[1])));
         } else if (key == "SPNO") {
             if (!table.setText(row, 1, fields[1])) return false;
         } else if (key == "WavePoint") {
@@ -195,7 +195,7 @@ namespace {
 std::array<int, 32> rowsByColumn(const std::array<int, 32>& bySpindle, const TabFields& spno) {
     std::array<int, 32> byColumn{};
     for (std::size_t j = 1; j <= 32; ++j) {
-        auto spindle = nearestInteger(leadingNumber(spno[j]));
+        auto spindle = nearestInteger(LeadingNumber(spno[j]));
         if (spindle >= 1 && spindle <= 32) byColumn[j - 1] = bySpindle[static_cast<std::size_t>(spindle - 1)];
     }
     return byColumn;
@@ -203,7 +203,7 @@ std::array<int, 32> rowsByColumn(const std::array<int, 32>& bySpindle, const Tab
 
 } // namespace
 
-bool multiFileLoad(std::string_view bytes, const std::string& fileName,
+bool MULTIFILELOAD(std::string_view bytes, const std::string& fileName,
                    LoadedCurveTable& table, const std::array<int, 32>& requestedRows,
                    LoadState& state, SpindleRowsBy rowsBy) {
     std::array<int, 32> spindleRows = requestedRows;
@@ -216,7 +216,7 @@ bool multiFileLoad(std::string_view bytes, const std::string& fileName,
     while (auto line = reader.readLine()) {
         auto key4 = upperAscii(leftChars(*line, 4));
         if (key4 == "UNIT") {
-            state.curveUnit = static_cast<int>(nearestInteger(leadingNumber(rightChars(*line, 2))));
+            state.curveUnit = static_cast<int>(nearestInteger(LeadingNumber(rightChars(*line, 2))));
         } else if (key4 == "INTE") {
             intervals = TabFields(*line);
             if (intervals.size() > kMaxTableFields) return false;

@@ -29,7 +29,7 @@ bool loadSingle(std::string_view bytes, int headerLines, CurveTrace& trace, Load
 bool loadMulti(std::string_view bytes, int spindle, CurveTrace& trace, LoadState& state);
 
 // A single-spindle file into one row of the loaded-curve table.
-bool singleFileLoad(std::string_view bytes, const std::string& fileName,
+bool SINGLEFILELOAD(std::string_view bytes, const std::string& fileName,
                     LoadedCurveTable& table, int row, LoadState& state);
 // How a list of 32 table rows names the curves of a multi-spindle file.
 enum class SpindleRowsBy {
@@ -38,7 +38,7 @@ enum class SpindleRowsBy {
 };
 
 // A multi-spindle file into the rows given per spindle (0 = none).
-bool multiFileLoad(std::string_view bytes, const std::string& fileName,
+bool MULTIFILELOAD(std::string_view bytes, const std::string& fileName,
                    LoadedCurveTable& table, const std::array<int, 32>& spindleRows,
                    LoadState& state, SpindleRowsBy rowsBy = SpindleRowsBy::Column);
 

@@ -112,7 +112,7 @@ template <typename T> std::string toFixed(T value, int decimals) {
 
 } // namespace
 
-double leadingNumber(std::string_view text) {
+double LeadingNumber(std::string_view text) {
     std::string compact;
     compact.reserve(text.size());
     for (char c : text)

@@ -10,7 +10,7 @@ namespace plotwise {
 
 // Longest leading decimal number of the text; blanks, TABs and line feeds are
 // ignored wherever they stand; 0 when the text has no leading number.
-double leadingNumber(std::string_view text);
+double LeadingNumber(std::string_view text);
 
 // Strict conversion: the whole text (blanks around it allowed) must be a number.
 std::optional<double> strictNumber(std::string_view text);

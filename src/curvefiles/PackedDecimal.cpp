@@ -13,7 +13,7 @@ namespace {
 int hexDigitsValue(std::uint8_t byte) {
     char text[4];
     std::snprintf(text, sizeof text, "%X", static_cast<unsigned>(byte));
-    return static_cast<int>(leadingNumber(text));
+    return static_cast<int>(LeadingNumber(text));
 }
 
 std::string rightAligned(const std::string& text, std::size_t width) {
@@ -24,7 +24,7 @@ std::string rightAligned(const std::string& text, std::size_t width) {
 }
 
 std::string scaled(const std::string& digits, int decimals) {
-    double value = leadingNumber(digits);
+    double value = LeadingNumber(digits);
     if (decimals == 0) return formatDecimals(value, 0);
     if (decimals < 1 || decimals > 3) return digits;
     static constexpr float divisors[] = {10.0f, 100.0f, 1000.0f};
@@ -39,13 +39,13 @@ std::string decode(int value, std::size_t keep, std::size_t width, int decimals)
 
 } // namespace
 
-std::string bcdAscii(std::uint8_t high, std::uint8_t low, int digits) {
+std::string BCDASCII(std::uint8_t high, std::uint8_t low, int digits) {
     if (high == 0x8F && low == 0x8F) return std::string(5, ' ');
     int value = hexDigitsValue(high) * 100 + hexDigitsValue(low);
     return decode(value, 4, 5, digits);
 }
 
-std::string bcd3Ascii(std::uint8_t high, std::uint8_t mid, std::uint8_t low, int digits) {
+std::string BCD3ASCII(std::uint8_t high, std::uint8_t mid, std::uint8_t low, int digits) {
     if (high == 0x8F && mid == 0x8F && low == 0x8F) return std::string(7, ' ');
     int value = hexDigitsValue(high) * 10000 + hexDigitsValue(mid) * 100 + hexDigitsValue(low);
     return decode(value, 6, 7, digits);

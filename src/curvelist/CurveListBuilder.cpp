@@ -26,7 +26,7 @@ std::string rightAligned(const std::string& text, std::size_t width) {
 }
 
 int spindleNumber(const std::string& text) {
-    auto n = nearestInteger(leadingNumber(text));
+    auto n = nearestInteger(LeadingNumber(text));
     return n >= 1 && n <= 32 ? static_cast<int>(n) : 0;
 }
 
@@ -82,7 +82,7 @@ std::string spindleEntryText(bool press, int spindle, const std::string& peak, b
            (timeAxis ? "Time " : "Angle ") + position;
 }
 
-void CurveListBuilder::treeAdd(const std::string& summary, const std::string&) {
+void CurveListBuilder::TreeAdd(const std::string& summary, const std::string&) {
     list_.appendRoot(singleCurveEntryText(summary));
     int format = state_.curveFormat;
     list_.checkBoxes = format == CurveFormat::Cur || format == CurveFormat::NrCur ||
@@ -91,7 +91,7 @@ void CurveListBuilder::treeAdd(const std::string& summary, const std::string&) {
     if (onToggleTag) onToggleTag(true, true);
 }
 
-void CurveListBuilder::treeAddMulti(const std::string& summary, const std::string& waveForm) {
+void CurveListBuilder::TreeAddMulti(const std::string& summary, const std::string& waveForm) {
     TabFields fields(summary, kMaxSummaryFields);
     const std::string upperTail = upperAscii(rightChars(fields[1], 5));
     if (upperTail == "NRACD") state_.curveFileFamily = 1;
@@ -100,7 +100,7 @@ void CurveListBuilder::treeAddMulti(const std::string& summary, const std::strin
     const auto peaks = walkMarkers(fields);
     const int file = list_.appendRoot(fields[1]);
     const int family = state_.curveFileFamily;
-    const bool timeAxis = leadingNumber(TabFields(waveForm, kMaxSummaryFields)[1]) >= kTimeAxisFrom;
+    const bool timeAxis = LeadingNumber(TabFields(waveForm, kMaxSummaryFields)[1]) >= kTimeAxisFrom;
     for (int spindle = 1; spindle <= 32 && (family == 1 || family == 3); ++spindle) {
         const auto s = static_cast<std::size_t>(spindle);
         if (peaks.peak[s].empty()) continue;
@@ -113,7 +113,7 @@ void CurveListBuilder::treeAddMulti(const std::string& summary, const std::strin
     if (onToggleTag) onToggleTag(true, false);
 }
 
-void CurveListBuilder::treeAddTsv(const std::string& fileName) {
+void CurveListBuilder::TreeAddTSV(const std::string& fileName) {
     list_.appendRoot(fileName);
     list_.secondOption = true;
     list_.checkBoxes = false;

@@ -15,9 +15,9 @@ public:
     CurveListBuilder(CurveList& list, LoadState& state, const SpindleColors& colors)
         : list_(list), state_(state), colors_(colors) {}
 
-    void treeAdd(const std::string& summary, const std::string& waveForm) override;
-    void treeAddMulti(const std::string& summary, const std::string& waveForm) override;
-    void treeAddTsv(const std::string& fileName) override;
+    void TreeAdd(const std::string& summary, const std::string& waveForm) override;
+    void TreeAddMulti(const std::string& summary, const std::string& waveForm) override;
+    void TreeAddTSV(const std::string& fileName) override;
 
     // Told after each builder call whether "Toggle Tag" is enabled; a single-curve
     // entry also unticks it.

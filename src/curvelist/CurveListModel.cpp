@@ -49,7 +49,9 @@ int CurveListModel::rowCount(const QModelIndex& parent) const {
     return entry < 0 ? 0 : static_cast<int>(children_[entry].size());
 }
 
-int CurveListModel::columnCount(const QModelIndex&) const { return 1; }
+int CurveListModel::columnCount(const QModelIndex&) const {
+    return 1;
+}
 
 int CurveListModel::entryOf(const QModelIndex& index) const {
     if (!index.isValid() || index.model() != this) return -1;

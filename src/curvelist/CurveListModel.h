@@ -45,8 +45,8 @@ private:
     void emitAllChanged(const QModelIndex& parent);
 
     CurveList& list_;
-    std::vector<int> parents_;              // shape snapshot: parent of each entry
-    std::vector<int> roots_;                // root entries in list order
+    std::vector<int> parents_;               // shape snapshot: parent of each entry
+    std::vector<int> roots_;                 // root entries in list order
     std::vector<std::vector<int>> children_; // children of each entry
     std::vector<int> rowInParent_;
 };

@@ -5,7 +5,7 @@
 
 namespace plotwise {
 
-std::uint32_t palletColor(int code) {
+std::uint32_t Pallet(int code) {
     int c = code & 63;
     int red = std::min(255, static_cast<int>(std::nearbyint(85.0 * (c & 12) / 3.0)));
     int green = std::min(255, 60 * static_cast<int>(std::nearbyint((c & 48) / 6.0)));
@@ -17,7 +17,7 @@ std::uint32_t palletColor(int code) {
 SpindleColors defaultSpindleColors() {
     SpindleColors colors{};
     for (int spindle = 1; spindle <= 32; ++spindle)
-        colors[static_cast<std::size_t>(spindle - 1)] = palletColor(spindle);
+        colors[static_cast<std::size_t>(spindle - 1)] = Pallet(spindle);
     return colors;
 }
 

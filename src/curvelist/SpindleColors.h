@@ -8,7 +8,7 @@ namespace plotwise {
 using SpindleColors = std::array<std::uint32_t, 32>;
 
 // The start-up colour of code c (low six bits used).
-std::uint32_t palletColor(int code);
+std::uint32_t Pallet(int code);
 SpindleColors defaultSpindleColors();
 
 } // namespace plotwise

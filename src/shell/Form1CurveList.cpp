@@ -110,7 +110,7 @@ void Form1Core::applySpindleColor(std::uint32_t color) {
     if (!colorPickTitle()) return;
     CurveListEntry& entry = list_.entry(list_.selected);
     std::string number = entry.text.size() > 8 ? entry.text.substr(8, 2) : "";
-    auto spindle = nearestInteger(leadingNumber(number));
+    auto spindle = nearestInteger(LeadingNumber(number));
     if (spindle < 1 || spindle > 32) return;
     colors_[static_cast<std::size_t>(spindle - 1)] = color;
     entry.textColor = color;

@@ -110,7 +110,7 @@ bool LanguageTable::load(const std::optional<std::string>& fileBytes) {
         if (line.empty()) continue;
         TabFields fields(line, kFields);
         if (!startsWithNumber(fields[0])) continue;
-        double value = leadingNumber(fields[0]);
+        double value = LeadingNumber(fields[0]);
         if (value > kEntries - 1) continue;
         std::int64_t entry = nearestInteger(value);
         if (entry < 0) {

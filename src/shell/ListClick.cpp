@@ -110,17 +110,17 @@ void loadRows(LoadedCurveTable& table, LoadState& state, const LoadContext& cont
         const std::string name = table.text(row, kFileName);
         int format = state.curveFormat;
         if (format == CurveFormat::NrCur || format == CurveFormat::SpCur) {
-            singleFileLoad(name, table, row, state, context);
+            SINGLEFILELOAD(name, table, row, state, context);
         } else if (format == CurveFormat::NrAcd || format == CurveFormat::SpAcd) {
             const std::string spindle = table.text(row, kSpindle);
-            if (leadingNumber(spindle) >= 1) {
-                auto slot = nearestInteger(leadingNumber(rightChars(spindle, 2))) - 1;
+            if (LeadingNumber(spindle) >= 1) {
+                auto slot = nearestInteger(LeadingNumber(rightChars(spindle, 2))) - 1;
                 if (slot >= 0 && slot < 32) spindleRows[static_cast<std::size_t>(slot)] = row;
             }
             if (table.textColor(row, kSpindle) == kRed) {
                 // The rows are collected by spindle number; the file's "SPNO"
                 // line says which column holds which spindle.
-                multiFileLoad(name, table, spindleRows, state, context,
+                MULTIFILELOAD(name, table, spindleRows, state, context,
                               keyed::SpindleRowsBy::SpindleNumber);
                 spindleRows.fill(0);
             }

@@ -10,7 +10,7 @@ WindowFont windowFont(ShellState& shell) {
         const LanguageTable& table = shell.languageTable;
         shell.uiFontName = table[LanguageTable::FontName];
         shell.uiFontCharset =
-            static_cast<int>(nearestInteger(leadingNumber(table[LanguageTable::Charset])));
+            static_cast<int>(nearestInteger(LeadingNumber(table[LanguageTable::Charset])));
         shell.uiFontSize = 9;
     }
     return {shell.uiFontName, shell.uiFontSize, shell.uiFontCharset};

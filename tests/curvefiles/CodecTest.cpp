@@ -20,25 +20,25 @@ TEST(PackedDecimal, DecodesTwoBytes) {
         {0x00, 0x00, 1, "  0.0"}, {0x12, 0x34, 255, " 1234"},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(bcdAscii(row.high, row.low, row.digits), row.expected)
+        EXPECT_EQ(BCDASCII(row.high, row.low, row.digits), row.expected)
             << int(row.high) << " " << int(row.low) << " " << row.digits;
 }
 
 TEST(PackedDecimal, DecodesThreeBytes) {
-    EXPECT_EQ(bcd3Ascii(0x01, 0x23, 0x45, 3), " 12.345");
-    EXPECT_EQ(bcd3Ascii(0x00, 0x00, 0x00, 3), "  0.000");
-    EXPECT_EQ(bcd3Ascii(0x8F, 0x8F, 0x8F, 3), "       ");
-    EXPECT_EQ(bcd3Ascii(0x99, 0x99, 0x99, 0), " 999999");
-    EXPECT_EQ(bcd3Ascii(0x99, 0x99, 0x99, 3), "999.999");
+    EXPECT_EQ(BCD3ASCII(0x01, 0x23, 0x45, 3), " 12.345");
+    EXPECT_EQ(BCD3ASCII(0x00, 0x00, 0x00, 3), "  0.000");
+    EXPECT_EQ(BCD3ASCII(0x8F, 0x8F, 0x8F, 3), "       ");
+    EXPECT_EQ(BCD3ASCII(0x99, 0x99, 0x99, 0), " 999999");
+    EXPECT_EQ(BCD3ASCII(0x99, 0x99, 0x99, 3), "999.999");
 }
 
 TEST(CommaField, PicksFields) {
-    EXPECT_EQ(commaField("a,b,c", 2), "c");
-    EXPECT_EQ(commaField("a,b", 5), "");
-    EXPECT_EQ(commaField("0,1,2,3,4,5,6,7,8,9,10", 8), "8910");
-    EXPECT_EQ(commaField("0,1,2,3,4,5,6,7,8,9,10", 9), "");
-    EXPECT_EQ(commaField(",,x", 2), "x");
-    EXPECT_EQ(commaField("a,b", 10), "");
+    EXPECT_EQ(LDATA("a,b,c", 2), "c");
+    EXPECT_EQ(LDATA("a,b", 5), "");
+    EXPECT_EQ(LDATA("0,1,2,3,4,5,6,7,8,9,10", 8), "8910");
+    EXPECT_EQ(LDATA("0,1,2,3,4,5,6,7,8,9,10", 9), "");
+    EXPECT_EQ(LDATA(",,x", 2), "x");
+    EXPECT_EQ(LDATA("a,b", 10), "");
 }
 
 TEST(NumberAndUnit, SplitsByCharacterCode) {

@@ -44,7 +44,7 @@ TEST(CurveFilePath, SearchesTheDayFolderOfTheArchive) {
     root.write("data/CURVE/200805/20080512/20080512_090703_0_01.nrcur", "x"); // not searched
     LocalFileSystem fs;
     CurveFolders folders{root.path("data/RESULT/200805"), "", ""};
-    EXPECT_EQ(curveFilePath(kKey, 2, folders, fs),
+    EXPECT_EQ(CF_Curve_Path(kKey, 2, folders, fs),
               root.path("data/CURVE/200805/20080512/B/20080512_090703_0_01.nrcur"));
 }
 
@@ -56,7 +56,7 @@ TEST(CurveFilePath, LaterSubfolderWinsAndCaseMatters) {
     root.write("data/CURVE/200805/20080512/c/20080512_090703_0_01.NRCUR", "x");
     LocalFileSystem fs;
     CurveFolders folders{root.path("data/RESULT/200805"), "", ""};
-    EXPECT_EQ(curveFilePath(kKey, 2, folders, fs),
+    EXPECT_EQ(CF_Curve_Path(kKey, 2, folders, fs),
               root.path("data/CURVE/200805/20080512/B/20080512_090703_3_ANG_0.nrcur"));
 }
 
@@ -66,9 +66,9 @@ TEST(CurveFilePath, LiveFolderSearchesTheWaveSavePath) {
     root.write("waves/ST1/12_090703_01_ANGLE.nrcur", "x");
     LocalFileSystem fs;
     CurveFolders folders{root.path("live/results"), root.path("live/results"), root.path("waves")};
-    EXPECT_EQ(curveFilePath(kKey, 2, folders, fs), root.path("waves/ST1/12_090703_01_ANGLE.nrcur"));
+    EXPECT_EQ(CF_Curve_Path(kKey, 2, folders, fs), root.path("waves/ST1/12_090703_01_ANGLE.nrcur"));
     folders.currentFolder = root.path("live");
-    EXPECT_EQ(curveFilePath(kKey, 2, folders, fs), ""); // archive of a short-named folder
+    EXPECT_EQ(CF_Curve_Path(kKey, 2, folders, fs), ""); // archive of a short-named folder
 }
 
 TEST(CurveFilePath, MalformedInputsFindNothing) {
@@ -78,8 +78,8 @@ TEST(CurveFilePath, MalformedInputsFindNothing) {
     CurveFolders folders{root.path("data/RESULT/200805"), "", ""};
     ResultLineKey shortTime = kKey;
     shortTime.time = "9:07:03";
-    EXPECT_EQ(curveFilePath(shortTime, 2, folders, fs), "");
-    EXPECT_EQ(curveFilePath(kKey, 0, folders, fs), "");
+    EXPECT_EQ(CF_Curve_Path(shortTime, 2, folders, fs), "");
+    EXPECT_EQ(CF_Curve_Path(kKey, 0, folders, fs), "");
     CurveFolders missing{root.path("nowhere/RESULT/200805"), "", ""};
-    EXPECT_EQ(curveFilePath(kKey, 2, missing, fs), "");
+    EXPECT_EQ(CF_Curve_Path(kKey, 2, missing, fs), "");
 }

@@ -18,20 +18,20 @@ TEST(CurveLoader, DispatchesByEndingAndResolvesPaths) {
 
     state.curveFileName = "X.TSV";
     state.curveUnit = 3;
-    EXPECT_TRUE(curveLoad(trace, 1, state, {fs, folder.path(), false}));
+    EXPECT_TRUE(CURVELOAD(trace, 1, state, {fs, folder.path(), false}));
     EXPECT_EQ(state.curveUnit, 0);
     EXPECT_EQ(trace[1], "");
 
     state.curveFileName = elsewhere; // a full path while the result table is shown
-    ASSERT_TRUE(curveLoad(trace, 1, state, {fs, folder.path(), true}));
+    ASSERT_TRUE(CURVELOAD(trace, 1, state, {fs, folder.path(), true}));
     EXPECT_EQ(trace[18], "7");
     EXPECT_EQ(state.curveUnit, 2);
-    EXPECT_FALSE(curveLoad(trace, 1, state, {fs, folder.path(), false}));
+    EXPECT_FALSE(CURVELOAD(trace, 1, state, {fs, folder.path(), false}));
 
     state.curveFileName = folder.path("x.cur"); // old formats always live in the folder
-    EXPECT_FALSE(curveLoad(trace, 1, state, {fs, folder.path(), true}));
+    EXPECT_FALSE(CURVELOAD(trace, 1, state, {fs, folder.path(), true}));
     state.curveFileName = "missing.nracd";
-    EXPECT_FALSE(curveLoad(trace, 1, state, {fs, folder.path(), false}));
+    EXPECT_FALSE(CURVELOAD(trace, 1, state, {fs, folder.path(), false}));
     state.curveFileName = "x.spacd";
-    EXPECT_TRUE(curveLoad(trace, 1, state, {fs, folder.path(), false}));
+    EXPECT_TRUE(CURVELOAD(trace, 1, state, {fs, folder.path(), false}));
 }

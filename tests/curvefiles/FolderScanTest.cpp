@@ -18,9 +18,9 @@ struct Call {
 class RecordingBuilder : public ListBuilder {
 public:
     explicit RecordingBuilder(const LoadState& state) : state_(state) {}
-    void treeAdd(const std::string& s, const std::string& w) override { record("TreeAdd", s, w); }
-    void treeAddMulti(const std::string& s, const std::string& w) override { record("TreeAddMulti", s, w); }
-    void treeAddTsv(const std::string& name) override { record("TreeAddTSV", name, ""); }
+    void TreeAdd(const std::string& s, const std::string& w) override { record("TreeAdd", s, w); }
+    void TreeAddMulti(const std::string& s, const std::string& w) override { record("TreeAddMulti", s, w); }
+    void TreeAddTSV(const std::string& name) override { record("TreeAddTSV", name, ""); }
 
     std::vector<Call> calls;
 

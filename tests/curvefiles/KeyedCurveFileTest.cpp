@@ -185,7 +185,7 @@ TEST(SingleFileLoad, CopiesLinesAndEndsWithTheInterval) {
     LoadedCurveTable table;
     int row = table.appendRow();
     LoadState state;
-    ASSERT_TRUE(keyed::singleFileLoad(nrcur(3, 3), "x.nrcur", table, row, state));
+    ASSERT_TRUE(keyed::SINGLEFILELOAD(nrcur(3, 3), "x.nrcur", table, row, state));
     EXPECT_EQ(table.text(row, 1), "1");
     EXPECT_EQ(table.text(row, 4), "3");
     EXPECT_EQ(table.text(row, 5), "1");
@@ -193,7 +193,7 @@ TEST(SingleFileLoad, CopiesLinesAndEndsWithTheInterval) {
     EXPECT_EQ(table.text(row, 7), numberedSamples(3)[2]);
     EXPECT_EQ(state.curveUnit, 3);
     EXPECT_EQ(state.curveFormat, 6);
-    ASSERT_TRUE(keyed::singleFileLoad(nrcur(3, 3), "Y.SPCUR", table, row, state));
+    ASSERT_TRUE(keyed::SINGLEFILELOAD(nrcur(3, 3), "Y.SPCUR", table, row, state));
     EXPECT_EQ(state.curveFormat, 8);
 }
 
@@ -202,7 +202,7 @@ TEST(SingleFileLoad, KeysAreCaseSensitive) {
     int row = table.appendRow();
     LoadState state;
     auto bytes = "unit\t4\r\nSPNO\t2\r\nwavedata\r\nWaveData\r\n7\r\n";
-    ASSERT_TRUE(keyed::singleFileLoad(bytes, "x.ncur", table, row, state));
+    ASSERT_TRUE(keyed::SINGLEFILELOAD(bytes, "x.ncur", table, row, state));
     EXPECT_EQ(state.curveUnit, 0);
     EXPECT_EQ(table.text(row, 1), "2");
     EXPECT_EQ(table.text(row, 5), ""); // interval column, no "Interval" line
@@ -214,7 +214,7 @@ TEST(SingleFileLoad, MoreThan4000LinesFail) {
     LoadState state;
     std::string bytes = "WaveData\r\n";
     for (int i = 0; i < 4001; ++i) bytes += "1\r\n";
-    EXPECT_FALSE(keyed::singleFileLoad(bytes, "x.nrcur", table, row, state));
+    EXPECT_FALSE(keyed::SINGLEFILELOAD(bytes, "x.nrcur", table, row, state));
     EXPECT_EQ(table.text(row, 4004), "1");
 }
 
@@ -225,7 +225,7 @@ TEST(MultiFileLoad, WritesMappedSpindlesOnly) {
     rows[0] = 1; // column 1 = spindle 1
     rows[2] = 2; // column 3 = spindle 5
     LoadState state;
-    ASSERT_TRUE(keyed::multiFileLoad(kMulti + "\t\r\n", "a.NRACD", table, rows, state));
+    ASSERT_TRUE(keyed::MULTIFILELOAD(kMulti + "\t\r\n", "a.NRACD", table, rows, state));
     EXPECT_EQ(table.text(1, 5), "0");
     EXPECT_EQ(table.text(2, 5), "2");
     EXPECT_EQ(table.text(1, 6), "1.2");
@@ -238,7 +238,7 @@ TEST(MultiFileLoad, WritesMappedSpindlesOnly) {
 TEST(MultiFileLoad, AllZeroRowsWriteNothingButSetState) {
     LoadedCurveTable table;
     LoadState state;
-    ASSERT_TRUE(keyed::multiFileLoad(kMulti, "b.spacd", table, {}, state));
+    ASSERT_TRUE(keyed::MULTIFILELOAD(kMulti, "b.spacd", table, {}, state));
     EXPECT_EQ(table.rowCount(), 1);
     EXPECT_EQ(state.curveFormat, 9);
     EXPECT_EQ(state.curveUnit, 1);
@@ -251,7 +251,7 @@ TEST(MultiFileLoad, RowsBySpindleNumberFollowTheSpnoLine) {
     rows[4] = 1; // spindle 5, the file's third column
     rows[1] = 2; // spindle 2, the second column
     LoadState state;
-    ASSERT_TRUE(keyed::multiFileLoad(kMulti, "a.nracd", table, rows, state,
+    ASSERT_TRUE(keyed::MULTIFILELOAD(kMulti, "a.nracd", table, rows, state,
                                      keyed::SpindleRowsBy::SpindleNumber));
     EXPECT_EQ(table.text(1, 6), "5.2");
     EXPECT_EQ(table.text(1, 5), "2");

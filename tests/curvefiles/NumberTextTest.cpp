@@ -21,7 +21,7 @@ TEST(LeadingNumber, ReadsTheLongestLeadingNumber) {
         {"-3.2+01", -3.2},     {"\r5", 0},           {"1e999", std::numeric_limits<double>::infinity()},
         {"1e-999", 0},
     };
-    for (const auto& row : rows) EXPECT_EQ(leadingNumber(row.text), row.expected) << row.text;
+    for (const auto& row : rows) EXPECT_EQ(LeadingNumber(row.text), row.expected) << row.text;
 }
 
 TEST(StrictNumber, AcceptsOnlyWholeNumbers) {

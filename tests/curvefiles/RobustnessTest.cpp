@@ -20,9 +20,9 @@ const char* const kExtensions[] = {".nrcur", ".NCUR", ".spcur", ".nracd", ".SPAC
 
 class CountingBuilder : public ListBuilder {
 public:
-    void treeAdd(const std::string&, const std::string&) override { ++calls; }
-    void treeAddMulti(const std::string&, const std::string&) override { ++calls; }
-    void treeAddTsv(const std::string&) override { ++calls; }
+    void TreeAdd(const std::string&, const std::string&) override { ++calls; }
+    void TreeAddMulti(const std::string&, const std::string&) override { ++calls; }
+    void TreeAddTSV(const std::string&) override { ++calls; }
     int calls = 0;
 };
 
@@ -67,16 +67,16 @@ void exerciseEveryReader(const std::string& bytes) {
     for (const char* ext : kExtensions) {
         CurveTrace trace;
         state.curveFileName = std::string("f") + ext;
-        curveLoad(trace, 1, state, context);
-        curveLoad(trace, 2, state, context);
+        CURVELOAD(trace, 1, state, context);
+        CURVELOAD(trace, 2, state, context);
         LoadedCurveTable table;
         table.setRowCount(3);
-        singleFileLoad(state.curveFileName, table, 1, state, context);
+        SINGLEFILELOAD(state.curveFileName, table, 1, state, context);
         std::array<int, 32> rows{};
         rows[0] = 1;
         rows[1] = 2;
         rows[31] = 7; // outside the table: must fail, not write
-        multiFileLoad(state.curveFileName, table, rows, state, context);
+        MULTIFILELOAD(state.curveFileName, table, rows, state, context);
     }
 }
 
@@ -106,10 +106,10 @@ TEST(Robustness, LoadsClearEverySlotBetweenCurves) {
     CurveTrace trace;
     LoadContext context{fs, "mem", false};
     state.curveFileName = "long.nrcur";
-    ASSERT_TRUE(curveLoad(trace, 1, state, context));
+    ASSERT_TRUE(CURVELOAD(trace, 1, state, context));
     EXPECT_FALSE(trace[4096].empty());
     state.curveFileName = "short.nrcur";
-    ASSERT_TRUE(curveLoad(trace, 1, state, context));
+    ASSERT_TRUE(CURVELOAD(trace, 1, state, context));
     EXPECT_EQ(trace[4096], "");
     EXPECT_EQ(trace[4001], "");
     EXPECT_EQ(trace[19], "1");

@@ -38,12 +38,12 @@ TEST(SpindleEntry, Layouts) {
 
 TEST(CurveListBuilder, MultiSpindleFileGetsColouredChildren) {
     Fixture f;
-    f.builder.treeAddMulti("dt\tB.NRACD\tSPNO\t2\t5\tYPeak\t1.5\t2.5\tXPeak\t10\t20", "WAVEF\t0");
+    f.builder.TreeAddMulti("dt\tB.NRACD\tSPNO\t2\t5\tYPeak\t1.5\t2.5\tXPeak\t10\t20", "WAVEF\t0");
     ASSERT_EQ(f.list.count(), 3);
     EXPECT_EQ(f.list.entry(0).text, "B.NRACD");
     EXPECT_EQ(f.list.entry(1).text, "Spindle  2           Torque     1.5           Angle 10");
     EXPECT_EQ(f.list.entry(2).parent, 0);
-    EXPECT_EQ(f.list.entry(2).textColor, palletColor(5));
+    EXPECT_EQ(f.list.entry(2).textColor, Pallet(5));
     EXPECT_EQ(f.list.fullPath(2), "B.NRACD\\" + f.list.entry(2).text);
     EXPECT_EQ(f.state.curveFileFamily, 1);
     EXPECT_TRUE(f.list.checkBoxes);
@@ -55,7 +55,7 @@ TEST(CurveListBuilder, MarkersAreExactAndLimitsHold) {
     std::string many = "dt\tC.spacd\tSPNO";
     for (int i = 1; i <= 40; ++i) many.append("\t").append(std::to_string(i));
     many += "\tYPeak\t\t7\t8\tXPEAK\t9\tXPeak\t1\t2";
-    f.builder.treeAddMulti(many, "x\t33");
+    f.builder.TreeAddMulti(many, "x\t33");
     // Only exact markers switch runs: "XPEAK" is a peak value of spindle 3.
     ASSERT_EQ(f.list.count(), 5);
     EXPECT_EQ(f.list.entry(1).text, "Press  1           Load       7           Time 1");
@@ -66,7 +66,7 @@ TEST(CurveListBuilder, MarkersAreExactAndLimitsHold) {
 
     Fixture g;
     g.state.curveFileFamily = 2;
-    g.builder.treeAddMulti("dt\tD.txt\tSPNO\t1\tYPeak\t5", "");
+    g.builder.TreeAddMulti("dt\tD.txt\tSPNO\t1\tYPeak\t5", "");
     EXPECT_EQ(g.list.count(), 1); // not a multi-spindle family: no children
 }
 
@@ -75,12 +75,12 @@ TEST(CurveListBuilder, CheckBoxesFollowTheLastCall) {
     int toggles = 0;
     f.builder.onToggleTag = [&](bool enabled, bool untick) { toggles += enabled + 2 * untick; };
     f.state.curveFormat = 7;
-    f.builder.treeAdd("dt\ta\t1\t2\tN/R", "");
+    f.builder.TreeAdd("dt\ta\t1\t2\tN/R", "");
     EXPECT_FALSE(f.list.checkBoxes);
     f.state.curveFormat = 8;
-    f.builder.treeAdd("dt\tb\t1\t2\tPress", "");
+    f.builder.TreeAdd("dt\tb\t1\t2\tPress", "");
     EXPECT_TRUE(f.list.checkBoxes);
-    f.builder.treeAddTsv("r.TSV");
+    f.builder.TreeAddTSV("r.TSV");
     EXPECT_FALSE(f.list.checkBoxes);
     EXPECT_TRUE(f.list.secondOption);
     EXPECT_EQ(f.list.entry(2).text, "r.TSV");
@@ -89,11 +89,11 @@ TEST(CurveListBuilder, CheckBoxesFollowTheLastCall) {
 
 TEST(Pallet, StartColours) {
     auto rgb = [](std::uint32_t c) { return std::array<int, 3>{int(c & 255), int(c >> 8 & 255), int(c >> 16)}; };
-    EXPECT_EQ(rgb(palletColor(1)), (std::array<int, 3>{0, 0, 71}));
-    EXPECT_EQ(rgb(palletColor(3)), (std::array<int, 3>{0, 0, 213}));
-    EXPECT_EQ(rgb(palletColor(4)), (std::array<int, 3>{113, 0, 0}));
-    EXPECT_EQ(rgb(palletColor(12)), (std::array<int, 3>{255, 0, 0}));
-    EXPECT_EQ(rgb(palletColor(16)), (std::array<int, 3>{0, 180, 0}));
-    EXPECT_EQ(rgb(palletColor(31)), (std::array<int, 3>{255, 180, 213}));
-    EXPECT_EQ(rgb(palletColor(32)), (std::array<int, 3>{0, 255, 0}));
+    EXPECT_EQ(rgb(Pallet(1)), (std::array<int, 3>{0, 0, 71}));
+    EXPECT_EQ(rgb(Pallet(3)), (std::array<int, 3>{0, 0, 213}));
+    EXPECT_EQ(rgb(Pallet(4)), (std::array<int, 3>{113, 0, 0}));
+    EXPECT_EQ(rgb(Pallet(12)), (std::array<int, 3>{255, 0, 0}));
+    EXPECT_EQ(rgb(Pallet(16)), (std::array<int, 3>{0, 180, 0}));
+    EXPECT_EQ(rgb(Pallet(31)), (std::array<int, 3>{255, 180, 213}));
+    EXPECT_EQ(rgb(Pallet(32)), (std::array<int, 3>{0, 255, 0}));
 }

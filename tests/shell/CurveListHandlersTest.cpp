@@ -140,7 +140,7 @@ TEST(CurveListHandlers, SpindleColourPick) {
     core.applySpindleColor(0x00123456);
     EXPECT_EQ(core.spindleColors()[2], 0x00123456u);
     EXPECT_EQ(core.curveList().entry(spindle3).textColor, 0x00123456u);
-    EXPECT_EQ(core.spindleColors()[0], palletColor(1));
+    EXPECT_EQ(core.spindleColors()[0], Pallet(1));
 
     core.setEntryChecked(spindle3, true);
     core.setEntryExpanded(f.entryNamed("M.NRACD"), true);

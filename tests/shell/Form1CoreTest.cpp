@@ -77,7 +77,7 @@ TEST(Form1CoreStartup, BuiltInTextsWithoutLanguageFile) {
     EXPECT_DOUBLE_EQ(core.plot().panXPerStep, 0.2);
     EXPECT_DOUBLE_EQ(core.plot().panYPerStep, 0.5);
     EXPECT_EQ(core.plot().plotPointer, 2);
-    EXPECT_EQ(core.spindleColors()[11], palletColor(12));
+    EXPECT_EQ(core.spindleColors()[11], Pallet(12));
     EXPECT_TRUE(core.timers().timer3);
     EXPECT_FALSE(core.timers().timer1);
     EXPECT_TRUE(core.layout().command2[0].visible);

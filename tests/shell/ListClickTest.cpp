@@ -26,7 +26,7 @@ int addMulti(CurveList& list, const std::string& name, int spindles, bool expand
     for (int s = 1; s <= spindles; ++s) {
         int child = list.appendChild(
             file, spindleEntryText(false, s, "48.6" + std::to_string(s), false, "486.5"));
-        list.entry(child).textColor = palletColor(s);
+        list.entry(child).textColor = Pallet(s);
     }
     return file;
 }
@@ -114,7 +114,7 @@ TEST(ListClick, RowsCarryColumnsAndPeakColour) {
     EXPECT_FALSE(f.table.textColor(1, 2).has_value());
     EXPECT_EQ(f.table.text(2, 0), "F.NRACD");
     EXPECT_EQ(f.table.text(2, 1), " 2");
-    EXPECT_EQ(f.table.textColor(2, 2), palletColor(2));
+    EXPECT_EQ(f.table.textColor(2, 2), Pallet(2));
 }
 
 TEST(ListClick, CollapsedParentHandsItsTickToChildren) {
