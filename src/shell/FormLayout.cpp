@@ -30,7 +30,7 @@ FormLayout::FormLayout() {
     for (std::size_t i = 0; i < command1.size(); ++i)
         command1[i] = widget(120 + static_cast<int>(i) * 420, 240, kButton, kButton);
     drive1 = widget(120, 735, kFrame1Width - 1920, 315);
-    check2 = widget(kFrame1Width - 1155, 735, 1035, 315);
+    check2 = widget(kFrame1Width - 1155, 735, 1110, 315);
     dir1 = widget(120, 1170, kFrame1Width - 780, kFrame1Height - 1170 - 60);
     picture2 = widget(kFrame1Width - kBarThickness, 0, kBarThickness, kFrame1Height, false);
 
@@ -51,9 +51,9 @@ FormLayout::FormLayout() {
     hs = widget(60, 180 + kPlotHeight + 60, kPlotWidth, kScrollBar);
     vs = widget(60 + kPlotWidth + 60, 180, kScrollBar, kPlotHeight);
     int framesTop = hs.rect.bottom();
-    frame3 = widget(60, framesTop, 3600, 645);
-    frame4 = widget(3780, framesTop, 3000, 645);
-    frame5 = widget(6900, framesTop, 3000, 645);
+    frame3 = widget(60, framesTop, 9000, 645);
+    frame4 = widget(9180, framesTop, 4950, 645);
+    frame5 = widget(14250, framesTop, 3000, 645);
     label2 = widget(0, 0, 4500, 495, false);
     for (std::size_t i = 0; i < label1.size(); ++i)
         label1[i] = widget(120, 120 + static_cast<int>(i) * 255, 2400, 255, false);

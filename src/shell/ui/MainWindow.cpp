@@ -1,0 +1,261 @@
+#include "MainWindow.h"
+
+#include "DirListDelegate.h"
+#include "PanelFrame.h"
+#include "UiConvert.h"
+#include "WheelKeyFilter.h"
+#include "curvelist/CurveListModel.h"
+#include "curvelist/LoadedCurveTableModel.h"
+#include "shell/Form1Core.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableView>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QTreeView>
+
+#include <algorithm>
+
+namespace plotwise::ui {
+
+namespace {
+
+// The language table names Windows fonts; where they are missing, prefer a
+// font of similar width over the platform's first choice, which is often a
+// much wider face that no longer fits the design-time widget sizes.
+void substituteMissingFont(const QString& family) {
+    if (QFontDatabase::hasFamily(family)) return;
+    QFont::insertSubstitutions(family,
+                               {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                                QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                                QStringLiteral("Helvetica")});
+}
+
+std::optional<QColor> colorDialog(QWidget* parent, const QString& title, const QColor& initial) {
+    const QColor chosen = QColorDialog::getColor(initial, parent, title);
+    if (!chosen.isValid()) return std::nullopt;
+    return chosen;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Form1Core& core, QWidget* parent)
+    : QWidget(parent), core_(core), w_(this),
+      listModel_(std::make_unique<CurveListModel>(core.curveList())),
+      grid1Model_(std::make_unique<LoadedCurveTableModel>(core.grid1())) {
+    setObjectName(QStringLiteral("Form1"));
+    w_.treeView1->setModel(listModel_.get());
+    w_.grid1->setModel(grid1Model_.get());
+    chooseColor_ = [this](const QString& title, const QColor& initial) {
+        return colorDialog(this, title, initial);
+    };
+    connectNavigation();
+    connectCurveList();
+    connectSplitters();
+    connectButtons();
+    connectTimers();
+    core_.onChanged = [this](unsigned changes) { refresh(changes); };
+    refresh(Change::All);
+}
+
+MainWindow::~MainWindow() {
+    core_.onChanged = nullptr;
+    removeWheelTranslation();
+    if (pointerOverridden_) QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::start() {
+    core_.formLoad();
+    applyWindowFont();
+    if (core_.wheelTranslationOn()) installWheelTranslation();
+    applyStartSize();
+    show();
+}
+
+void MainWindow::applyStartSize() {
+    int width = kStartWidth;
+    int height = FormLayout::kStartHeight / FormLayout::kTwipsPerPixel;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        width = std::min(width, available.width());
+        height = std::min(height, available.height());
+    }
+    resize(width, height);
+}
+
+void MainWindow::applyWindowFont() {
+    const WindowFont font = core_.windowFont();
+    substituteMissingFont(fromUtf8(font.name));
+    QFont shared(fromUtf8(font.name), font.size);
+    shared.setBold(false);
+    setFont(shared);
+    // Every control gets the font itself: a style sheet rule that matches a
+    // control would otherwise stop the form's font from reaching it.
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (control != w_.label2) control->setFont(shared);
+    }
+    // The notice keeps its own size and weight and takes only the font name.
+    QFont notice = w_.label2->font();
+    notice.setFamily(shared.family());
+    w_.label2->setFont(notice);
+    // Table rows as high as the text, as in a grid control, not a touch list.
+    const int rowHeight = QFontMetrics(shared).height() + 4;
+    w_.grid1->verticalHeader()->setDefaultSectionSize(rowHeight);
+    w_.grid2->verticalHeader()->setDefaultSectionSize(rowHeight);
+}
+
+// ---- events ----
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    core_.formResize(toTwips(width()), toTwips(height()), toTwips(frameGeometry().width()));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!unloaded_) {
+        unloaded_ = true;
+        timer1_.stop();
+        timer2_.stop();
+        timer3_.stop();
+        removeWheelTranslation();
+        core_.formUnload();
+    }
+    event->accept();
+    QCoreApplication::quit();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == w_.treeView1->viewport() && treeViewportEvent(event)) return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+// The list's click, double-click and right press. The click and the colour
+// pick run after the view has handled the press (selection, tick box).
+bool MainWindow::treeViewportEvent(QEvent* event) {
+    const auto* mouse = dynamic_cast<QMouseEvent*>(event);
+    if (!mouse) return false;
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        skipNextRelease_ = true;
+    } else if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::RightButton) {
+        QMetaObject::invokeMethod(
+            this, [this] { pickSpindleColor(); }, Qt::QueuedConnection);
+    } else if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
+        if (skipNextRelease_) {
+            skipNextRelease_ = false;
+        } else {
+            QMetaObject::invokeMethod(
+                this, [this] { core_.treeViewClick(); }, Qt::QueuedConnection);
+        }
+    }
+    return false;
+}
+
+void MainWindow::pickSpindleColor() {
+    const std::optional<std::string> title = core_.colorPickTitle();
+    if (!title || !chooseColor_) return;
+    const CurveList& list = core_.curveList();
+    QColor initial = Qt::black;
+    if (list.selected >= 0 && list.selected < list.count() && list.entry(list.selected).textColor)
+        initial = fromBgr(*list.entry(list.selected).textColor);
+    const std::optional<QColor> chosen = chooseColor_(fromLatin1(*title), initial);
+    if (chosen) core_.applySpindleColor(toBgr(*chosen));
+}
+
+void MainWindow::onTreeCurrentChanged(const QModelIndex& current) {
+    if (updating_) return;
+    core_.treeViewSelect(listModel_->entryOf(current));
+}
+
+void MainWindow::installWheelTranslation() {
+    if (wheel_) return;
+    wheel_ = new WheelKeyFilter(this, this);
+    qApp->installEventFilter(wheel_);
+}
+
+void MainWindow::removeWheelTranslation() {
+    if (!wheel_) return;
+    qApp->removeEventFilter(wheel_);
+    delete wheel_;
+    wheel_ = nullptr;
+}
+
+// ---- connections ----
+
+void MainWindow::connectNavigation() {
+    connect(w_.drive1, &QComboBox::activated, this, [this](int index) {
+        if (!updating_) core_.drive1Change(toUtf8(w_.drive1->itemText(index)));
+    });
+    connect(w_.dir1, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        if (!updating_) core_.dir1Open(toUtf8(item->data(DirListDelegate::kPathRole).toString()));
+    });
+    for (std::size_t i = 0; i < w_.command1.size(); ++i)
+        connect(w_.command1[i], &QToolButton::clicked, this,
+                [this, i] { core_.command1Click(static_cast<int>(i)); });
+    connect(w_.check2, &QCheckBox::clicked, this,
+            [this](bool ticked) { core_.check2Click(ticked); });
+}
+
+void MainWindow::connectCurveList() {
+    QTreeView* tree = w_.treeView1;
+    tree->viewport()->installEventFilter(this);
+    connect(tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { onTreeCurrentChanged(current); });
+    connect(tree, &QTreeView::expanded, this, [this](const QModelIndex& index) {
+        if (!updating_) core_.setEntryExpanded(listModel_->entryOf(index), true);
+    });
+    connect(tree, &QTreeView::collapsed, this, [this](const QModelIndex& index) {
+        if (!updating_) core_.setEntryExpanded(listModel_->entryOf(index), false);
+    });
+    connect(tree, &QTreeView::doubleClicked, this, [this] {
+        QMetaObject::invokeMethod(
+            this, [this] { pickSpindleColor(); }, Qt::QueuedConnection);
+    });
+    connect(listModel_.get(), &CurveListModel::entryCheckChanged, this, [this](int entry) {
+        core_.setEntryChecked(entry, core_.curveList().entry(entry).checked);
+    });
+}
+
+void MainWindow::connectSplitters() {
+    connect(w_.frame1, &PanelFrame::mouseDown, this,
+            [this](int b, int s, int x, int y) { core_.frame1MouseDown(b, s, x, y); });
+    connect(w_.frame1, &PanelFrame::mouseMove, this,
+            [this](int b, int s, int x, int y) { core_.frame1MouseMove(b, s, x, y); });
+    connect(w_.frame1, &PanelFrame::mouseUp, this,
+            [this](int b, int s, int x, int y) { core_.frame1MouseUp(b, s, x, y); });
+    connect(w_.frame2, &PanelFrame::mouseDown, this,
+            [this](int b, int s, int x, int y) { core_.frame2MouseDown(b, s, x, y); });
+    connect(w_.frame2, &PanelFrame::mouseMove, this,
+            [this](int b, int s, int x, int y) { core_.frame2MouseMove(b, s, x, y); });
+    connect(w_.frame2, &PanelFrame::mouseUp, this,
+            [this](int b, int s, int x, int y) { core_.frame2MouseUp(b, s, x, y); });
+}
+
+void MainWindow::connectButtons() {
+    for (std::size_t i = 0; i < w_.command2.size(); ++i)
+        connect(w_.command2[i], &QPushButton::clicked, this,
+                [this, i] { core_.command2Click(static_cast<int>(i)); });
+    connect(w_.check1, &QToolButton::clicked, this,
+            [this](bool ticked) { core_.check1Click(ticked); });
+}
+
+void MainWindow::connectTimers() {
+    timer1_.setInterval(TimerState::kTimer1Interval);
+    timer2_.setInterval(TimerState::kTimer2Interval);
+    timer3_.setInterval(TimerState::kTimer3Interval);
+    connect(&timer1_, &QTimer::timeout, this, [this] { core_.timer1Tick(); });
+    connect(&timer2_, &QTimer::timeout, this, [this] { core_.timer2Tick(); });
+    connect(&timer3_, &QTimer::timeout, this, [this] { core_.timer3Tick(); });
+}
+
+} // namespace plotwise::ui

@@ -1,0 +1,92 @@
+#pragma once
+#include "Form1Widgets.h"
+
+#include <QColor>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace plotwise {
+
+class Form1Core;
+class CurveListModel;
+class LoadedCurveTableModel;
+
+namespace ui {
+
+class WheelKeyFilter;
+
+// The main window: shows the core's state and forwards every event to it.
+// Widgets are placed where the core's layout puts them (twips / 15); after each
+// handler the core reports what changed and only that part is refreshed.
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kStartWidth = 1280; // pixels, narrowed to the screen
+
+    explicit MainWindow(Form1Core& core, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Runs start-up, sizes the window and shows it.
+    void start();
+
+    const Form1Widgets& widgets() const { return w_; }
+    CurveListModel& curveListModel() { return *listModel_; }
+    LoadedCurveTableModel& grid1Model() { return *grid1Model_; }
+    bool wheelTranslationInstalled() const { return wheel_ != nullptr; }
+
+    // Asks the user for a colour (title, start colour); nullopt when cancelled.
+    // A colour dialog unless replaced.
+    using ColorChooser = std::function<std::optional<QColor>(const QString&, const QColor&)>;
+    void setColorChooser(ColorChooser chooser) { chooseColor_ = std::move(chooser); }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void connectNavigation();
+    void connectCurveList();
+    void connectSplitters();
+    void connectButtons();
+    void connectTimers();
+
+    void refresh(unsigned changes);
+    void refreshCurveList(bool newFolder);
+    void refreshTreeState();
+    void refreshGrid1();
+    void refreshFolders();
+    void refreshDrives();
+    void refreshDirList();
+    void refreshLayout();
+    void refreshPointer();
+    void refreshTexts();
+    void refreshState();
+    void applyWindowFont();
+    void applyStartSize();
+
+    bool treeViewportEvent(QEvent* event);
+    void onTreeCurrentChanged(const QModelIndex& current);
+    void pickSpindleColor();
+    void installWheelTranslation();
+    void removeWheelTranslation();
+
+    Form1Core& core_;
+    Form1Widgets w_;
+    std::unique_ptr<CurveListModel> listModel_;
+    std::unique_ptr<LoadedCurveTableModel> grid1Model_;
+    QTimer timer1_, timer2_, timer3_;
+    WheelKeyFilter* wheel_ = nullptr;
+    ColorChooser chooseColor_;
+    bool updating_ = false; // the view is being set from the core's state
+    bool pointerOverridden_ = false;
+    bool skipNextRelease_ = false; // the release that ends a double-click
+    bool unloaded_ = false;
+};
+
+} // namespace ui
+} // namespace plotwise
