@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <cstdio>
+#include <filesystem>
 
 namespace plotwise::cli {
 
@@ -37,6 +38,17 @@ bool parseCommand(QCommandLineParser& parser, const CommandSpec& spec, const QSt
         return false;
     }
     return true;
+}
+
+std::optional<std::string> folderArgument(const QCommandLineParser& parser, const QString& command) {
+    const QString argument = parser.positionalArguments().at(0);
+    std::string folder = localPath(argument);
+    std::error_code ec;
+    if (!std::filesystem::is_directory(folder, ec)) {
+        writeError(QString("%1: not a folder: %2").arg(command, argument));
+        return std::nullopt;
+    }
+    return folder;
 }
 
 QString toolHelp() {

@@ -27,6 +27,10 @@ struct CommandSpec {
 };
 bool parseCommand(QCommandLineParser& parser, const CommandSpec& spec, const QStringList& arguments);
 
+// The command's folder argument as a path; prints a usage error and returns
+// nullopt when it names no folder.
+std::optional<std::string> folderArgument(const QCommandLineParser& parser, const QString& command);
+
 // Usage text of the whole tool, for --help and usage errors.
 QString toolHelp();
 

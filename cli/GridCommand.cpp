@@ -7,7 +7,6 @@
 #include "shell/TableText.h"
 
 #include <cstdio>
-#include <filesystem>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -50,18 +49,14 @@ int runGridCommand(const QStringList& arguments) {
                        {check}},
                       arguments))
         return kExitUsage;
-    const std::string folder = localPath(parser.positionalArguments().at(0));
-    std::error_code ec;
-    if (!std::filesystem::is_directory(folder, ec)) {
-        writeError(QString("grid: not a folder: %1").arg(parser.positionalArguments().at(0)));
-        return kExitUsage;
-    }
+    const auto folder = folderArgument(parser, "grid");
+    if (!folder) return kExitUsage;
     LocalFileSystem fs;
     LoadState state;
     CurveList list;
     const SpindleColors colors = defaultSpindleColors();
     CurveListBuilder builder(list, state, colors);
-    scanFolder(folder, fs, state, builder);
+    scanFolder(*folder, fs, state, builder);
     tick(list, parser.values(check));
 
     LanguageTable language;
@@ -71,7 +66,7 @@ int runGridCommand(const QStringList& arguments) {
                       language[LanguageTable::HeadingSpindle],
                       language[LanguageTable::HeadingTorque], language[LanguageTable::HeadingAngle],
                       language[LanguageTable::HeadingPoints]);
-    applyListTicks(list, table, state, LoadContext{fs, folder, false});
+    applyListTicks(list, table, state, LoadContext{fs, *folder, false});
     writeRaw(loadedCurveTableText(table));
     return kExitOk;
 }

@@ -3,7 +3,6 @@
 #include "curvefiles/FolderScan.h"
 #include "curvelist/CurveListBuilder.h"
 
-#include <filesystem>
 
 namespace plotwise::cli {
 namespace {
@@ -36,23 +35,19 @@ int runScanCommand(const QStringList& arguments) {
     if (!parseCommand(parser, {"scan", "Scan a folder and print the curve list.", {"DIR"}, {summaries}},
                       arguments))
         return kExitUsage;
-    const std::string folder = localPath(parser.positionalArguments().at(0));
-    std::error_code ec;
-    if (!std::filesystem::is_directory(folder, ec)) {
-        writeError(QString("scan: not a folder: %1").arg(parser.positionalArguments().at(0)));
-        return kExitUsage;
-    }
+    const auto folder = folderArgument(parser, "scan");
+    if (!folder) return kExitUsage;
     LocalFileSystem fs;
     LoadState state;
     if (parser.isSet(summaries)) {
         SummaryPrinter printer;
-        scanFolder(folder, fs, state, printer);
+        scanFolder(*folder, fs, state, printer);
         return kExitOk;
     }
     CurveList list;
     const SpindleColors colors = defaultSpindleColors();
     CurveListBuilder builder(list, state, colors);
-    scanFolder(folder, fs, state, builder);
+    scanFolder(*folder, fs, state, builder);
     printList(list);
     return kExitOk;
 }

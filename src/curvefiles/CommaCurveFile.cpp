@@ -43,6 +43,13 @@ bool readScaledSample(ByteReader& reader, CurveTrace& trace, int slot, double di
     return true;
 }
 
+// The 999 samples of a .CUR or .QUERNACUR file into slots 18 onward.
+bool readCurSamples(ByteReader& reader, CurveTrace& trace, double divisor) {
+    for (int i = 1; i <= kCurSamples; ++i)
+        if (!readScaledSample(reader, trace, 17 + i, divisor)) return false;
+    return true;
+}
+
 // A number text formatted with `decimals` places; non-numeric text stays as it is.
 std::string formatNumberText(const std::string& text, int decimals) {
     auto number = strictNumber(text);
@@ -113,8 +120,7 @@ bool loadCur(std::string_view bytes, CurveTrace& trace, LoadState& state) {
         trace.set(slot, *value);
     }
     state.peakXText = trace[CurveTrace::kPeakX];
-    for (int i = 1; i <= kCurSamples; ++i)
-        if (!readScaledSample(reader, trace, 17 + i, 100.0)) return false;
+    if (!readCurSamples(reader, trace, 100.0)) return false;
     state.curveFormat = CurveFormat::Cur;
     state.curveFileFamily = 0;
     return true;
@@ -141,8 +147,7 @@ bool loadQuernaCur(std::string_view bytes, CurveTrace& trace, LoadState& state) 
     if (!readValues(reader, 3)) return false;
     double divisor = state.loadInNewton
         ? 100.0 : powerOfTen(LeadingNumber(trace[CurveTrace::kScaleDigits]) + 1);
-    for (int i = 1; i <= kCurSamples; ++i)
-        if (!readScaledSample(reader, trace, 17 + i, divisor)) return false;
+    if (!readCurSamples(reader, trace, divisor)) return false;
     state.curveFormat = CurveFormat::QuernaCur;
     state.curveFileFamily = 0;
     return true;

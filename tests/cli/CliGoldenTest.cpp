@@ -1,0 +1,70 @@
+// plotwise-cli output on the samples, byte for byte against the files in data/.
+// Regenerate a file only after checking the new output by hand.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct CliRun {
+    std::string output;
+    int status = -1;
+};
+
+CliRun runCli(const std::string& arguments) {
+    const std::string command = std::string("cd \"") + PLOTWISE_SAMPLES_DIR + "\" && \"" + PLOTWISE_CLI +
+                                "\" " + arguments + " 2>/dev/null";
+    CliRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return run;
+    char buffer[65536];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, n);
+    int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+std::string readFile(const std::string& name) {
+    std::ifstream in(std::string(PLOTWISE_TESTDATA_DIR) + "/" + name, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+} // namespace
+
+TEST(CliGolden, OutputMatchesTheExpectedFiles) {
+    struct Row {
+        const char* arguments;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {"scan .", "scan-samples.txt"},
+        {"scan console/CURVE/202611/20261105/ST01", "scan-st01.txt"},
+        {"load M8_bolt_spindle1.nrcur", "load-nrcur.txt"},
+        {"load engine_head_4spindle.nracd --spindle 5", "load-nracd-5.txt"},
+        {"load nr_M5_90pts.BIN", "load-bin-nutrunner.txt"},
+        {"load press_90pts.BIN", "load-bin-press.txt"},
+        {"load legacy_M8_bolt.CUR", "load-cur.txt"},
+        {"load quill_press_partid.quernacur", "load-quernacur.txt"},
+        {"load nutrunner_export_dataid.CSV", "load-csv.txt"},
+        {"load truncated_295_bytes.BIN", "load-bin-unknown.txt"},
+        {"grid . --check engine --check door", "grid-multi.txt"},
+    };
+    for (const auto& row : rows) {
+        CliRun run = runCli(row.arguments);
+        EXPECT_EQ(run.status, 0) << row.arguments;
+        EXPECT_TRUE(run.output == readFile(row.expected)) << row.arguments << " differs from " << row.expected;
+    }
+}
+
+TEST(CliGolden, UsageErrorsExitWithTwo) {
+    for (const char* arguments : {"", "nonsense", "scan", "scan no/such/folder", "load",
+                                  "load x.nrcur --spindle many", "grid"})
+        EXPECT_EQ(runCli(arguments).status, 2) << arguments;
+    EXPECT_EQ(runCli("--help").status, 0);
+}
