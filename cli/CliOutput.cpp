@@ -22,7 +22,8 @@ bool parseCommand(QCommandLineParser& parser, const CommandSpec& spec, const QSt
     parser.addOptions(spec.options);
     const QCommandLineOption help({"h", "help"}, "Show this help.");
     parser.addOption(help);
-    for (const auto& name : spec.positional) parser.addPositionalArgument(name, name);
+    for (const auto& name : spec.positional)
+        parser.addPositionalArgument(name, name == "DIR" ? "A folder of curve files." : "A curve file.");
     QStringList withoutCommand = arguments;
     withoutCommand.removeAt(1);
     if (!parser.parse(withoutCommand)) {
@@ -30,7 +31,12 @@ bool parseCommand(QCommandLineParser& parser, const CommandSpec& spec, const QSt
         return false;
     }
     if (parser.isSet(help)) {
-        std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
+        // The parser names the program by its path; name the command instead.
+        QString text = parser.helpText();
+        const auto usageEnd = text.indexOf(" [options]");
+        if (text.startsWith("Usage: ") && usageEnd > 0)
+            text.replace(7, usageEnd - 7, "plotwise-cli " + spec.name);
+        std::fputs(text.toLocal8Bit().constData(), stdout);
         std::exit(kExitOk);
     }
     if (parser.positionalArguments().size() != spec.positional.size()) {
