@@ -1,14 +1,55 @@
 #pragma once
-// A program folder, a working folder and the platform around a Form1Core, all
-// inside one temporary folder that also serves as a drive.
-#include "FakePlatform.h"
+// Shared helpers of the shell tests: a platform whose drives, shell folders and
+// writability the test chooses, curve and executable file builders, and a
+// Form1Core whose program folder, working folder and drive all live inside one
+// temporary folder.
 #include "shell/Form1Core.h"
+#include "shell/LocalPlatform.h"
 #include "support/CurveFileText.h"
 #include "support/TempFolder.h"
 
+#include <fstream>
+#include <map>
 #include <memory>
 
 namespace plotwise::test {
+
+class FakePlatform : public LocalPlatform {
+public:
+    std::vector<DriveEntry> driveList;
+    std::map<int, std::string> shellFolders;
+    bool programFolderWritable = true;
+    std::string configFolder;
+
+    std::vector<DriveEntry> drives() const override { return driveList; }
+    std::string specialFolderPath(int folder) const override {
+        return shellFolders.contains(folder) ? shellFolders.at(folder) : "";
+    }
+    bool folderWritable(const std::string& folder) const override {
+        return programFolderWritable && LocalPlatform::folderWritable(folder);
+    }
+    std::string userConfigFolder() const override { return configFolder; }
+};
+
+// Text as 16-bit little-endian characters, as a version record stores it.
+inline std::string wide(const std::string& text) {
+    std::string out;
+    for (char c : text)
+        out += std::string{c, '\0'};
+    return out;
+}
+
+// A console executable; an empty version gives one without a version record.
+inline std::string consoleExecutable(const std::string& version) {
+    std::string bytes = "MZ" + std::string(64, '\0') + "PE";
+    if (!version.empty()) bytes += wide("Assembly Version") + std::string(2, '\0') + wide(version);
+    return bytes;
+}
+
+inline std::string fileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
 
 inline std::string nrcurFile(const std::string& peak = "25.34") {
     return keyedSingleFile(
@@ -26,27 +67,28 @@ public:
     TempFolder temp;
     FakePlatform platform;
     LocalFileSystem fs;
-    std::string program, work, appData;
+    std::string program = temp.path("Console"), work = temp.path("work"),
+                appData = temp.path("appdata");
     std::string commandLine;
     std::unique_ptr<Form1Core> core;
 
     CoreFixture() {
-        program = temp.path("Console");
-        work = temp.path("work");
-        appData = temp.path("appdata");
-        temp.makeFolder("Console");
-        temp.makeFolder("work");
-        temp.makeFolder("config");
+        for (const char* folder : {"Console", "work", "config"})
+            temp.makeFolder(folder);
         platform.driveList = {{"/", "/"}, {temp.path(), temp.path() + " [TEMP]"}};
         platform.shellFolders[ShellFolder::ApplicationData] = appData;
         platform.configFolder = temp.path("config");
     }
 
-    Form1Core& start(const std::string& workingFolder = "") {
+    // The core before start-up (a window runs formLoad itself).
+    Form1Core& make(const std::string& workingFolder = "") {
         StartupConfig config{commandLine, workingFolder.empty() ? work : workingFolder, program,
                              program + "/plotwise"};
         core = std::make_unique<Form1Core>(config, fs, platform);
-        core->formLoad();
+        return *core;
+    }
+    Form1Core& start(const std::string& workingFolder = "") {
+        make(workingFolder).formLoad();
         return *core;
     }
 

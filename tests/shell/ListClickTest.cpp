@@ -4,51 +4,32 @@
 #include "curvelist/SpindleColors.h"
 #include "support/CurveFileText.h"
 #include "support/MemoryFileSystem.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace plotwise {
 namespace {
 
+using Rows = std::vector<std::string>;
 constexpr std::uint32_t kRed = 255;
+constexpr int kMark = -1; // a column of cells(): "red" when column 1 carries the red mark
 
-int addSingle(CurveList& list, const std::string& name, const std::string& peak = "25.34",
-              const std::string& position = "412.5", bool torque = true) {
-    return list.appendRoot(singleCurveEntryText("2026-11-05 07:42:18\t" + name + "\t" + peak +
-                                                "\t" + position + "\t" +
-                                                (torque ? "N/R" : "Press")));
-}
-
-// A multi-spindle file entry with its spindle entries 1..n; returns the file entry.
-int addMulti(CurveList& list, const std::string& name, int spindles, bool expanded = false) {
-    int file = list.appendRoot(name);
-    list.entry(file).expanded = expanded;
-    for (int s = 1; s <= spindles; ++s) {
-        int child = list.appendChild(
-            file, spindleEntryText(false, s, "48.6" + std::to_string(s), false, "486.5"));
-        list.entry(child).textColor = Pallet(s);
-    }
-    return file;
-}
-
-// A .NRACD file whose spindle j has interval tag*10+j and samples "tag.j.i".
-std::string multiFile(int spindles, int samples, int tag) {
-    std::string spno = "SPNO", ypeak = "YPeak", unit = "Unit", interval = "Interval";
-    for (int j = 1; j <= spindles; ++j) {
-        spno += "\t" + std::to_string(j);
-        ypeak += "\t48.6";
-        unit += "\t0";
-        interval += "\t" + std::to_string(tag * 10 + j);
-    }
-    std::string file =
-        spno + "\r\n" + ypeak + "\r\n" + unit + "\r\n" + interval + "\r\nWaveData\r\n";
-    for (int i = 1; i <= samples; ++i) {
-        file += std::to_string(i);
-        for (int j = 1; j <= spindles; ++j)
+// A .NRACD file of five spindles and three samples; spindle j has interval
+// tag*10+j and samples "tag.j.i".
+std::string multiFile(int tag) {
+    std::string file = "SPNO\t1\t2\t3\t4\t5\r\nYPeak" + std::string(5, '\t') + "\r\nInterval";
+    for (int j = 1; j <= 5; ++j)
+        file += "\t" + std::to_string(tag * 10 + j);
+    file += "\r\nWaveData";
+    for (int i = 1; i <= 3; ++i) {
+        file += "\r\n" + std::to_string(i);
+        for (int j = 1; j <= 5; ++j)
             file += "\t" + std::to_string(tag) + "." + std::to_string(j) + "." + std::to_string(i);
-        file += "\r\n";
     }
-    return file;
+    return file + "\r\n";
 }
 
 struct Fixture {
@@ -57,18 +38,55 @@ struct Fixture {
     LoadState state;
     test::MemoryFileSystem fs;
 
+    explicit Fixture(int format = CurveFormat::Cur) { state.curveFormat = format; }
+
+    int single(const std::string& name, bool ticked = true, const std::string& peak = "25.34") {
+        int e = list.appendRoot(
+            singleCurveEntryText("2026-11-05 07:42:18\t" + name + "\t" + peak + "\t412.5\tN/R"));
+        list.entry(e).checked = ticked;
+        return e;
+    }
+    void singles(std::initializer_list<bool> ticks) {
+        int i = 0;
+        for (bool ticked : ticks)
+            single("C" + std::to_string(i++) + ".cur", ticked);
+    }
+    // A multi-spindle file entry with spindle entries 1..n; returns the file entry.
+    int multi(const std::string& name, int spindles, bool expanded, bool ticked = false) {
+        int file = list.appendRoot(name);
+        list.entry(file).expanded = expanded;
+        list.entry(file).checked = ticked;
+        for (int s = 1; s <= spindles; ++s) {
+            int child = list.appendChild(
+                file, spindleEntryText(false, s, "48.6" + std::to_string(s), false, "486.5"));
+            list.entry(child).textColor = Pallet(s);
+        }
+        return file;
+    }
     ListClickResult click() {
         return applyListTicks(list, table, state, LoadContext{fs, "mem", false});
     }
-    int rows() const { return table.rowCount() - 1; }
+    // Per curve row the given columns joined by "|".
+    Rows cells(std::initializer_list<int> columns) const {
+        Rows out;
+        for (int row = 1; row < table.rowCount(); ++row) {
+            std::string line;
+            for (int column : columns)
+                line += (line.empty() ? "" : "|") + (column != kMark ? table.text(row, column)
+                                                     : table.textColor(row, 1) == kRed
+                                                         ? std::string("red")
+                                                         : std::string());
+            out.push_back(line);
+        }
+        return out;
+    }
 };
 
 TEST(CurveRowText, FieldsCutFromEveryEntryLayout) {
-    struct Case {
+    struct Row {
         const char* name;
-        std::string path;
-        std::string row;
-    } cases[] = {
+        std::string path, text;
+    } rows[] = {
         {"torque single", singleCurveEntryText("d\tA.nrcur\t25.34\t412.5\tN/R"),
          "A.nrcur\t  \t 25.34  \t    412.5"},
         {"press single", singleCurveEntryText("d\tB.spcur\t12.5\t3.25\tPress"),
@@ -84,211 +102,118 @@ TEST(CurveRowText, FieldsCutFromEveryEntryLayout) {
          "P.SPACD\t 3\t  12.5  \t0.75"},
         {"no backslash", "F.NRACD", ""},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(curveRowText(c.path), c.row) << c.name;
+    for (const Row& row : rows)
+        EXPECT_EQ(curveRowText(row.path), row.text) << row.name;
 }
 
-TEST(ListClick, EmptyListLeavesHeadingOnly) {
-    Fixture f;
-    f.table.setRowCount(5);
-    ListClickResult result = f.click();
-    EXPECT_EQ(f.table.rowCount(), 1);
-    EXPECT_EQ(result.curveRows, 0);
-    EXPECT_EQ(result.selectedCurveRow, 0);
-    EXPECT_FALSE(result.selectColorEnabled.has_value());
-}
-
-TEST(ListClick, RowsCarryColumnsAndPeakColour) {
-    Fixture f;
-    f.state.curveFormat = CurveFormat::Cur; // no loader for these rows
-    addSingle(f.list, "A.cur");
-    int file = addMulti(f.list, "F.NRACD", 2, true);
-    for (int e = 0; e < f.list.count(); ++e)
-        f.list.entry(e).checked = true;
-    f.list.entry(file + 1).checked = false;
-    f.click();
-    ASSERT_EQ(f.rows(), 2);
-    EXPECT_EQ(f.table.text(1, 0), "A.cur");
-    EXPECT_EQ(f.table.text(1, 1), "  ");
-    EXPECT_EQ(f.table.text(1, 2), " 25.34  ");
-    EXPECT_FALSE(f.table.textColor(1, 2).has_value());
-    EXPECT_EQ(f.table.text(2, 0), "F.NRACD");
-    EXPECT_EQ(f.table.text(2, 1), " 2");
-    EXPECT_EQ(f.table.textColor(2, 2), Pallet(2));
-}
-
-TEST(ListClick, CollapsedParentHandsItsTickToChildren) {
-    Fixture f;
-    f.state.curveFormat = CurveFormat::Cur;
-    int file = addMulti(f.list, "F.NRACD", 3, false);
-    f.list.entry(file).checked = true;
-    f.list.entry(file + 2).checked = false;
-    f.click();
-    EXPECT_EQ(f.rows(), 3);
-    for (int child : f.list.children(file))
-        EXPECT_TRUE(f.list.entry(child).checked);
-
-    f.list.entry(file).checked = false; // unticking the collapsed parent unticks all
-    f.click();
-    EXPECT_EQ(f.rows(), 0);
-    for (int child : f.list.children(file))
-        EXPECT_FALSE(f.list.entry(child).checked);
-}
-
-TEST(ListClick, ExpandedParentLeavesChildrenAlone) {
-    Fixture f;
-    f.state.curveFormat = CurveFormat::Cur;
-    int file = addMulti(f.list, "F.NRACD", 3, true);
-    f.list.entry(file).checked = true;
-    f.list.entry(file + 2).checked = true;
-    f.click();
-    ASSERT_EQ(f.rows(), 1); // the file entry itself has no "\" and gives no row
-    EXPECT_EQ(f.table.text(1, 1), " 2");
-    EXPECT_FALSE(f.list.entry(file + 1).checked);
-}
-
-TEST(ListClick, AtMost86Rows) {
-    Fixture f;
-    f.state.curveFormat = CurveFormat::Cur;
-    for (int i = 0; i < 90; ++i) {
-        int e = addSingle(f.list, "C" + std::to_string(100 + i) + ".cur");
-        f.list.entry(e).checked = true;
+TEST(ListClick, TicksDecideRowsAndSelectColor) {
+    struct Row {
+        const char* name;
+        std::function<void(Fixture&)> setup;
+        Rows rows;
+        std::optional<bool> selectColor; // nullopt: left as it was
+        int selectedRow = 0;
+    } rows[] = {
+        // clang-format off
+        {"empty list", [](Fixture&) {}, {}, std::nullopt},
+        {"collapsed ticked parent ticks its children",
+         [](Fixture& f) { f.list.entry(f.multi("F.NRACD", 3, false, true) + 2).checked = false; },
+         {"F.NRACD| 1|", "F.NRACD| 2|", "F.NRACD| 3|red"}, false},
+        {"collapsed unticked parent unticks its children",
+         [](Fixture& f) { int file = f.multi("F.NRACD", 2, false);
+                          f.list.entry(file + 1).checked = f.list.entry(file + 2).checked = true; },
+         {}, std::nullopt},
+        {"expanded parent leaves its children alone",
+         [](Fixture& f) { f.list.entry(f.multi("F.NRACD", 3, true, true) + 2).checked = true; },
+         {"F.NRACD| 2|red"}, false},
+        {"Max names and unticked entries give no row",
+         [](Fixture& f) { for (const char* name : {"Max_torque.cur", "MaxB.cur", "max_c.cur"})
+                              f.single(name);
+                          f.single("D.cur", false); },
+         {"max_c.cur|  |red"}, false},
+        {"red mark on the last row of each file",
+         [](Fixture& f) { f.multi("A.NRACD", 3, false, true); f.single("S.cur");
+                          f.multi("B.NRACD", 2, false, true); },
+         {"A.NRACD| 1|", "A.NRACD| 2|", "A.NRACD| 3|red", "S.cur|  |red", "B.NRACD| 1|",
+          "B.NRACD| 2|red"}, false},
+        {"selected ticked last",
+         [](Fixture& f) { f.singles({true, false, true, true}); f.list.selected = 3; },
+         {"C0.cur|  |red", "C2.cur|  |red", "C3.cur|  |red"}, true, 3},
+        {"selected ticked first",
+         [](Fixture& f) { f.singles({true, true, false}); f.list.selected = 0; },
+         {"C0.cur|  |red", "C1.cur|  |red"}, true, 1},
+        {"selected unticked",
+         [](Fixture& f) { f.singles({true, true, false}); f.list.selected = 2; },
+         {"C0.cur|  |red", "C1.cur|  |red"}, false},
+        {"selected, nothing ticked",
+         [](Fixture& f) { f.singles({false, false}); f.list.selected = 1; }, {}, std::nullopt},
+        {"selected spindle of a collapsed file",
+         [](Fixture& f) { f.single("A.cur");
+                          f.list.selected = f.multi("F.NRACD", 3, false, true) + 2; },
+         {"A.cur|  |red", "F.NRACD| 1|", "F.NRACD| 2|", "F.NRACD| 3|red"}, true, 3},
+        // clang-format on
+    };
+    for (const Row& row : rows) {
+        Fixture f;
+        f.table.setRowCount(5);
+        row.setup(f);
+        ListClickResult result = f.click();
+        EXPECT_EQ(f.cells({0, 1, kMark}), row.rows) << row.name;
+        EXPECT_EQ(result.curveRows, static_cast<int>(row.rows.size())) << row.name;
+        EXPECT_EQ(result.selectColorEnabled, row.selectColor) << row.name;
+        EXPECT_EQ(result.selectedCurveRow, row.selectedRow) << row.name;
     }
+}
+
+TEST(ListClick, RowsCarryTheEntryFieldsAtMost86) {
+    Fixture f;
+    f.list.entry(f.multi("F.NRACD", 2, true) + 2).checked = true;
+    for (int i = 0; i < 90; ++i)
+        f.single("C" + std::to_string(100 + i) + ".cur");
     EXPECT_EQ(f.click().curveRows, 86);
-    EXPECT_EQ(f.table.rowCount(), 87);
-    EXPECT_EQ(f.table.text(86, 0), "C185.cur");
-}
-
-TEST(ListClick, MaxNamesAndUntickedEntriesGiveNoRow) {
-    Fixture f;
-    f.state.curveFormat = CurveFormat::Cur;
-    f.list.entry(addSingle(f.list, "Max_torque.cur")).checked = true;
-    f.list.entry(addSingle(f.list, "MaxB.cur")).checked = true;
-    f.list.entry(addSingle(f.list, "max_c.cur")).checked = true; // case matters
-    addSingle(f.list, "D.cur");
-    f.click();
-    ASSERT_EQ(f.rows(), 1);
-    EXPECT_EQ(f.table.text(1, 0), "max_c.cur");
-}
-
-TEST(ListClick, RedMarkOnLastRowOfEachFile) {
-    Fixture f;
-    f.state.curveFormat = CurveFormat::Cur;
-    int a = addMulti(f.list, "A.NRACD", 3);
-    addSingle(f.list, "S.cur");
-    int b = addMulti(f.list, "B.NRACD", 2);
-    for (int e = 0; e < f.list.count(); ++e)
-        f.list.entry(e).checked = true;
-    (void)a, (void)b;
-    f.click();
-    ASSERT_EQ(f.rows(), 6);
-    const bool red[] = {false, false, true, true, false, true};
-    for (int row = 1; row <= 6; ++row) {
-        EXPECT_EQ(f.table.textColor(row, 1) == kRed, red[row - 1]) << row;
-        EXPECT_FALSE(f.table.textColor(row, 0).has_value());
-    }
-}
-
-TEST(ListClick, SpindleRowsStartAfreshForEveryFile) {
-    Fixture f;
-    f.state.curveFormat = CurveFormat::NrAcd;
-    f.fs.put("F1.NRACD", multiFile(5, 3, 1));
-    f.fs.put("F2.NRACD", multiFile(5, 3, 2));
-    int f1 = addMulti(f.list, "F1.NRACD", 5, true);
-    int f2 = addMulti(f.list, "F2.NRACD", 5, true);
-    f.list.entry(f1 + 2).checked = true;
-    f.list.entry(f1 + 5).checked = true;
-    f.list.entry(f2 + 2).checked = true;
-    f.click();
-    ASSERT_EQ(f.rows(), 3);
-    struct Expected {
-        std::string interval, firstSample, count;
-    } expected[] = {{"12", "1.2.2", " 3"}, {"15", "1.5.2", " 3"}, {"22", "2.2.2", " 3"}};
-    for (int row = 1; row <= 3; ++row) {
-        EXPECT_EQ(f.table.text(row, 5), expected[row - 1].interval) << row;
-        EXPECT_EQ(f.table.text(row, 6), expected[row - 1].firstSample) << row;
-        EXPECT_EQ(f.table.text(row, 4), expected[row - 1].count) << row;
-    }
-    EXPECT_EQ(f.state.curveFormat, CurveFormat::NrAcd);
-}
-
-TEST(ListClick, SingleFilesLoadIntoTheirRows) {
-    Fixture f;
-    f.state.curveFormat = CurveFormat::NrCur;
-    f.fs.put("A.nrcur",
-             test::keyedSingleFile(10, {"SPNO\t3", "WavePoint\t2", "Interval\t7"}, {"0.5", "1.0"}));
-    f.list.entry(addSingle(f.list, "A.nrcur")).checked = true;
-    f.click();
-    ASSERT_EQ(f.rows(), 1);
-    EXPECT_EQ(f.table.text(1, 1), "3");
-    EXPECT_EQ(f.table.text(1, 4), "2");
-    EXPECT_EQ(f.table.text(1, 5), "7");
-    EXPECT_EQ(f.table.text(1, 6), "1.0");
-}
-
-TEST(ListClick, OtherFormatsLoadNothing) {
-    Fixture f;
-    f.state.curveFormat = CurveFormat::Cur;
-    f.fs.put("A.nrcur", test::keyedSingleFile(10, {"WavePoint\t2"}, {"0.5", "1.0"}));
-    f.list.entry(addSingle(f.list, "A.nrcur")).checked = true;
-    f.click();
-    EXPECT_EQ(f.table.usedColumns(1), 4);
+    Rows rows = f.cells({0, 2, 3});
+    ASSERT_EQ(rows.size(), 86u);
+    EXPECT_EQ(rows[0], "F.NRACD|   48.62| 486.5");
+    EXPECT_EQ(rows[1], "C100.cur| 25.34  |    412.5");
+    EXPECT_EQ(rows[85], "C184.cur| 25.34  |    412.5");
+    EXPECT_EQ(f.table.textColor(1, 2), Pallet(2)); // the entry's colour on the peak
+    EXPECT_FALSE(f.table.textColor(2, 2).has_value());
 }
 
 TEST(ListClick, LastRowDecidesLoadInNewton) {
-    struct Case {
+    struct Row {
         std::vector<std::string> peaks;
         bool newton;
-    } cases[] = {
+    } rows[] = {
         {{"25.34"}, false}, {{"250"}, true}, {{"250", "25.5"}, false}, {{"2.5", "2500"}, true}};
-    for (const Case& c : cases) {
+    for (const Row& row : rows) {
         Fixture f;
-        f.state.curveFormat = CurveFormat::Cur;
-        f.state.loadInNewton = !c.newton;
-        for (std::size_t i = 0; i < c.peaks.size(); ++i)
-            f.list.entry(addSingle(f.list, "C" + std::to_string(i) + ".cur", c.peaks[i])).checked =
-                true;
+        f.state.loadInNewton = !row.newton;
+        for (std::size_t i = 0; i < row.peaks.size(); ++i)
+            f.single("C" + std::to_string(i) + ".cur", true, row.peaks[i]);
         f.click();
-        EXPECT_EQ(f.state.loadInNewton, c.newton) << c.peaks.back();
+        EXPECT_EQ(f.state.loadInNewton, row.newton) << row.peaks.back();
     }
 }
 
-TEST(ListClick, SelectColorFollowsTheSelectedTickedCurve) {
-    struct Case {
-        const char* name;
-        std::vector<bool> ticks;
-        int selected;
-        std::optional<bool> enabled;
-        int row;
-    } cases[] = {
-        {"selected ticked last", {true, false, true, true}, 3, true, 3},
-        {"selected ticked first", {true, true, true, false}, 0, true, 1},
-        {"selected unticked", {true, true, false, false}, 2, false, 0},
-        {"nothing ticked", {false, false, false, false}, 1, std::nullopt, 0},
-        {"no selection", {true, false, false, false}, -1, false, 0},
-    };
-    for (const Case& c : cases) {
-        Fixture f;
-        f.state.curveFormat = CurveFormat::Cur;
-        for (std::size_t i = 0; i < c.ticks.size(); ++i)
-            f.list.entry(addSingle(f.list, "C" + std::to_string(i) + ".cur")).checked = c.ticks[i];
-        f.list.selected = c.selected;
-        ListClickResult result = f.click();
-        EXPECT_EQ(result.selectColorEnabled, c.enabled) << c.name;
-        EXPECT_EQ(result.selectedCurveRow, c.row) << c.name;
+TEST(ListClick, LoadersFillTheRows) {
+    for (int format : {CurveFormat::NrCur, CurveFormat::Cur}) { // only the format's loader runs
+        Fixture f(format);
+        f.fs.put("A.nrcur", test::keyedSingleFile(10, {"SPNO\t3", "WavePoint\t2", "Interval\t7"},
+                                                  {"0.5", "1.0"}));
+        f.single("A.nrcur");
+        f.click();
+        EXPECT_EQ(f.cells({1, 4, 5, 6}), Rows{format == CurveFormat::Cur ? "  |||" : "3|2|7|1.0"});
     }
-}
-
-TEST(ListClick, SelectedChildCountsAmongTickedChildlessEntries) {
-    Fixture f;
-    f.state.curveFormat = CurveFormat::Cur;
-    f.list.entry(addSingle(f.list, "A.cur")).checked = true;
-    int file = addMulti(f.list, "F.NRACD", 3);
-    f.list.entry(file).checked = true; // collapsed: all three spindles follow
-    f.list.selected = file + 2;
-    ListClickResult result = f.click();
-    EXPECT_EQ(result.selectedCurveRow, 3);
-    EXPECT_EQ(result.selectColorEnabled, true);
+    Fixture f(CurveFormat::NrAcd); // the spindle rows start afresh for every file
+    f.fs.put("F1.NRACD", multiFile(1));
+    f.fs.put("F2.NRACD", multiFile(2));
+    int f1 = f.multi("F1.NRACD", 5, true);
+    int f2 = f.multi("F2.NRACD", 5, true);
+    for (int entry : {f1 + 2, f1 + 5, f2 + 2})
+        f.list.entry(entry).checked = true;
+    f.click();
+    EXPECT_EQ(f.cells({4, 5, 6}), (Rows{" 3|12|1.2.2", " 3|15|1.5.2", " 3|22|2.2.2"}));
 }
 
 } // namespace

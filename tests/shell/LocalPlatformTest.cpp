@@ -1,23 +1,14 @@
 #include "shell/LocalPlatform.h"
+#include "CoreFixture.h"
 #include "shell/StartupConfig.h"
-#include "support/TempFolder.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
-
 namespace plotwise {
 namespace {
 
-std::string fileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using test::fileText;
 
 // Sets an environment variable for one test and puts the old value back.
 class ScopedEnv {
@@ -26,12 +17,7 @@ public:
         : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
         qputenv(name, value);
     }
-    ~ScopedEnv() {
-        if (had_)
-            qputenv(name_, old_);
-        else
-            qunsetenv(name_);
-    }
+    ~ScopedEnv() { had_ ? qputenv(name_, old_) : qunsetenv(name_); }
 
 private:
     const char* name_;
@@ -39,94 +25,56 @@ private:
     QByteArray old_;
 };
 
-TEST(LocalPlatform, ReplaceFileSwapsContentWhole) {
+// Sizes, version records and PATH.CFG writes also run through the start-up
+// tests; what they leave out is checked here.
+TEST(LocalPlatform, FilesAndFolders) {
     test::TempFolder temp;
     LocalPlatform platform;
     const std::string path = temp.path("PATH.CFG");
-    ASSERT_TRUE(platform.replaceFile(path, "old\r\n"));
+    ASSERT_TRUE(platform.replaceFile(path, "old, longer\r\n"));
     ASSERT_TRUE(platform.replaceFile(path, "new\r\n"));
     EXPECT_EQ(fileText(path), "new\r\n");
-    EXPECT_EQ(platform.fileSize(path), 5);
-}
-
-TEST(LocalPlatform, ReplaceFileFailsWhereNoFolderCanBe) {
-    test::TempFolder temp;
-    LocalPlatform platform;
     const std::string blocker = temp.write("plain-file", "x");
     EXPECT_FALSE(platform.replaceFile(blocker + "/PATH.CFG", "data"));
     EXPECT_EQ(fileText(blocker), "x");
-}
-
-TEST(LocalPlatform, FileSizeTest) {
-    test::TempFolder temp;
-    LocalPlatform platform;
-    temp.write("empty", "");
     temp.makeFolder("folder");
-    EXPECT_EQ(platform.fileSize(temp.write("three", "abc")), 3);
-    EXPECT_EQ(platform.fileSize(temp.path("empty")), 0);
-    EXPECT_EQ(platform.fileSize(temp.path("missing")), 0);
+    EXPECT_EQ(platform.fileSize(path), 5);
     EXPECT_EQ(platform.fileSize(temp.path("folder")), 0);
-}
-
-TEST(LocalPlatform, VersionRecordIsTheFileOnThisPlatform) {
-    test::TempFolder temp;
-    LocalPlatform platform;
-#ifndef _WIN32
-    EXPECT_EQ(platform.versionRecord(temp.write("tool.exe", std::string("a\0b", 3))),
-              std::string("a\0b", 3));
-#endif
     EXPECT_FALSE(platform.versionRecord(temp.path("missing.exe")));
-    EXPECT_FALSE(platform.versionRecord(temp.write("empty.exe", "")));
-}
 
-TEST(LocalPlatform, WritableFolders) {
-    test::TempFolder temp;
-    LocalPlatform platform;
     EXPECT_TRUE(platform.folderWritable(temp.path()));
     EXPECT_FALSE(platform.folderWritable(temp.path("missing")));
-    EXPECT_FALSE(platform.folderWritable(temp.write("file", "x")));
-    // The probe leaves nothing behind.
-    QDir folder(QString::fromStdString(temp.path()));
-    EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden), QStringList{"file"});
+    EXPECT_FALSE(platform.folderWritable(blocker));
+    QDir folder(QString::fromStdString(temp.path())); // the probe leaves nothing behind
+    EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"PATH.CFG", "plain-file"}));
 }
 
 #ifndef _WIN32
-TEST(LocalPlatform, RootIsADrive) {
-    LocalPlatform platform;
-    auto drives = platform.drives();
-    ASSERT_FALSE(drives.empty());
-    EXPECT_EQ(drives.front().root, "/");
-    for (const DriveEntry& drive : drives) {
-        EXPECT_EQ(drive.root.rfind("/proc", 0), std::string::npos);
-        EXPECT_EQ(drive.root.rfind("/sys", 0), std::string::npos);
-    }
-}
-
-TEST(LocalPlatform, ApplicationDataFollowsXdg) {
-    LocalPlatform platform;
-    {
-        ScopedEnv xdg("XDG_DATA_HOME", "/srv/data-home");
-        EXPECT_EQ(platform.specialFolderPath(ShellFolder::ApplicationData), "/srv/data-home");
-    }
-    {
-        ScopedEnv xdg("XDG_DATA_HOME", "relative/not/allowed");
-        EXPECT_EQ(platform.specialFolderPath(ShellFolder::ApplicationData),
-                  QDir::homePath().toStdString() + "/.local/share");
-    }
-}
-
-TEST(LocalPlatform, MissingShellFoldersAreEmpty) {
+TEST(LocalPlatform, DrivesAndShellFolders) {
     test::TempFolder home;
     ScopedEnv homeEnv("HOME", QByteArray::fromStdString(home.path()));
     ScopedEnv config("XDG_CONFIG_HOME", QByteArray::fromStdString(home.path(".config")));
     ScopedEnv runtime("XDG_RUNTIME_DIR", QByteArray::fromStdString(home.path("run")));
     LocalPlatform platform;
-    EXPECT_EQ(platform.specialFolderPath(ShellFolder::Desktop), "");
-    EXPECT_EQ(platform.specialFolderPath(ShellFolder::Favorites), "");
-    EXPECT_EQ(platform.specialFolderPath(ShellFolder::NetworkPlaces), "");
+    auto drives = platform.drives();
+    ASSERT_FALSE(drives.empty());
+    EXPECT_EQ(drives.front().root, "/");
+    for (const DriveEntry& drive : drives) {
+        EXPECT_FALSE(drive.root.starts_with("/proc")) << drive.root;
+        EXPECT_FALSE(drive.root.starts_with("/sys")) << drive.root;
+    }
+    for (int folder : {ShellFolder::Desktop, ShellFolder::Favorites, ShellFolder::NetworkPlaces})
+        EXPECT_EQ(platform.specialFolderPath(folder), "") << folder;
     home.makeFolder("run/gvfs");
     EXPECT_EQ(platform.specialFolderPath(ShellFolder::NetworkPlaces), home.path("run/gvfs"));
     EXPECT_EQ(platform.userConfigFolder(), home.path(".config/plotwise"));
+    {
+        ScopedEnv xdg("XDG_DATA_HOME", "/srv/data-home");
+        EXPECT_EQ(platform.specialFolderPath(ShellFolder::ApplicationData), "/srv/data-home");
+    }
+    ScopedEnv xdg("XDG_DATA_HOME", "relative/not/allowed");
+    EXPECT_EQ(platform.specialFolderPath(ShellFolder::ApplicationData), home.path(".local/share"));
 }
 #endif
 

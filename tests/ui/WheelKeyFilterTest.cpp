@@ -4,92 +4,51 @@
 
 #include <QLabel>
 #include <QListWidget>
-#include <QSpontaneKeyEvent>
-#include <QWheelEvent>
-#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace plotwise::ui {
 namespace {
 
-// A window with a focused list (current row 2 of 5) and a label that leaves
-// wheel events to its parent.
-class WheelKeyFilterTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        window_.resize(300, 200);
-        list_ = new QListWidget(&window_);
-        list_->setGeometry(0, 0, 150, 200);
+// Turns over a label that leaves wheel events to its window, so every turn
+// also reaches the window; the focused list starts at row 2 of 5.
+TEST(WheelKeyFilter, NotchesBecomeArrowKeysForTheFocusedWidget) {
+    test::uiApp();
+    struct Row {
+        const char* name;
+        std::vector<int> deltas;
+        int row;
+        bool spontaneous = true, otherWindow = false;
+    } rows[] = {
+        {"a notch down is one Down key", {-120}, 3},
+        {"two notches up", {120, 120}, 0},
+        {"half a notch does nothing yet", {-60}, 2},
+        {"two halves add up", {-60, -60}, 3},
+        {"a reversed half starts afresh", {-60, 60, 60}, 1},
+        {"synthesised turns are left alone", {-120}, 2, false},
+        {"turns over another window are left alone", {-120}, 2, true, true},
+    };
+    for (const Row& row : rows) {
+        QWidget window, other;
+        window.resize(300, 200);
+        auto* list = new QListWidget(&window);
+        list->setGeometry(0, 0, 150, 200);
         for (int i = 0; i < 5; ++i)
-            list_->addItem(QString::number(i));
-        list_->setCurrentRow(2);
-        label_ = new QLabel("label", &window_);
-        label_->setGeometry(160, 0, 100, 20);
-        window_.show();
-        QApplication::setActiveWindow(&window_);
-        list_->setFocus();
-        qApp->installEventFilter(&filter_);
+            list->addItem(QString::number(i));
+        list->setCurrentRow(2);
+        auto* label = new QLabel("label", row.otherWindow ? &other : &window);
+        label->setGeometry(160, 0, 100, 20);
+        window.show();
+        other.show();
+        QApplication::setActiveWindow(&window);
+        list->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), list);
+        WheelKeyFilter filter(&window);
+        qApp->installEventFilter(&filter);
+        for (int delta : row.deltas)
+            test::turnWheel(label, delta, row.spontaneous);
+        qApp->removeEventFilter(&filter);
+        EXPECT_EQ(list->currentRow(), row.row) << row.name;
     }
-    void TearDown() override { qApp->removeEventFilter(&filter_); }
-
-    // A wheel turn as the window system delivers it to the widget under the mouse.
-    static void turn(QWidget* target, int delta, bool spontaneous = true) {
-        QWheelEvent event(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(),
-                          QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        if (spontaneous) {
-            // As QTest does for its input events: sendEvent() would clear the flag.
-            QSpontaneKeyEvent::setSpontaneous(&event);
-            qApp->notify(target, &event);
-        } else {
-            QApplication::sendEvent(target, &event);
-        }
-        QCoreApplication::processEvents();
-    }
-
-    QApplication& app_ = test::uiApp(); // before any widget
-    QWidget window_;
-    QListWidget* list_ = nullptr;
-    QLabel* label_ = nullptr;
-    WheelKeyFilter filter_{&window_};
-};
-
-TEST_F(WheelKeyFilterTest, EachNotchIsOneArrowKeyToTheFocusedWidget) {
-    ASSERT_EQ(QApplication::focusWidget(), list_);
-    turn(label_, -120);
-    EXPECT_EQ(list_->currentRow(), 3);
-    turn(label_, 120);
-    turn(label_, 120);
-    EXPECT_EQ(list_->currentRow(), 1);
-}
-
-TEST_F(WheelKeyFilterTest, ATurnPassedOnToTheParentsCountsOnce) {
-    // The label ignores the wheel, so the same turn reaches the window too.
-    turn(label_, -120);
-    EXPECT_EQ(list_->currentRow(), 3);
-}
-
-TEST_F(WheelKeyFilterTest, PartsOfANotchAddUp) {
-    turn(label_, -60);
-    EXPECT_EQ(list_->currentRow(), 2);
-    turn(label_, -60);
-    EXPECT_EQ(list_->currentRow(), 3);
-}
-
-TEST_F(WheelKeyFilterTest, AReversedPartNotchStartsAfresh) {
-    turn(label_, -60);
-    turn(label_, 60);
-    EXPECT_EQ(list_->currentRow(), 2);
-    turn(label_, 60);
-    EXPECT_EQ(list_->currentRow(), 1);
-}
-
-TEST_F(WheelKeyFilterTest, OtherWindowsAndSynthesisedTurnsAreLeftAlone) {
-    QWidget other;
-    auto* otherLabel = new QLabel("other", &other);
-    other.show();
-    turn(otherLabel, -120);
-    turn(label_, -120, false);
-    EXPECT_EQ(list_->currentRow(), 2);
 }
 
 } // namespace

@@ -1,0 +1,187 @@
+// The curve list and navigation handlers of the headless window.
+#include "CoreFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace plotwise {
+namespace {
+
+using test::CoreFixture;
+
+TEST(CurveListHandlers, CheckAllThenUncheckAll) {
+    CoreFixture f;
+    f.temp.write("work/A.nrcur", test::nrcurFile("25.34"));
+    f.temp.write("work/B.nrcur", test::nrcurFile("31.00"));
+    f.temp.write("work/m/M.NRACD", test::multiFileText("1\t2\t3", "10.5\t11.5\t12.5"));
+    Form1Core& core = f.start();
+    auto loadedRows = [&core] { // file name and spindle, the latter from the loaded file
+        std::vector<std::string> rows;
+        for (int r = 1; r < core.grid1().rowCount(); ++r)
+            rows.push_back(core.grid1().text(r, 0) + "|" + core.grid1().text(r, 1));
+        return rows;
+    };
+    core.command2Click(0);
+    for (const CurveListEntry& entry : core.curveList().entries())
+        EXPECT_TRUE(entry.checked);
+    EXPECT_EQ(loadedRows(), (std::vector<std::string>{"A.nrcur|1", "B.nrcur|1"}));
+    EXPECT_EQ(core.plot().drawSource, 2);
+    EXPECT_EQ(core.loadState().curveFileFamily, 1);
+    EXPECT_TRUE(core.layout().command3[2].enabled);
+    EXPECT_TRUE(core.layout().command3[4].enabled);
+    core.command2Click(1);
+    for (const CurveListEntry& entry : core.curveList().entries())
+        EXPECT_FALSE(entry.checked);
+    EXPECT_EQ(core.grid1().rowCount(), 1);
+
+    core.dir1Open(f.temp.path("work/m")); // Check All reaches the spindles of an expanded file
+    core.setEntryExpanded(0, true);
+    core.command2Click(0);
+    EXPECT_EQ(loadedRows(), (std::vector<std::string>{"M.NRACD| 1", "M.NRACD| 2", "M.NRACD| 3"}));
+}
+
+TEST(CurveListHandlers, ClickSelectsCurveOrResultTable) {
+    CoreFixture f;
+    f.temp.write("work/M.NRACD", test::multiFileText("1\t2\t3", "10.5\t11.5\t12.5"));
+    Form1Core& core = f.start();
+    core.setEntryExpanded(0, true);
+    core.setEntryChecked(2, true);
+    core.setEntryChecked(3, true);
+    core.treeViewSelect(3);
+    core.treeViewClick();
+    ASSERT_EQ(core.grid1().rowCount(), 3);
+    EXPECT_EQ(core.grid1().text(1, 4), " 1"); // loaded
+    EXPECT_EQ(core.selectedCurveRow(), 2);
+    EXPECT_TRUE(core.layout().command3[0].enabled);
+    EXPECT_EQ(core.selectedEntryText(), core.curveList().fullPath(3));
+    EXPECT_EQ(core.tableFile(), core.curveList().fullPath(3));
+    core.treeViewSelect(1); // an unticked spindle: "Select Color" off
+    core.treeViewClick();
+    EXPECT_FALSE(core.layout().command3[0].enabled);
+    EXPECT_EQ(core.selectedCurveRow(), 0);
+
+    const std::string drawn = core.selectedEntryText();
+    f.temp.write("work/R.TSV", "x\r\n");
+    core.check2Click(true); // outside the result folder REFRESH rescans once
+    EXPECT_FALSE(core.check2Value());
+    EXPECT_FALSE(core.timers().timer1 || core.timers().timer2);
+    ASSERT_GE(f.entryNamed("R.TSV"), 0); // a result table is remembered, not drawn
+    core.treeViewSelect(f.entryNamed("R.TSV"));
+    core.treeViewClick();
+    EXPECT_EQ(core.tableFile(), "R.TSV");
+    EXPECT_EQ(core.selectedEntryText(), drawn);
+    EXPECT_EQ(core.grid1().rowCount(), 1);
+}
+
+TEST(CurveListHandlers, ToggleTagSwitchesPlotAndTable) {
+    for (const std::string file : {"A.nrcur", "M.NRACD"}) {
+        SCOPED_TRACE(file);
+        CoreFixture f;
+        const bool single = file == "A.nrcur";
+        f.temp.write("work/" + file, single ? test::nrcurFile() : test::multiFileText("1", "10.5"));
+        Form1Core& core = f.start();
+        for (bool ticked : {true, false}) {
+            core.check1Click(ticked);
+            core.treeViewClick(); // the list click keeps the choice
+            EXPECT_EQ(core.layout().grid1.visible, ticked);
+            EXPECT_EQ(core.layout().picture1.visible, !ticked);
+        }
+        EXPECT_EQ(core.plot().drawSource, 2);
+        core.check1Click(true);
+        core.check2Click(true); // refresh: a scan of single curves unticks the tag
+        EXPECT_EQ(core.check1Value(), !single);
+        EXPECT_EQ(core.layout().picture1.visible, single);
+        EXPECT_TRUE(core.layout().check1.enabled);
+    }
+}
+
+TEST(CurveListHandlers, SpindleColourPick) {
+    CoreFixture f;
+    f.temp.write("work/M.NRACD", test::multiFileText("1\t3", "10.5\t12.5"));
+    f.temp.write("work/P.SPACD", test::multiFileText("2", "4.5"));
+    Form1Core& core = f.start();
+    const int spindle3 = f.entryNamed("Spindle  3");
+    ASSERT_GE(spindle3, 0);
+    EXPECT_FALSE(core.colorPickTitle()); // nothing selected
+    for (const char* other : {"Press  2", "M.NRACD"}) {
+        core.treeViewSelect(f.entryNamed(other));
+        EXPECT_FALSE(core.colorPickTitle()) << other;
+    }
+    core.treeViewSelect(spindle3);
+    EXPECT_EQ(core.colorPickTitle(), "Select Spindle  3 Curve Color");
+    core.applySpindleColor(0x00123456);
+    EXPECT_EQ(core.spindleColors()[2], 0x00123456u);
+    EXPECT_EQ(core.curveList().entry(spindle3).textColor, 0x00123456u);
+    EXPECT_EQ(core.spindleColors()[0], Pallet(1));
+
+    core.setEntryChecked(spindle3, true);
+    core.setEntryExpanded(f.entryNamed("M.NRACD"), true);
+    core.treeViewClick();
+    ASSERT_EQ(core.grid1().rowCount(), 2);
+    EXPECT_EQ(core.grid1().textColor(1, 2), 0x00123456u);
+}
+
+TEST(Navigation, FolderListAndUpToTheDriveRoot) {
+    CoreFixture f;
+    for (const char* folder : {"a/b/zeta", "a/b/Alpha", "a/b/.hidden"})
+        f.temp.makeFolder(folder);
+    f.temp.write("a/b/file.txt", "x");
+    f.temp.write("a/A.nrcur", test::nrcurFile());
+    Form1Core& core = f.start(f.temp.path("a/b"));
+    std::vector<std::string> names; // ancestors open, then the subfolders
+    for (const DirListEntry& entry : core.folders().dirEntries)
+        names.push_back((entry.open ? "+" : "-") + std::to_string(entry.level) + entry.name);
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"+0" + f.temp.path(), "+1a", "+2b", "-3Alpha", "-3zeta"}));
+    EXPECT_EQ(core.folders().dirEntries[3].path, f.temp.path("a/b/Alpha"));
+    EXPECT_EQ(core.folders().files, std::vector<std::string>{"file.txt"});
+    EXPECT_EQ(core.curveList().count(), 0);
+
+    core.command1Click(0);
+    EXPECT_EQ(core.folders().dir, f.temp.path("a"));
+    EXPECT_EQ(core.folders().files, std::vector<std::string>{"A.nrcur"}); // rescanned
+    EXPECT_EQ(core.curveList().count(), 1);
+    EXPECT_TRUE(core.layout().command1[0].enabled);
+    for (int click = 0; click < 2; ++click) {
+        core.command1Click(0);
+        EXPECT_EQ(core.folders().dir, f.temp.path());
+        EXPECT_FALSE(core.layout().command1[0].enabled);
+    }
+    core.dir1Open(f.temp.path()); // a scan re-enables Up only below the root
+    EXPECT_FALSE(core.layout().command1[0].enabled);
+    core.dir1Open(f.temp.path("a"));
+    EXPECT_TRUE(core.layout().command1[0].enabled);
+    core.dir1Open(f.temp.path("missing"));
+    EXPECT_EQ(core.folders().dir, f.temp.path("a"));
+}
+
+TEST(Navigation, ShellFoldersAndDrives) {
+    CoreFixture f;
+    test::TempFolder other;
+    other.makeFolder("Desktop");
+    other.write("R.nrcur", test::nrcurFile());
+    const std::string otherDrive = other.path() + " [OTHER]";
+    f.platform.driveList.push_back({other.path(), otherDrive});
+    f.platform.shellFolders[ShellFolder::Desktop] = other.path("Desktop");
+    f.platform.shellFolders[ShellFolder::Documents] = f.temp.path() + "/";
+    f.platform.shellFolders[ShellFolder::NetworkPlaces] = f.temp.path("no such folder");
+    Form1Core& core = f.start();
+    core.command1Click(1); // on another drive: the drive switches first
+    EXPECT_EQ(core.folders().dir, other.path("Desktop"));
+    EXPECT_EQ(core.folders().drive, otherDrive);
+    EXPECT_TRUE(core.layout().command1[0].enabled);
+    core.command1Click(2); // at a drive root
+    EXPECT_EQ(core.folders().dir, f.temp.path());
+    EXPECT_FALSE(core.layout().command1[0].enabled);
+    for (int button : {3, 4}) { // missing folders
+        core.command1Click(button);
+        EXPECT_EQ(core.folders().dir, f.temp.path()) << button;
+    }
+    core.drive1Change(otherDrive);
+    EXPECT_EQ(core.folders().dir, other.path());
+    EXPECT_EQ(core.curveList().count(), 1);
+    core.drive1Change("Z: [NOT THERE]");
+    EXPECT_EQ(core.folders().dir, other.path());
+}
+
+} // namespace
+} // namespace plotwise
