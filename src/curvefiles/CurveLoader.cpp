@@ -15,9 +15,10 @@ bool endsWith(const std::string& upperName, std::string_view ending) {
     return rightChars(upperName, ending.size()) == ending;
 }
 
-std::optional<std::string> readCurveFile(const LoadContext& context, const std::string& path) {
-    auto bytes = context.fs.read(path, kLargestCurveFile + 1);
-    if (!bytes || bytes->size() > kLargestCurveFile) return std::nullopt;
+std::optional<std::string> readCurveFile(const LoadContext& context, const std::string& path,
+                                         std::size_t largest) {
+    auto bytes = context.fs.read(path, largest + 1);
+    if (!bytes || bytes->size() > largest) return std::nullopt;
     return bytes;
 }
 
@@ -30,9 +31,11 @@ std::string keyedPath(const LoadContext& context, const std::string& name) {
     return context.resultTableVisible ? name : inFolder(context, name);
 }
 
+// Reads the file (a .BIN file only as far as its longest kind) and loads it.
 bool loadFrom(const LoadContext& context, const std::string& path,
-              const std::function<bool(std::string_view)>& load) {
-    auto bytes = readCurveFile(context, path);
+              const std::function<bool(std::string_view)>& load,
+              std::size_t largest = kLargestCurveFile) {
+    auto bytes = readCurveFile(context, path, largest);
     return bytes && load(*bytes);
 }
 
@@ -50,7 +53,8 @@ bool CURVELOAD(CurveTrace& trace, int spindle, LoadState& state, const LoadConte
     if (endsWith(upper, ".QUERNACUR"))
         return loadFrom(context, inFolder(context, name), traceLoader(comma::loadQuernaCur));
     if (endsWith(upper, ".CSV")) return loadFrom(context, inFolder(context, name), traceLoader(comma::loadCsv));
-    if (endsWith(upper, ".BIN")) return loadFrom(context, inFolder(context, name), traceLoader(bin::load));
+    if (endsWith(upper, ".BIN"))
+        return loadFrom(context, inFolder(context, name), traceLoader(bin::load), bin::kLongestFile);
     if (endsWith(upper, ".NRCUR") || endsWith(upper, ".NCUR") || endsWith(upper, ".SPCUR")) {
         int headerLines = endsWith(upper, ".SPCUR") ? keyed::kSpCurHeaderLines : keyed::kNrCurHeaderLines;
         return loadFrom(context, keyedPath(context, name), [&](std::string_view bytes) {
