@@ -6,6 +6,8 @@
 
 namespace plotwise::cli {
 
+void writeRaw(std::string_view bytes) { std::fwrite(bytes.data(), 1, bytes.size(), stdout); }
+
 void writeLine(std::string_view line) {
     std::fwrite(line.data(), 1, line.size(), stdout);
     std::fputc('\n', stdout);

@@ -12,6 +12,8 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 2;
 
 void writeLine(std::string_view line);
+// Bytes to stdout exactly as given.
+void writeRaw(std::string_view bytes);
 void writeError(const QString& message);
 
 // A command-line argument as the file-system bytes it names.

@@ -8,10 +8,6 @@
 
 #include <cstdio>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
 
 namespace plotwise::cli {
 namespace {
@@ -26,13 +22,6 @@ void tick(CurveList& list, const QStringList& choices) {
                 entry.checked = true;
         }
     }
-}
-
-void writeRaw(const std::string& text) {
-#ifdef _WIN32
-    _setmode(_fileno(stdout), _O_BINARY); // keep CR LF as written
-#endif
-    std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
 } // namespace
@@ -62,10 +51,7 @@ int runGridCommand(const QStringList& arguments) {
     LanguageTable language;
     language.applyBuiltIn();
     LoadedCurveTable table;
-    table.setHeadings(language[LanguageTable::HeadingFileName],
-                      language[LanguageTable::HeadingSpindle],
-                      language[LanguageTable::HeadingTorque], language[LanguageTable::HeadingAngle],
-                      language[LanguageTable::HeadingPoints]);
+    setGrid1Headings(table, language);
     applyListTicks(list, table, state, LoadContext{fs, *folder, false});
     writeRaw(loadedCurveTableText(table));
     return kExitOk;

@@ -7,7 +7,15 @@
 #include <functional>
 #include <map>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 int main(int argc, char* argv[]) {
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY); // output is bytes: line ends stay as written
+#endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("plotwise-cli");
     using namespace plotwise::cli;

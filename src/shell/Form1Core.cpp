@@ -2,6 +2,7 @@
 #include "Form1Core.h"
 
 #include "Form1Batch.h"
+#include "ListClick.h"
 #include "PathCfg.h"
 #include "VersionDigits.h"
 
@@ -137,10 +138,7 @@ bool Form1Core::tavrinLink() {
 }
 
 void Form1Core::prepareGrid1() {
-    const LanguageTable& table = shell_.languageTable;
-    grid1_.setHeadings(table[LanguageTable::HeadingFileName], table[LanguageTable::HeadingSpindle],
-                       table[LanguageTable::HeadingTorque], table[LanguageTable::HeadingAngle],
-                       table[LanguageTable::HeadingPoints]);
+    setGrid1Headings(grid1_, shell_.languageTable);
     shell_.columnWidths.fill(960);
     shell_.columnVisible.fill(true);
 }

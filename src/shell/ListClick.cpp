@@ -137,6 +137,13 @@ std::string curveRowText(const std::string& fullPath) {
     return row.name + "\t" + row.spindle + "\t" + row.peak + "\t" + row.position;
 }
 
+void setGrid1Headings(LoadedCurveTable& table, const LanguageTable& language) {
+    table.setHeadings(language[LanguageTable::HeadingFileName],
+                      language[LanguageTable::HeadingSpindle],
+                      language[LanguageTable::HeadingTorque], language[LanguageTable::HeadingAngle],
+                      language[LanguageTable::HeadingPoints]);
+}
+
 ListClickResult applyListTicks(CurveList& list, LoadedCurveTable& table, LoadState& state,
                                const LoadContext& context) {
     ListClickResult result;

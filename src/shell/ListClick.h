@@ -3,6 +3,7 @@
 #include "curvefiles/LoadState.h"
 #include "curvefiles/LoadedCurveTable.h"
 #include "curvelist/CurveList.h"
+#include "shell/LanguageTable.h"
 
 #include <optional>
 
@@ -20,6 +21,9 @@ struct ListClickResult {
 // children, every ticked curve becomes a row of the loaded-curve table (at most
 // 86), the last row of each file is marked red in column 1, and the loaders
 // fill the rows.
+// The heading row of the loaded-curve table, in the language of the table.
+void setGrid1Headings(LoadedCurveTable& table, const LanguageTable& language);
+
 ListClickResult applyListTicks(CurveList& list, LoadedCurveTable& table, LoadState& state,
                                const LoadContext& context);
 
