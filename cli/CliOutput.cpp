@@ -75,6 +75,10 @@ QString toolHelp() {
         "                           Scan a folder, tick every entry (all) or the entries\n"
         "                           beginning with PREFIX, apply the ticks and print the\n"
         "                           loaded-curve table as the list text file holds it.\n"
+        "  render DIR -o OUT [--check all|PREFIX]... [--select PREFIX] [--scale I]\n"
+        "         [--hs N] [--vs N] [--ymax V] [--size WxH]\n"
+        "                           Scan, tick and select as the window does, set the\n"
+        "                           view, and write the plot picture (PNG).\n"
         "\n"
         "COMMAND --help shows a command's own options.\n"
         "Exit status: 0 on success, 2 on a usage error.\n");

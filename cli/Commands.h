@@ -8,5 +8,6 @@ namespace plotwise::cli {
 int runScanCommand(const QStringList& arguments);
 int runLoadCommand(const QStringList& arguments);
 int runGridCommand(const QStringList& arguments);
+int runRenderCommand(const QStringList& arguments);
 
 } // namespace plotwise::cli

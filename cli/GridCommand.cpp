@@ -1,5 +1,6 @@
 #include "CliOutput.h"
 #include "Commands.h"
+#include "ListTicks.h"
 #include "curvefiles/FolderScan.h"
 #include "curvelist/CurveListBuilder.h"
 #include "shell/LanguageTable.h"
@@ -10,22 +11,6 @@
 
 
 namespace plotwise::cli {
-namespace {
-
-// Ticks every entry for "all", else the entries whose text begins with a prefix.
-void tick(CurveList& list, const QStringList& choices) {
-    for (int i = 0; i < list.count(); ++i) {
-        CurveListEntry& entry = list.entry(i);
-        for (const QString& choice : choices) {
-            const std::string prefix = choice.toUtf8().toStdString();
-            if (choice == "all" || entry.text.compare(0, prefix.size(), prefix) == 0)
-                entry.checked = true;
-        }
-    }
-}
-
-} // namespace
-
 int runGridCommand(const QStringList& arguments) {
     QCommandLineParser parser;
     const QCommandLineOption check(
@@ -46,7 +31,7 @@ int runGridCommand(const QStringList& arguments) {
     const SpindleColors colors = defaultSpindleColors();
     CurveListBuilder builder(list, state, colors);
     scanFolder(*folder, fs, state, builder);
-    tick(list, parser.values(check));
+    tickEntries(list, parser.values(check));
 
     LanguageTable language;
     language.applyBuiltIn();

@@ -2,7 +2,7 @@
 #include "CliOutput.h"
 #include "Commands.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -16,7 +16,9 @@ int main(int argc, char* argv[]) {
 #ifdef _WIN32
     _setmode(_fileno(stdout), _O_BINARY); // output is bytes: line ends stay as written
 #endif
-    QCoreApplication app(argc, argv);
+    // Drawing needs fonts but never a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName("plotwise-cli");
     using namespace plotwise::cli;
 
@@ -24,6 +26,7 @@ int main(int argc, char* argv[]) {
         {"scan", runScanCommand},
         {"load", runLoadCommand},
         {"grid", runGridCommand},
+        {"render", runRenderCommand},
     };
     const QStringList arguments = QCoreApplication::arguments();
     const QString command = arguments.value(1);

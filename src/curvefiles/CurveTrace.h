@@ -19,8 +19,15 @@ public:
     bool set(int slot, std::string text);
     void clear();
 
+    // Highest sample slot (18 on) written since the last clear; 17 when none.
+    int lastSampleSlot() const { return lastSampleSlot_; }
+    // The curve's "Interval" code where its file names one; sets the plot's
+    // samples per step.
+    std::string intervalCode;
+
 private:
     std::array<std::string, kSlots> slots_;
+    int lastSampleSlot_ = kFirstSample - 1;
 };
 
 } // namespace plotwise

@@ -96,6 +96,8 @@ bool loadSingle(std::string_view bytes, int headerLines, CurveTrace& trace, Load
             trace.set(key == "XPEAK" ? CurveTrace::kPeakX : CurveTrace::kPeakY, *value);
         } else if (key == "WAVEP") {
             n = firstSampleSlot(LeadingNumber(TabFields(*line)[1]));
+        } else if (key == "INTER") {
+            trace.intervalCode = TabFields(*line)[1];
         } else if (isUnitLine(*line)) {
             state.curveUnit = unitFromLastCharacter(*line);
         }
@@ -139,6 +141,8 @@ bool loadMulti(std::string_view bytes, int spindle, CurveTrace& trace, LoadState
                 trace.set(CurveTrace::kPeakY, fields[column]);
         } else if (key == "WAVEP") {
             n = firstSampleSlot(LeadingNumber(fields[column]));
+        } else if (key == "INTER") {
+            trace.intervalCode = fields[column];
         } else if (isUnitLine(*line)) {
             state.curveUnit = unitFromLastCharacter(*line);
         } else if (key == "WAVED") {

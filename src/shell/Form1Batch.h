@@ -12,7 +12,9 @@ public:
         core_.pending_ |= changes;
     }
     ~Batch() {
-        if (--core_.depth_ > 0 || core_.pending_ == 0) return;
+        if (--core_.depth_ > 0) return;
+        core_.pending_ |= core_.takePlotChanges();
+        if (core_.pending_ == 0) return;
         unsigned changes = core_.pending_;
         core_.pending_ = 0;
         if (core_.onChanged) core_.onChanged(changes);

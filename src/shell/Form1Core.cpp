@@ -6,6 +6,7 @@
 #include "PathCfg.h"
 #include "VersionDigits.h"
 
+#include <QFont>
 #include <QString>
 
 namespace plotwise {
@@ -68,14 +69,14 @@ void Form1Core::formLoad() {
     shell_.languageLoaded =
         shell_.languageTable.load(fs_.read(joinPath(config_.programFolder, kLanguageFile)));
     colors_ = defaultSpindleColors();
-    plot_.plotTop = 210.0;
+    plot_.view().plotTop = 210.0;
     dir1Change();
-    plot_.gridDirty = true;
+    plot_.view().gridDirty = true;
     windowFont();
-    plot_.drawSource = list_.checkBoxes ? 2 : 1;
-    plot_.redrawPending = true;
-    plot_.panXPerStep = 0.2;
-    plot_.panYPerStep = 0.5;
+    plot_.view().drawSource = list_.checkBoxes ? 2 : 1;
+    plot_.view().redrawPending = true;
+    plot_.view().panXPerStep = 0.2;
+    plot_.view().panYPerStep = 0.5;
     prepareGrid1();
     texts_.caption = versionCaption();
     int present = 0;
@@ -84,7 +85,11 @@ void Form1Core::formLoad() {
         if (shell_.*family.present) ++present, found = &family;
     if (present == 1 && tavrinLink()) texts_.caption += " " + shell_.languageTable[found->linkText];
     applyStartTexts();
-    plot_.plotPointer = 2;
+    plot_.view().plotPointer = PlotPointer::Zoom;
+    plot_.setWords(plotWords());
+    const WindowFont font = windowFont();
+    plot_.setFont(QFont(QString::fromStdString(font.name), font.size));
+    plot_.setDiagnostics(!shell_.hookMouseWheel);
     shell_.wheelHookInstalled = shell_.hookMouseWheel;
 }
 
@@ -176,6 +181,5 @@ void Form1Core::notify(unsigned changes) {
 
 void Form1Core::timer1Tick() {}
 void Form1Core::timer2Tick() {}
-void Form1Core::timer3Tick() {}
 
 } // namespace plotwise

@@ -4,7 +4,6 @@
 #include "FormLayout.h"
 #include "LayoutEngine.h"
 #include "Platform.h"
-#include "PlotRequest.h"
 #include "ShellState.h"
 #include "StartupConfig.h"
 #include "WindowFont.h"
@@ -14,6 +13,8 @@
 #include "curvefiles/LoadedCurveTable.h"
 #include "curvelist/CurveList.h"
 #include "curvelist/SpindleColors.h"
+#include "plot/PlotController.h"
+#include "plot/PlotHost.h"
 
 #include <cstdint>
 #include <functional>
@@ -30,7 +31,10 @@ inline constexpr unsigned Folders = 4; // Drive1, Dir1, File1
 inline constexpr unsigned Layout = 8;  // geometry, visibility, enabled flags, pointer
 inline constexpr unsigned Texts = 16;  // caption, tips, captions
 inline constexpr unsigned State = 32;  // check values, timers, plot requests
-inline constexpr unsigned All = 63;
+inline constexpr unsigned Picture = 64;       // the plot image
+inline constexpr unsigned PlotControls = 128; // scroll bars, plot text boxes, options, labels
+inline constexpr unsigned PlotPointer = 256;  // pointer and tip over the plot
+inline constexpr unsigned All = 511;
 } // namespace Change
 
 enum class WheelKey { Up, Down };
@@ -48,7 +52,7 @@ struct TimerState {
 // runs start-up and shutdown, and handles the events of the curve list, the
 // navigation and the layout. A Qt window shows its models and forwards events.
 // All geometry is in twips.
-class Form1Core {
+class Form1Core : private PlotHost {
 public:
     // Grid1: width of column 0 in twips; every column is centred.
     static constexpr int kGrid1FileNameWidth = 2000;
@@ -73,7 +77,8 @@ public:
     const FolderState& folders() const { return folders_; }
     const FormLayout& layout() const { return layout_.layout(); }
     const WindowTexts& texts() const { return texts_; }
-    const PlotRequest& plot() const { return plot_; }
+    const PlotController& plot() const { return plot_; }
+    PlotController& plot() { return plot_; }
     const LoadState& loadState() const { return load_; }
     const SpindleColors& spindleColors() const { return colors_; }
     MousePointer mousePointer() const { return layout_.pointer(); }
@@ -133,7 +138,31 @@ public:
     // ---- timers ----
     void timer1Tick(); // live result monitor: comes with the result table
     void timer2Tick(); // settings refresh: comes with the console settings
-    void timer3Tick(); // deferred redraw: comes with the plot
+    void timer3Tick(); // deferred redraw of the plot
+    bool redrawPending() const { return plot_.view().redrawPending; }
+
+    // ---- plot ----
+    // The plot picture's scale area in pixels (the window follows Picture1;
+    // a headless caller sets any size).
+    void setPictureSize(int widthPixels, int heightPixels);
+    void option1Click(int index); // X scale
+    void option2Click(int index); // marker style
+    void option3Click(int index); // marker colour
+    void hsChange(int value);
+    void vsChange(int value);
+    void text1Change(const std::string& text);
+    void text2Change(const std::string& text);
+    void text1Enter();
+    void text2Enter();
+    // Mouse on Picture1, in picture units; buttons 1 left, 2 right (a mask for moves).
+    void picture1MouseDown(int button, double x, double y);
+    void picture1MouseMove(int buttons, double x, double y);
+    void picture1MouseUp(int button, double x, double y);
+    void picture1Click();
+    void picture1DblClick();
+    void picture1MouseLeave();
+    // Copies the plot picture to the clipboard; set by the window.
+    std::function<void(const QImage&)> onCopyPicture;
 
     // ---- mouse wheel ----
     // One key press per notch: Up for a positive delta, else Down.
@@ -166,6 +195,26 @@ private:
     void lowerLayoutDone();
     std::string versionCaption() const;
     void notify(unsigned changes);
+    void syncPictureSize();
+    unsigned takePlotChanges();
+    PlotWords plotWords() const;
+
+    // PlotHost
+    const CurveList& hostCurveList() const override { return list_; }
+    LoadedCurveTable& hostGrid1() override { return grid1_; }
+    LoadState& hostLoadState() override { return load_; }
+    LoadContext loadContext() const override;
+    std::array<std::string, 6>& scaleCaptions() override { return texts_.option1; }
+    bool resultTableVisible() const override;
+    bool pictureVisible() const override;
+    void hideGrid1() override;
+    bool noCurveNoticeVisible() const override;
+    void hideNoCurveNotice() override;
+    void showDiagnosticLabel(int index) override;
+    void setBusy(bool busy) override;
+    void processEvents() override;
+    void resultSelectionChanged() override;
+    void copyPictureToClipboard(const QImage& image) override;
 
     StartupConfig config_;
     const FileSystem& fs_;
@@ -180,7 +229,7 @@ private:
     FolderState folders_;
     LayoutEngine layout_;
     WindowTexts texts_;
-    PlotRequest plot_;
+    PlotController plot_{*this};
     TimerState timers_;
 
     bool check1_ = false;

@@ -38,8 +38,8 @@ void Form1Core::dir1Change() {
     bool buttons = list_.count() > 0 && list_.checkBoxes;
     l.command2[0].visible = l.command2[1].visible = buttons;
     grid1_.setRowCount(1);
-    plot_.drawSource = 2;
-    plot_.redrawPending = true;
+    plot_.view().drawSource = 2;
+    plot_.view().redrawPending = true;
     l.treeView1.visible = true;
     layout_.setPointer(MousePointer::Default);
 }
@@ -54,15 +54,15 @@ void Form1Core::toggleTag(bool enabled, bool untick) {
 void Form1Core::treeViewClick() {
     Batch batch(*this, kListChanges);
     FormLayout& l = layout_.layout();
-    plot_.gridDirty = true;
+    plot_.view().gridDirty = true;
     l.grid1.visible = false;
     LoadContext context{fs_, folders_.dir, l.grid2.visible};
     ListClickResult result = applyListTicks(list_, grid1_, load_, context);
     selectedCurveRow_ = result.selectedCurveRow;
     if (result.selectColorEnabled) l.command3[0].enabled = *result.selectColorEnabled;
     if (result.curveRows > 0) {
-        plot_.drawSource = 2;
-        plot_.redrawPending = true;
+        plot_.view().drawSource = 2;
+        plot_.view().redrawPending = true;
     }
     load_.curveFileFamily = 1;
     if (check1_) l.grid1.visible = true;
@@ -76,7 +76,9 @@ void Form1Core::treeViewClick() {
         return;
     }
     selectedEntryText_ = tableFile_;
-    plot_.redrawPending = true;
+    // Without check boxes no rows are built: the selected curve is drawn alone.
+    if (!list_.checkBoxes) plot_.view().drawSource = 1;
+    plot_.view().redrawPending = true;
 }
 
 // Opening a result table in Grid2 comes with the result table; until then
@@ -122,8 +124,8 @@ void Form1Core::command2Click(int index) {
     for (int i = 0; i < list_.count(); ++i)
         list_.entry(i).checked = index == 0;
     treeViewClick();
-    plot_.redrawPending = true;
-    plot_.drawSource = 2;
+    plot_.view().redrawPending = true;
+    plot_.view().drawSource = 2;
 }
 
 void Form1Core::check1Click(bool ticked) {
@@ -136,8 +138,8 @@ void Form1Core::check1Click(bool ticked) {
         return;
     }
     l.picture1.visible = true;
-    plot_.drawSource = 2;
-    plot_.redrawPending = true;
+    plot_.view().drawSource = 2;
+    plot_.view().redrawPending = true;
     l.grid1.visible = false;
     if (l.grid2.visible) l.command3[0].enabled = false;
 }

@@ -21,9 +21,10 @@ void Form1Core::formResize(int innerWidth, int innerHeight, int outerWidth) {
     Batch batch(*this, kLayoutChanges | Change::Texts);
     layout_.resize(innerWidth, innerHeight, outerWidth);
     lowerLayoutDone();
-    plot_.markers.fill(ReferenceMarker{});
-    plot_.gridDirty = true;
-    plot_.redrawPending = true;
+    notify(Change::PlotControls);
+    plot_.view().clearMarkers();
+    plot_.view().gridDirty = true;
+    plot_.view().redrawPending = true;
     const Rect& plot = layout_.layout().picture1.rect;
     const double perPixel = FormLayout::kTwipsPerPixel;
     texts_.caption = versionCaption() + shell_.languageTable[LanguageTable::ImageSize] +
@@ -35,9 +36,10 @@ void Form1Core::formResize(int innerWidth, int innerHeight, int outerWidth) {
 // After the lower layout ran: the plot is redrawn from the table for
 // multi-spindle nutrunner files, else the selected curve.
 void Form1Core::lowerLayoutDone() {
-    plot_.gridDirty = true;
-    plot_.drawSource = load_.curveFileFamily == 1 ? 2 : 1;
-    plot_.redrawPending = true;
+    syncPictureSize();
+    plot_.view().gridDirty = true;
+    plot_.view().drawSource = load_.curveFileFamily == 1 ? 2 : 1;
+    plot_.view().redrawPending = true;
 }
 
 void Form1Core::frame1MouseDown(int, int, int x, int) {

@@ -60,7 +60,7 @@ TEST(Form1CoreStartup, TextsWithAndWithoutLanguageFile) {
         EXPECT_EQ(core.grid1().text(0, 4004), "4000");
         EXPECT_EQ(core.windowFont().name, row.font);
         EXPECT_EQ(core.windowFont().charset, row.charset);
-        EXPECT_EQ(core.plot().drawSource, row.drawSource);
+        EXPECT_EQ(core.plot().view().drawSource, row.drawSource);
         EXPECT_EQ(core.curveList().checkBoxes, row.listTools);
         EXPECT_EQ(core.layout().command2[0].visible, row.listTools);
         EXPECT_EQ(core.layout().check1.enabled, row.listTools);
@@ -195,11 +195,11 @@ TEST(Form1CoreResize, SplitterReleaseChoosesDrawSourceByFamily) {
     f.temp.write("work/A.nrcur", test::nrcurFile());
     Form1Core& core = f.start();
     core.formResize(kInnerW, kInnerH, kOuterW);
-    EXPECT_EQ(core.plot().drawSource, 1); // family 2 after the scan of a .nrcur file
+    EXPECT_EQ(core.plot().view().drawSource, 1); // family 2 after the scan of a .nrcur file
     core.treeViewClick();                 // every list click ends with family 1
     core.frame2MouseDown(1, 0, 0, 10);
     core.frame2MouseUp(1, 0, 0, -300);
-    EXPECT_EQ(core.plot().drawSource, 2);
+    EXPECT_EQ(core.plot().view().drawSource, 2);
     EXPECT_EQ(core.layout().frame1.rect.height, 4800 - 300);
 }
 

@@ -24,7 +24,7 @@ TEST(CurveListHandlers, CheckAllThenUncheckAll) {
     for (const CurveListEntry& entry : core.curveList().entries())
         EXPECT_TRUE(entry.checked);
     EXPECT_EQ(loadedRows(), (std::vector<std::string>{"A.nrcur|1", "B.nrcur|1"}));
-    EXPECT_EQ(core.plot().drawSource, 2);
+    EXPECT_EQ(core.plot().view().drawSource, 2);
     EXPECT_EQ(core.loadState().curveFileFamily, 1);
     EXPECT_TRUE(core.layout().command3[2].enabled);
     EXPECT_TRUE(core.layout().command3[4].enabled);
@@ -85,7 +85,7 @@ TEST(CurveListHandlers, ToggleTagSwitchesPlotAndTable) {
             EXPECT_EQ(core.layout().grid1.visible, ticked);
             EXPECT_EQ(core.layout().picture1.visible, !ticked);
         }
-        EXPECT_EQ(core.plot().drawSource, 2);
+        EXPECT_EQ(core.plot().view().drawSource, 2);
         core.check1Click(true);
         core.check2Click(true); // refresh: a scan of single curves unticks the tag
         EXPECT_EQ(core.check1Value(), !single);

@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -133,6 +134,8 @@ void Form1Widgets::buildFrame2(QWidget* form) {
         label1[i] = add(new QLabel(picture1), indexed("Label1", i));
         label1[i]->hide();
     }
+    text1 = add(new QLineEdit(picture1), "Text1");
+    text2 = add(new QLineEdit(picture1), "Text2");
     label2 = add(new QLabel(picture1), "Label2");
     label2->setAlignment(Qt::AlignCenter);
     QFont notice = label2->font();

@@ -9,6 +9,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
@@ -60,6 +61,8 @@ public:
     std::array<QRadioButton*, 8> option3{};
     std::array<QLabel*, 8> label1{};
     QLabel* label2 = nullptr;
+    QLineEdit* text1 = nullptr; // manual Y full scale
+    QLineEdit* text2 = nullptr; // manual X end value
 
     QToolButton* check1 = nullptr;
     std::array<QToolButton*, 6> command3{};

@@ -65,6 +65,7 @@ MainWindow::MainWindow(Form1Core& core, QWidget* parent)
     connectSplitters();
     connectButtons();
     connectTimers();
+    connectPlot();
     core_.onChanged = [this](unsigned changes) { refresh(changes); };
     refresh(Change::All);
 }

@@ -54,6 +54,9 @@ private:
     void connectSplitters();
     void connectButtons();
     void connectTimers();
+    void connectPlot();
+    void connectPlotMouse();
+    void connectPlotControls();
 
     void refresh(unsigned changes);
     void refreshCurveList(bool newFolder);
@@ -68,6 +71,11 @@ private:
     void refreshState();
     void applyWindowFont();
     void applyStartSize();
+    void refreshPicture();
+    void refreshPlotControls();
+    void refreshPlotPointer();
+    void refreshPlotTextBoxes();
+    void scheduleRedraw();
 
     bool treeViewportEvent(QEvent* event);
     void onTreeCurrentChanged(const QModelIndex& current);
@@ -86,6 +94,7 @@ private:
     bool pointerOverridden_ = false;
     bool skipNextRelease_ = false; // the release that ends a double-click
     bool unloaded_ = false;
+    bool redrawScheduled_ = false;
 };
 
 } // namespace ui

@@ -56,6 +56,10 @@ void MainWindow::refresh(unsigned changes) {
     if (changes & Change::Texts) refreshTexts();
     if (changes & Change::State) refreshState();
     if (changes & Change::Layout) refreshLayout();
+    if (changes & Change::Picture) refreshPicture();
+    if (changes & (Change::PlotControls | Change::Layout)) refreshPlotControls();
+    if (changes & Change::PlotPointer) refreshPlotPointer();
+    scheduleRedraw();
 }
 
 // A new folder gives a new list, even when it has the same shape as the last.
@@ -186,7 +190,6 @@ void MainWindow::refreshState() {
     setTimer(timer1_, timers.timer1);
     setTimer(timer2_, timers.timer2);
     setTimer(timer3_, timers.timer3);
-    w_.picture1->update();
 }
 
 } // namespace plotwise::ui

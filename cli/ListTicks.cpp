@@ -1,0 +1,31 @@
+#include "ListTicks.h"
+
+#include "curvelist/CurveList.h"
+
+#include <string>
+
+namespace plotwise::cli {
+namespace {
+
+bool beginsWith(const std::string& text, const QString& prefix) {
+    const std::string bytes = prefix.toUtf8().toStdString();
+    return text.compare(0, bytes.size(), bytes) == 0;
+}
+
+} // namespace
+
+void tickEntries(CurveList& list, const QStringList& choices) {
+    for (int i = 0; i < list.count(); ++i) {
+        CurveListEntry& entry = list.entry(i);
+        for (const QString& choice : choices)
+            if (choice == "all" || beginsWith(entry.text, choice)) entry.checked = true;
+    }
+}
+
+int firstEntryWithPrefix(const CurveList& list, const QString& prefix) {
+    for (int i = 0; i < list.count(); ++i)
+        if (beginsWith(list.entry(i).text, prefix)) return i;
+    return -1;
+}
+
+} // namespace plotwise::cli

@@ -1,0 +1,34 @@
+#pragma once
+// Writing a file in one step: the bytes go to a temporary file in the target's
+// folder that is renamed over the target only when all of them were written,
+// so a failed write leaves the earlier file as it was and no temporary file.
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class QIODevice;
+
+namespace plotwise {
+
+// Where a file write stopped and why.
+struct FileWriteFailure {
+    enum class Step {
+        Create, // the file could not be created
+        Write,  // filling, flushing or renaming it failed
+    };
+    Step step = Step::Write;
+    int status = 1; // errno or the encoder's code; never 0
+};
+
+// Fills the opened temporary file; returns 0, or a non-zero status on failure.
+using FileFiller = std::function<int(QIODevice& device)>;
+
+// Writes the file (UTF-8 path) through `fill`; nullopt on success.
+std::optional<FileWriteFailure> writeFileAtomically(const std::string& path,
+                                                    const FileFiller& fill);
+// Writes the bytes as the file's whole content; nullopt on success.
+std::optional<FileWriteFailure> writeFileAtomically(const std::string& path,
+                                                    std::string_view bytes);
+
+} // namespace plotwise

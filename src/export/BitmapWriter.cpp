@@ -1,0 +1,21 @@
+#include "BitmapWriter.h"
+
+#include "AtomicFile.h"
+#include "QtImageEncoder.h"
+
+#include <QImage>
+
+namespace plotwise {
+
+std::optional<ImageWriteError> saveBitmap(const QImage& picture, const std::string& fileName) {
+    if (picture.isNull())
+        return imageWriteError(ImageErrorNumber::InvalidArgument, BitmapWriterSource);
+    // Qt writes RGB32 as a 24-bit BMP whatever format the picture came in.
+    const QImage bitmap = picture.convertToFormat(QImage::Format_RGB32);
+    auto write = [&bitmap](QIODevice& device) { return writeWithQt(bitmap, device, "bmp"); };
+    if (auto failure = writeFileAtomically(fileName, write))
+        return imageWriteError(*failure, BitmapWriterSource);
+    return std::nullopt;
+}
+
+} // namespace plotwise

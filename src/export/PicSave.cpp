@@ -1,0 +1,60 @@
+#include "PicSave.h"
+
+#include "AtomicFile.h"
+#include "GifEncoder.h"
+#include "QtImageEncoder.h"
+
+#include <QImage>
+#include <QImageWriter>
+
+namespace plotwise {
+namespace {
+
+constexpr int OutOfMemory = 3; // the status a failed bitmap copy reports
+
+bool validArguments(const QImage& picture, int format, int quality) {
+    return !picture.isNull() && format >= ImageFormatCode::Gif && format <= ImageFormatCode::Png &&
+           quality >= 1 && quality <= 100;
+}
+
+FileFiller encoderFor(const QImage& bitmap, int format, int quality) {
+    switch (format) {
+    case ImageFormatCode::Gif:
+        return [&bitmap](QIODevice& device) { return writeGif(bitmap, device); };
+    case ImageFormatCode::Jpeg:
+        return [&bitmap, quality](QIODevice& device) {
+            return writeWithQt(bitmap, device, "jpeg", quality);
+        };
+    default:
+        return [&bitmap](QIODevice& device) { return writeWithQt(bitmap, device, "png"); };
+    }
+}
+
+} // namespace
+
+PicSave& PicSave::instance() {
+    static PicSave writer;
+    return writer;
+}
+
+PicSave::PicSave() : PicSave(QImageWriter::supportedImageFormats()) {}
+
+PicSave::PicSave(const QList<QByteArray>& encoders) {
+    if (encoders.contains("jpeg") && encoders.contains("png")) startToken_ = 1;
+}
+
+std::optional<ImageWriteError> PicSave::savePicture(const QImage& picture,
+                                                    const std::string& fileName, int format,
+                                                    int quality) const {
+    if (!started()) return imageWriteError(ImageErrorNumber::StartFailed, SourceName);
+    if (!validArguments(picture, format, quality))
+        return imageWriteError(ImageErrorNumber::InvalidArgument, SourceName);
+    const QImage bitmap = picture.convertToFormat(QImage::Format_RGB32);
+    if (bitmap.isNull())
+        return imageWriteError(ImageErrorNumber::BitmapFailed, SourceName, OutOfMemory);
+    if (auto failure = writeFileAtomically(fileName, encoderFor(bitmap, format, quality)))
+        return imageWriteError(*failure, SourceName);
+    return std::nullopt;
+}
+
+} // namespace plotwise

@@ -1,0 +1,315 @@
+// The plot's redraws, its scale and text controls and the scroll bars.
+#include "PlotController.h"
+
+#include "PlotHost.h"
+#include "TraceFields.h"
+#include "curvefiles/CurveTrace.h"
+#include "curvefiles/LoadState.h"
+#include "curvefiles/LoadedCurveTable.h"
+#include "curvefiles/NumberText.h"
+#include "curvelist/CurveList.h"
+
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <cmath>
+
+namespace plotwise {
+namespace {
+
+// DRAW2 lets window events run between curves, but not more often than this.
+constexpr qint64 kYieldIntervalMs = 100;
+
+// 1-based position of a word in the text, 0 when absent.
+std::size_t positionOf(const std::string& text, const char* word) {
+    const auto found = text.find(word);
+    return found == std::string::npos ? 0 : found + 1;
+}
+
+bool endsWith(const std::string& text, std::string_view ending) {
+    return rightChars(text, ending.size()) == ending;
+}
+
+// The text from a 1-based position on.
+std::string fromPosition(const std::string& text, std::size_t position) {
+    return position >= 1 && position <= text.size() ? text.substr(position - 1) : "";
+}
+
+} // namespace
+
+PlotController::PlotController(PlotHost& host) : host_(host) {
+    text1_.left = 60;
+    canvas_.resize(800, 500);
+}
+
+void PlotController::setFont(const QFont& font) {
+    canvas_.setFont(font);
+}
+
+void PlotController::resizePicture(int widthPixels, int heightPixels) {
+    if (widthPixels == canvas_.widthPixels() && heightPixels == canvas_.heightPixels()) return;
+    canvas_.resize(std::max(widthPixels, 1), std::max(heightPixels, 1));
+    view_.gridDirty = true;
+    changes_ |= PlotChange::Picture;
+}
+
+unsigned PlotController::takeChanges() {
+    return std::exchange(changes_, 0u);
+}
+
+PlotGeometry PlotController::geometry() const {
+    return PlotGeometry::of(canvas_.scaleWidth(), canvas_.scaleHeight());
+}
+
+bool PlotController::torque() const {
+    return isTorqueFormat(host_.hostLoadState().curveFormat);
+}
+
+ReadOutInputs PlotController::readOutInputs() const {
+    ReadOutInputs in;
+    in.geometry = geometry();
+    in.torque = torque();
+    in.loadInNewton = host_.hostLoadState().loadInNewton;
+    in.xReadScale = view_.xReadScale;
+    in.yPerUnit = view_.yPerUnit;
+    in.plotBottom = view_.plotBottom;
+    in.hsValue = hs_.value;
+    in.vsValue = vs_.value;
+    in.degreeWord = words_.degree;
+    in.mmWord = words_.mm;
+    return in;
+}
+
+void PlotController::setScale(int index) {
+    view_.xScaleIndex = std::clamp(index, 0, kXScales - 1);
+    view_.xScaleFactor = xScale(view_.xScaleIndex).factor;
+    view_.xReadScale = 0.08 * view_.xScaleFactor;
+}
+
+// ---- drawing ----
+
+void PlotController::DRAW() {
+    if (view_.drawBusy) return;
+    view_.drawSource = 1;
+    const std::string& entry = host_.selectedEntryText();
+    LoadState& load = host_.hostLoadState();
+    if (!host_.resultTableVisible()) load.curveFileName = entry.substr(0, entry.find('\\'));
+    const std::size_t t = positionOf(entry, "Torque");
+    const std::size_t l = positionOf(entry, "Load");
+    const std::size_t s = positionOf(entry, "Spindle");
+    if (t + l == 0) return;
+    host_.setBusy(true);
+    view_.drawBusy = true;
+    const double peak = LeadingNumber(fromPosition(entry, t + l + 7));
+    auto spindle = nearestInteger(LeadingNumber(fromPosition(entry, s + 8)));
+    if (spindle == 0) spindle = 1;
+    setScale(view_.xScaleIndex);
+    CurveTrace trace;
+    if (CURVELOAD(trace, static_cast<int>(std::clamp<std::int64_t>(spindle, -1, 99)), load,
+                  host_.loadContext())) {
+        const double yFull = TQ2(peak, text1_.text);
+        view_.yPerUnit = yFull / 5000;
+        DRAWGRID(load.curveUnit, view_.xScaleIndex, yFull, vs_.value, hs_.value);
+        CURVEDRAW(load.curveUnit, view_.xScaleFactor, yFull, vs_.value, hs_.value,
+                  LoadedTraceFields(trace), 0);
+    }
+    writeDiagnostics();
+    host_.setBusy(false);
+    view_.drawBusy = false;
+}
+
+void PlotController::DRAW2() {
+    if (view_.drawBusy || !host_.pictureVisible()) return;
+    view_.drawBusy = true;
+    host_.setBusy(true);
+    view_.drawSource = 2;
+    host_.hideGrid1();
+    host_.hostLoadState().curveUnit = 0;
+    setScale(view_.xScaleIndex);
+    drawTable();
+    writeDiagnostics();
+    host_.setBusy(false);
+    view_.drawBusy = false;
+}
+
+// Every row of the loaded-curve table, each in the colour of its peak cell.
+void PlotController::drawTable() {
+    const LoadedCurveTable& table = host_.hostGrid1();
+    double peak = 0;
+    for (int r = 1; r < table.rowCount(); ++r)
+        peak = std::max(peak, LeadingNumber(table.text(r, 2)));
+    QElapsedTimer sinceYield;
+    sinceYield.start();
+    // Rows are read afresh each time: events run between curves may change them.
+    for (int r = 1; r < host_.hostGrid1().rowCount(); ++r) {
+        const LoadedCurveTable& rows = host_.hostGrid1();
+        const std::uint32_t color = rows.textColor(r, 2).value_or(0);
+        const double yFull = TQ2(peak, text1_.text);
+        view_.yPerUnit = yFull / 5000;
+        DRAWGRID(0, view_.xScaleIndex, yFull, vs_.value, hs_.value);
+        CurveTrace trace;
+        if (loadOlderFormatRow(rows, r, trace)) {
+            CURVEDRAW(0, view_.xScaleFactor, yFull, vs_.value, hs_.value, LoadedTraceFields(trace),
+                      color);
+        } else {
+            CURVEDRAW(0, view_.xScaleFactor, yFull, vs_.value, hs_.value, TableRowFields(rows, r),
+                      color);
+        }
+        if (sinceYield.elapsed() >= kYieldIntervalMs) {
+            host_.processEvents();
+            sinceYield.restart();
+        }
+    }
+    if (host_.hostGrid1().rowCount() <= 1) {
+        view_.gridDirty = true;
+        DRAWGRID(0, view_.xScaleIndex, 1, vs_.value, hs_.value);
+    }
+}
+
+// The table loaders copy only keyed files; a ticked row of an older format
+// (.BIN, .CUR, .QUERNACUR, .CSV) has no samples, so its curve is loaded for
+// the drawing alone, leaving the table and the load state as they are.
+bool PlotController::loadOlderFormatRow(const LoadedCurveTable& rows, int row,
+                                        CurveTrace& trace) const {
+    if (!rows.text(row, 4).empty()) return false;
+    const std::string& name = rows.text(row, 0);
+    const std::string upper = upperAscii(name);
+    const bool older = endsWith(upper, ".BIN") || endsWith(upper, ".CUR") ||
+                       endsWith(upper, ".QUERNACUR") || endsWith(upper, ".CSV");
+    if (!older) return false;
+    LoadState scratch = host_.hostLoadState();
+    scratch.curveFileName = name;
+    LoadContext context = host_.loadContext();
+    context.resultTableVisible = false;
+    return CURVELOAD(trace, 1, scratch, context);
+}
+
+void PlotController::writeDiagnostics() {
+    if (!diagnostics_) return;
+    label1_[0] = "HS:" + numberToText(static_cast<double>(hs_.value));
+    label1_[1] = "VS:" + numberToText(static_cast<double>(vs_.value));
+    label1_[2] = "XZ:" + numberToText(static_cast<double>(view_.xScaleIndex));
+    label1_[3] = "SX:" + numberToText(static_cast<float>(view_.xScaleFactor));
+    for (int i = 0; i < 4; ++i)
+        host_.showDiagnosticLabel(i);
+    changes_ |= PlotChange::Controls;
+}
+
+void PlotController::timer3Tick() {
+    if (!view_.redrawPending) return;
+    redrawNow();
+    view_.redrawPending = false;
+}
+
+void PlotController::redrawNow() {
+    if (view_.drawSource == 1) {
+        DRAW();
+    } else {
+        DRAW2();
+    }
+}
+
+// ---- controls ----
+
+int PlotController::captionValue(int index) const {
+    const auto& captions = host_.scaleCaptions();
+    return static_cast<int>(LeadingNumber(captions[static_cast<std::size_t>(std::clamp(index, 0, 5))]));
+}
+
+// Keeps a manual X end value at the right edge of the axis.
+void PlotController::moveHSToText2() {
+    const double end = LeadingNumber(text2_.text);
+    if (!(end > 0)) return;
+    setHS(static_cast<int>(
+        std::clamp<std::int64_t>(nearestInteger(std::floor(end) - captionValue(option1_) / 10.0),
+                                 INT32_MIN, INT32_MAX)));
+}
+
+void PlotController::option1Click(int index) {
+    option1_ = std::clamp(index, 0, kXScales - 1);
+    view_.xScaleIndex = option1_;
+    view_.gridDirty = true;
+    view_.redrawPending = true;
+    view_.clearMarkers();
+    const XScale& scale = xScale(option1_);
+    hs_.largeChange = torque() ? scale.hsLargeTorque : scale.hsLargeLoad;
+    hs_.smallChange = static_cast<int>(nearestInteger(hs_.largeChange / 10.0));
+    changes_ |= PlotChange::Controls;
+    moveHSToText2();
+}
+
+void PlotController::option2Click(int index) {
+    option2_ = std::clamp(index, 0, 3);
+    changes_ |= PlotChange::Controls;
+}
+
+void PlotController::option3Click(int index) {
+    option3_ = std::clamp(index, -1, 7);
+    changes_ |= PlotChange::Controls;
+}
+
+void PlotController::setHS(int value) {
+    value = std::clamp(value, hs_.minimum, hs_.maximum);
+    if (value == hs_.value) return;
+    hs_.value = value;
+    changes_ |= PlotChange::Controls;
+    hsChanged();
+}
+
+void PlotController::setVS(int value) {
+    value = std::clamp(value, vs_.minimum, vs_.maximum);
+    if (value == vs_.value) return;
+    vs_.value = value;
+    changes_ |= PlotChange::Controls;
+    vsChanged();
+}
+
+// A scroll keeps every marker on its X and Y values.
+void PlotController::hsChanged() {
+    view_.gridDirty = true;
+    view_.redrawPending = true;
+    const double shift =
+        (view_.lastHS - hs_.value) * (canvas_.scaleWidth() / PlotGeometry::kDesignWidth) *
+        view_.xUnitsPerValue;
+    for (ReferenceMarker& m : view_.markers)
+        m.x += shift;
+    REFDRAW();
+    view_.lastHS = hs_.value;
+}
+
+void PlotController::vsChanged() {
+    view_.gridDirty = true;
+    view_.redrawPending = true;
+    const double shift =
+        (view_.lastVS - vs_.value) * (canvas_.scaleHeight() / PlotGeometry::kDesignHeight) *
+        view_.yUnitsPerTenth;
+    for (ReferenceMarker& m : view_.markers)
+        m.y += shift;
+    REFDRAW();
+    view_.lastVS = vs_.value;
+}
+
+void PlotController::setText1(const std::string& text) {
+    text1_.text = text;
+    text1FromZoom_ = false;
+    changes_ |= PlotChange::Controls;
+}
+
+void PlotController::setText2(const std::string& text) {
+    text2_.text = text;
+    changes_ |= PlotChange::Controls;
+}
+
+void PlotController::text1Enter() {
+    text1_.visible = false;
+    changes_ |= PlotChange::Controls;
+    hsChanged();
+}
+
+void PlotController::text2Enter() {
+    text2_.visible = false;
+    changes_ |= PlotChange::Controls;
+    moveHSToText2();
+}
+
+} // namespace plotwise

@@ -1,0 +1,238 @@
+// The plot's drawing: axes and grid, one curve with its title line, and the
+// reference markers with their read-outs.
+#include "PlotController.h"
+#include "PlotHost.h"
+#include "TraceFields.h"
+#include "curvefiles/LoadState.h"
+#include "curvefiles/LoadedCurveTable.h"
+#include "curvefiles/NumberText.h"
+#include "curvelist/CurveList.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace plotwise {
+namespace {
+
+const QColor kDarkGreen(0, 128, 0);
+
+QColor fromBgr(std::uint32_t bgr) {
+    return QColor(bgr & 0xff, (bgr >> 8) & 0xff, (bgr >> 16) & 0xff);
+}
+
+double intOf(double value) {
+    return std::floor(value);
+}
+
+bool endsWithNoCase(const std::string& text, const std::string& upperEnding) {
+    return upperAscii(rightChars(text, upperEnding.size())) == upperEnding;
+}
+
+// The end of a path from its second separator from the right on: D1\D2\F.CUR
+// gives \D2\F.CUR; the whole text when it has fewer than two.
+std::string titleName(const std::string& path) {
+    std::size_t found = 0;
+    for (std::size_t i = path.size(); i-- > 0;) {
+        if (path[i] != '\\' && path[i] != '/') continue;
+        if (++found == 2) return path.substr(i);
+    }
+    return path;
+}
+
+} // namespace
+
+void PlotController::DRAWGRID(int unit, int scaleIndex, double yFullScale, double vsValue,
+                              double hsValue) {
+    if (yFullScale == 0) return;
+    const int fontSize = canvas_.fontSize();
+    const PlotGeometry g = geometry();
+    host_.hideNoCurveNotice();
+    if (option1_ != scaleIndex) option1Click(scaleIndex);
+    if (view_.gridDirty) {
+        changes_ |= PlotChange::Picture | PlotChange::Controls;
+        canvas_.clear();
+        const double top = view_.plotTop;
+        canvas_.box(g.x0 * g.sx, 115 * g.sy + top, (g.x0 + 5030) * g.sx, 5115 * g.sy + top,
+                    kDarkGreen, 3);
+        view_.plotBottom = 5115 * g.sy + top;
+        for (int k = 0; k <= 9; ++k) {
+            const double y = (100 + 500 * k) * g.sy + top;
+            canvas_.line(g.x0 * g.sx, y, (g.x0 + 5030) * g.sx, y, kDarkGreen);
+        }
+        for (int k = 1; k <= 10; ++k) {
+            const double x = (g.x0 + 30 + 500 * k) * g.sx;
+            canvas_.line(x, 100 * g.sy + top, x, 5110 * g.sy + top, kDarkGreen);
+        }
+        drawLabels(unit, yFullScale, vsValue, hsValue);
+        canvas_.setFontSize(fontSize);
+        view_.gridDirty = false;
+    }
+    host_.setBusy(false);
+}
+
+// Unit label, scale captions and table headings, X and Y labels.
+void PlotController::drawLabels(int unit, double yFullScale, double vsValue, double hsValue) {
+    const PlotGeometry g = geometry();
+    const double top = view_.plotTop;
+    applyGridTexts(unit);
+    static const char* const kUnitLabels[5] = {"", "Kgm", "Kgcm", "Ftlbs", "Inlbs"};
+    std::string unitLabel = unit >= 1 && unit <= 4 ? kUnitLabels[unit] : "";
+    if (unit == 0) unitLabel = torque() ? "Nm" : (host_.hostLoadState().loadInNewton ? "N" : "KN");
+    canvas_.setFontSize(std::clamp(canvas_.fontSize(), 9, 15));
+    canvas_.currentX = 60 * g.sx;
+    canvas_.currentY = 240 * g.sy + top;
+    canvas_.print(unitLabel, Qt::black);
+
+    const XScale& scale = xScale(view_.xScaleIndex);
+    view_.panXPerStep = torque() ? scale.panTorque : scale.panLoad;
+    const double labelSpan = torque() ? scale.labelSpanTorque : scale.labelSpanLoad;
+    for (int k = 0; k <= 10; ++k) {
+        canvas_.currentX = (g.x0 - 25 + 500 * k) * g.sx;
+        canvas_.currentY = 5200 * g.sy + top;
+        canvas_.print(xLabelText(labelSpan, hsValue, k), Qt::black);
+    }
+    text2_.top = 5200 * g.sy + top;
+    text2_.left = (g.x0 + 5200 - 225) * g.sx;
+    for (int k = 0; k <= 10; ++k) {
+        canvas_.currentX = 360;
+        canvas_.currentY = (5000 - 500 * k) * g.sy + top;
+        canvas_.print(yLabelText(yFullScale, vsValue, k), Qt::black);
+    }
+    text1_.top = top;
+}
+
+// For unit 0 the scale captions and the table headings follow the curve kind.
+void PlotController::applyGridTexts(int unit) {
+    if (unit != 0) return;
+    const int format = host_.hostLoadState().curveFormat;
+    static const char* const kTorque[6] = {"50 ", "100 ", "200 ", "400 ", "600 ", "1200 "};
+    static const char* const kLoad[6] = {"10 ", "20 ", "40 ", "80 ", "120 ", "240 "};
+    const bool seconds = torque() ? (format == 6 || format == 7) : (format == 8 || format == 9);
+    std::array<std::string, 6>& captions = host_.scaleCaptions();
+    for (int i = 0; i < 6; ++i) {
+        captions[i] = torque() ? kTorque[i] + words_.degree : kLoad[i] + words_.mm;
+        if (seconds) captions[i] += " / " + words_.seconds;
+    }
+    LoadedCurveTable& table = host_.hostGrid1();
+    table.setText(0, 1, torque() ? words_.spindleHeading : words_.pressHeading);
+    table.setText(0, 2, torque() ? words_.torqueHeading : words_.loadHeading);
+    table.setText(0, 3, torque() ? words_.angleHeading : words_.distanceHeading);
+    changes_ |= PlotChange::Controls;
+}
+
+void PlotController::CURVEDRAW(int unit, double xFactor, double yFullScale, double vsValue,
+                               double hsValue, const TraceFields& trace, std::uint32_t color) {
+    (void)unit; // the offset is VS / 10 Y units whatever the unit
+    if (yFullScale == 0) return;
+    changes_ |= PlotChange::Picture;
+    const int stride = trace.stride();
+    const PlotGeometry g = geometry();
+    const double sx = g.sx, sy = g.sy, top = view_.plotTop;
+    const double vOff = vsValue * 500 / yFullScale;
+    const int k = torque() ? 2 : 10;
+    const auto off = nearestInteger((LeadingNumber(trace.field(12)) - hsValue) * k);
+    const double step = 25 / (2 * xFactor);
+
+    double px, py;
+    if (36 * xFactor * sx < static_cast<double>(off)) {
+        px = (g.x0 + 5030) * sx;
+        py = (5100 - LeadingNumber(trace.field(18)) * 5000 / yFullScale - vOff) * sy;
+    } else {
+        px = (g.x0 + 4530 + static_cast<double>(off) * step) * sx;
+        py = (5115 - vOff) * sy;
+    }
+    if (py > view_.plotBottom) py = view_.plotBottom;
+    if (110 * sy >= py) py = 110 * sy;
+
+    // Consecutive points form one polyline from the first segment left of the
+    // right edge on, so the curve is drawn in one call.
+    QPolygon points;
+    auto pixel = [top](double x, double y) {
+        return QPoint(PlotCanvas::toPixel(intOf(x)), PlotCanvas::toPixel(intOf(y) + top));
+    };
+    const auto last = nearestInteger(360 * xFactor);
+    const int lastField = trace.lastSampleField();
+    for (std::int64_t j = -off; j <= last; ++j) {
+        const double x = (g.x0 + 4530 - static_cast<double>(j) * step) * sx;
+        if (x < g.x0 * sx) break;
+        const std::int64_t field = stride * (j + off) + 18;
+        if (field > lastField) break;
+        const double sample = LeadingNumber(trace.field(static_cast<int>(field)));
+        double y = static_cast<double>(nearestInteger((5115 - sample * 5000 / yFullScale - vOff) * sy));
+        if (110 * sy >= y) y = 110 * sy;
+        if (x < (g.x0 + 5015) * sx) {
+            const QPoint to = pixel(x, y);
+            if (points.isEmpty()) points << pixel(px, py);
+            if (points.back() != to) points << to;
+        }
+        px = x;
+        py = y;
+    }
+    if (points.size() == 1) points << points.front();
+    canvas_.polyline(points, fromBgr(color));
+    printTitle(trace);
+    view_.xUnitsPerValue = (torque() ? 25 : 125) / xFactor;
+    view_.yUnitsPerTenth = 500 / yFullScale;
+}
+
+// The title line above the frame: file name, peak and position.
+void PlotController::printTitle(const TraceFields& trace) {
+    const LoadState& load = host_.hostLoadState();
+    const std::string& file = load.curveFileName;
+    if (host_.hostCurveList().checkBoxes || file.size() <= 2) return;
+    const PlotGeometry g = geometry();
+    canvas_.currentX = g.x0 * g.sx;
+    canvas_.currentY = 60 * g.sy;
+    if (load.curveFileFamily == 1) {
+        canvas_.print(words_.fileName + " " + file, Qt::black);
+        return;
+    }
+    const std::string& peakY = trace.field(2);
+    if (LeadingNumber(peakY) == 0) return;
+    const double digits = LeadingNumber(trace.field(1));
+    const double scaled = LeadingNumber(peakY) / std::pow(10.0, digits);
+    // Keyed files store the peak in its unit already.
+    const bool stored = endsWithNoCase(file, "NRCUR") || endsWithNoCase(file, "NCUR") ||
+                        endsWithNoCase(file, "SPCUR");
+    canvas_.print(words_.fileName + " " + titleName(file), Qt::black);
+    canvas_.nextZone();
+    if (torque()) {
+        const std::string value = stored ? peakY : formatDecimals(scaled, 2);
+        canvas_.print(words_.torqueTitle + "  " + value + " NM", Qt::black);
+        canvas_.nextZone();
+        canvas_.print(words_.angleTitle + "  " + trace.field(12) + " " + words_.degree, Qt::black);
+        return;
+    }
+    const bool newton = load.loadInNewton;
+    const std::string value = stored ? peakY : formatDecimals(scaled, newton ? 2 : 3);
+    canvas_.print(words_.loadTitle + "  " + value + (newton ? " N" : " KN"), Qt::black);
+    canvas_.nextZone();
+    canvas_.print(words_.distanceTitle + "  " + trace.field(12) + " " + words_.mm, Qt::black);
+}
+
+void PlotController::REFDRAW() {
+    const PlotGeometry g = geometry();
+    const ReadOutInputs readOut = readOutInputs();
+    const double top = view_.plotTop;
+    for (int k = 0; k < 8; ++k) {
+        const ReferenceMarker& m = view_.markers[static_cast<std::size_t>(k)];
+        const bool inside = g.x0 * g.sx < m.x && m.x < (g.x0 + 5030) * g.sx && 115 * g.sy < m.y &&
+                            m.y < 5115 * g.sy;
+        if (!inside) continue;
+        changes_ |= PlotChange::Picture;
+        const QColor color = fromBgr(kMarkerColors[k]);
+        if (m.style == 1) {
+            canvas_.line(m.x - 200, m.y, m.x + 200, m.y, color, 2);
+            canvas_.line(m.x, m.y - 200, m.x, m.y + 200, color, 2);
+        } else if (m.style == 2) {
+            canvas_.line(g.x0 * g.sx, m.y, (g.x0 + 5030) * g.sx, m.y, color, 2);
+        } else if (m.style == 3) {
+            canvas_.line(m.x, 115 * g.sy + top, m.x, 5115 * g.sy + top, color, 2);
+        }
+        canvas_.currentX = canvas_.outerWidth() - 2500;
+        canvas_.currentY = 240 * k + 60;
+        if (m.style != 0) canvas_.print(readOutText(readOut, m.x, m.y), color);
+    }
+}
+
+} // namespace plotwise
