@@ -35,8 +35,12 @@ run: build
 bench: deps
 	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DPLOTWISE_BUILD_BENCH=ON \
 	  -DPLOTWISE_BUILD_GUI=OFF -DPLOTWISE_BUILD_TESTS=OFF
-	cmake --build $(BUILD)-bench -j $(JOBS) --target plotwise-bench
+	cmake --build $(BUILD)-bench -j $(JOBS) --target plotwise-bench plotwise-plot-bench plotwise-cli
 	$(BUILD)-bench/bench/plotwise-bench
+	$(BUILD)-bench/bench/plotwise-plot-bench
+	@if command -v hyperfine >/dev/null && command -v gnuplot >/dev/null; then \
+	  bench/render_compare.sh $(BUILD)-bench; \
+	else echo "render comparison skipped: needs hyperfine, gnuplot-nox, python3-matplotlib"; fi
 
 clean:
 	rm -rf $(BUILD)

@@ -4,9 +4,9 @@
 #include "HeadlessPlatform.h"
 #include "ListTicks.h"
 #include "curvefiles/FileSystem.h"
+#include "export/PictureWriter.h"
 #include "shell/Form1Core.h"
 
-#include <QImageWriter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -71,7 +71,8 @@ QImage renderPlot(const std::string& folder, const RenderOptions& options) {
 
 int runRenderCommand(const QStringList& arguments) {
     QCommandLineParser parser;
-    const QCommandLineOption output({"o", "output"}, "The image file to write (PNG).", "OUT");
+    const QCommandLineOption output(
+        {"o", "output"}, "The image file to write: .png, .jpg, .gif or .bmp.", "OUT");
     const QCommandLineOption check("check", "Tick every entry (all) or those beginning with PREFIX.",
                                    "all|PREFIX");
     const QCommandLineOption select("select", "Select the first entry beginning with PREFIX.",
@@ -97,6 +98,12 @@ int runRenderCommand(const QStringList& arguments) {
         writeError("render: -o OUT is required");
         return kExitUsage;
     }
+    const std::string outputPath = localPath(options.output);
+    const std::optional<PictureWriter> writer = writerForFileName(outputPath);
+    if (!writer) {
+        writeError("render: OUT must end in .png, .jpg, .gif or .bmp");
+        return kExitUsage;
+    }
     options.checks = parser.values(check);
     if (parser.isSet(select)) options.select = parser.value(select);
     if (parser.isSet(ymax)) options.ymax = parser.value(ymax);
@@ -110,9 +117,9 @@ int runRenderCommand(const QStringList& arguments) {
     if (parser.isSet(size) && !sizeOption(parser.value(size), options)) return kExitUsage;
 
     const QImage image = renderPlot(*folder, options);
-    QImageWriter writer(options.output, "png");
-    if (!writer.write(image)) {
-        writeError("render: cannot write " + options.output + ": " + writer.errorString());
+    if (const auto failure = writePicture(image, outputPath, *writer)) {
+        writeError("render: cannot write " + options.output + ": " +
+                   QString::fromStdString(failure->description));
         return 1;
     }
     return kExitOk;

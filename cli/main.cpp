@@ -12,10 +12,22 @@
 #include <io.h>
 #endif
 
+namespace {
+
+// Qt's note that XDG_RUNTIME_DIR is unset says nothing to a command-line user.
+void quietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith("QStandardPaths: ")) return;
+    const QByteArray text = qFormatLogMessage(type, context, message).toLocal8Bit();
+    std::fprintf(stderr, "%s\n", text.constData());
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
 #ifdef _WIN32
     _setmode(_fileno(stdout), _O_BINARY); // output is bytes: line ends stay as written
 #endif
+    qInstallMessageHandler(quietMessages);
     // Drawing needs fonts but never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

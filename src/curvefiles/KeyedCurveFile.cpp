@@ -183,6 +183,7 @@ bool SINGLEFILELOAD(std::string_view bytes, const std::string& fileName,
             if (!table.setText(row, 1, fields[1])) return false;
         } else if (key == "WavePoint") {
             if (!table.setText(row, 4, fields[1])) return false;
+            table.reserveColumns(row, LeadingNumber(fields[1]) + LoadedCurveTable::kFirstSampleColumn);
         } else if (key == "Interval") {
             interval = fields[1];
         }

@@ -36,6 +36,12 @@ bool LoadedCurveTable::setText(int row, int column, std::string text) {
     return true;
 }
 
+void LoadedCurveTable::reserveColumns(int row, double columns) {
+    if (row < 0 || row >= rowCount() || !(columns > 0)) return;
+    const double cells = columns < kColumns ? columns : kColumns;
+    rows_[static_cast<std::size_t>(row)].cells.reserve(static_cast<std::size_t>(cells));
+}
+
 int LoadedCurveTable::usedColumns(int row) const {
     if (row < 0 || row >= rowCount()) return 0;
     return static_cast<int>(rows_[static_cast<std::size_t>(row)].cells.size());

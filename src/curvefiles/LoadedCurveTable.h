@@ -24,6 +24,8 @@ public:
     const std::string& text(int row, int column) const;
     // False when the cell lies outside the table.
     bool setText(int row, int column, std::string text);
+    // Makes room for a row of about this many cells (a hint; at most all columns).
+    void reserveColumns(int row, double columns);
     // Number of columns that may hold text in the row (last written + 1).
     int usedColumns(int row) const;
 

@@ -1,5 +1,6 @@
 #include "NumberText.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -113,11 +114,15 @@ template <typename T> std::string toFixed(T value, int decimals) {
 } // namespace
 
 double LeadingNumber(std::string_view text) {
+    // Blanks are dropped wherever they stand; most texts have none to drop.
     std::string compact;
-    compact.reserve(text.size());
-    for (char c : text)
-        if (!isIgnoredBlank(c)) compact.push_back(c);
-    std::string_view s(compact);
+    std::string_view s = text;
+    if (std::any_of(text.begin(), text.end(), isIgnoredBlank)) {
+        compact.reserve(text.size());
+        for (char c : text)
+            if (!isIgnoredBlank(c)) compact.push_back(c);
+        s = compact;
+    }
     bool negative = false;
     if (!s.empty() && (s[0] == '+' || s[0] == '-')) {
         negative = s[0] == '-';

@@ -1,5 +1,7 @@
 #include "GifEncoder.h"
 
+#include "PicturePalette.h"
+
 #include <QIODevice>
 #include <QImage>
 #include <gif_lib.h>
@@ -13,36 +15,6 @@ namespace {
 
 constexpr int MaxColors = 256;
 constexpr int MaxSide = 65535; // GIF sizes are 16-bit
-
-// The picture as palette indexes, one byte per pixel, and its palette.
-struct IndexedPicture {
-    std::vector<GifPixelType> pixels;
-    std::vector<QRgb> palette;
-};
-
-QRgb colorOf(const QImage& picture, int x, int y) {
-    return reinterpret_cast<const QRgb*>(picture.constScanLine(y))[x] & 0xFFFFFF;
-}
-
-// Every colour of the picture in order of first appearance, or nullopt when
-// there are more than 256.
-std::optional<IndexedPicture> exactColors(const QImage& picture) {
-    IndexedPicture out;
-    out.pixels.reserve(std::size_t(picture.width()) * std::size_t(picture.height()));
-    std::unordered_map<QRgb, GifPixelType> index;
-    for (int y = 0; y < picture.height(); ++y) {
-        for (int x = 0; x < picture.width(); ++x) {
-            QRgb color = colorOf(picture, x, y);
-            auto [it, added] = index.try_emplace(color, GifPixelType(out.palette.size()));
-            if (added) {
-                if (out.palette.size() == MaxColors) return std::nullopt;
-                out.palette.push_back(color);
-            }
-            out.pixels.push_back(it->second);
-        }
-    }
-    return out;
-}
 
 // Nearest of `levels` evenly spaced levels over 0..255.
 int level(int value, int levels) {
@@ -62,9 +34,9 @@ IndexedPicture cubeColors(const QImage& picture) {
     out.pixels.reserve(std::size_t(picture.width()) * std::size_t(picture.height()));
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
-            QRgb c = colorOf(picture, x, y);
+            QRgb c = reinterpret_cast<const QRgb*>(picture.constScanLine(y))[x];
             int i = (level(qRed(c), 6) * 7 + level(qGreen(c), 7)) * 6 + level(qBlue(c), 6);
-            out.pixels.push_back(GifPixelType(i));
+            out.pixels.push_back(static_cast<unsigned char>(i));
         }
     }
     return out;
@@ -114,7 +86,7 @@ int writeGif(const QImage& picture, QIODevice& device) {
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
     if (rgb.isNull()) return E_GIF_ERR_NOT_ENOUGH_MEM;
     if (rgb.width() > MaxSide || rgb.height() > MaxSide) return E_GIF_ERR_DATA_TOO_BIG;
-    std::optional<IndexedPicture> exact = exactColors(rgb);
+    std::optional<IndexedPicture> exact = exactPalette(rgb);
     IndexedPicture indexed = exact ? std::move(*exact) : cubeColors(rgb);
 
     int error = 0;

@@ -26,7 +26,7 @@ FileFiller encoderFor(const QImage& bitmap, int format, int quality) {
             return writeWithQt(bitmap, device, "jpeg", quality);
         };
     default:
-        return [&bitmap](QIODevice& device) { return writeWithQt(bitmap, device, "png"); };
+        return [&bitmap](QIODevice& device) { return writePng(bitmap, device); };
     }
 }
 

@@ -1,5 +1,7 @@
 #include "QtImageEncoder.h"
 
+#include "PicturePalette.h"
+
 #include <QImage>
 #include <QImageWriter>
 
@@ -12,6 +14,11 @@ int writeWithQt(const QImage& picture, QIODevice& device, const char* format, in
     // UnknownError is 0; a failure never reports 0.
     int status = int(writer.error());
     return status != 0 ? status : 1;
+}
+
+int writePng(const QImage& picture, QIODevice& device) {
+    const QImage indexed = exactIndexedImage(picture.convertToFormat(QImage::Format_RGB32));
+    return writeWithQt(indexed.isNull() ? picture : indexed, device, "png");
 }
 
 } // namespace plotwise

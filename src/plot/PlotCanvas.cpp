@@ -20,17 +20,9 @@ QImage blankImage(int width, int height) {
     return image;
 }
 
-int clampedPixel(double pixels) {
-    return static_cast<int>(std::clamp(pixels, -1.0e6, 1.0e6));
-}
-
 } // namespace
 
 PlotCanvas::PlotCanvas() : image_(blankImage(1, 1)) {}
-
-int PlotCanvas::toPixel(double twips) {
-    return clampedPixel(std::floor(twips / kTwipsPerPixel));
-}
 
 void PlotCanvas::resize(int widthPixels, int heightPixels) {
     image_ = blankImage(widthPixels, heightPixels);

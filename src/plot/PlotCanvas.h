@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPolygon>
 
+#include <cmath>
 #include <functional>
 #include <string>
 
@@ -57,7 +58,11 @@ public:
     void nextZone();
     double textWidth(const std::string& latin1Text) const;
 
-    static int toPixel(double twips);
+    // Picture units to the pixel they fall in (kept within a sane range).
+    static int toPixel(double twips) {
+        const double pixels = std::floor(twips / kTwipsPerPixel);
+        return static_cast<int>(pixels < -1.0e6 ? -1.0e6 : (pixels > 1.0e6 ? 1.0e6 : pixels));
+    }
 
 private:
     void paint(const std::function<void(QPainter&)>& draw);

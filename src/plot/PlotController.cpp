@@ -42,8 +42,11 @@ PlotController::PlotController(PlotHost& host) : host_(host) {
     canvas_.resize(800, 500);
 }
 
+// Text is crisp like the lines, so the picture keeps to a few exact colours.
 void PlotController::setFont(const QFont& font) {
-    canvas_.setFont(font);
+    QFont crisp = font;
+    crisp.setStyleStrategy(QFont::NoAntialias);
+    canvas_.setFont(crisp);
 }
 
 void PlotController::resizePicture(int widthPixels, int heightPixels) {

@@ -145,24 +145,28 @@ void PlotController::CURVEDRAW(int unit, double xFactor, double yFullScale, doub
     if (110 * sy >= py) py = 110 * sy;
 
     // Consecutive points form one polyline from the first segment left of the
-    // right edge on, so the curve is drawn in one call.
-    QPolygon points;
-    auto pixel = [top](double x, double y) {
-        return QPoint(PlotCanvas::toPixel(intOf(x)), PlotCanvas::toPixel(intOf(y) + top));
-    };
+    // right edge on, so the curve is drawn in one call. Picture Y is whole
+    // already; Int(x) / 15 falls in the same pixel as x / 15.
     const auto last = nearestInteger(360 * xFactor);
     const int lastField = trace.lastSampleField();
+    const double left = g.x0 * sx, drawLimit = (g.x0 + 5015) * sx, cut = 110 * sy;
+    const double yScale = 5000 / yFullScale;
+    QPolygon points;
+    points.reserve(static_cast<int>(std::min<std::int64_t>(last + 2, 8192)));
     for (std::int64_t j = -off; j <= last; ++j) {
         const double x = (g.x0 + 4530 - static_cast<double>(j) * step) * sx;
-        if (x < g.x0 * sx) break;
+        if (x < left) break;
         const std::int64_t field = stride * (j + off) + 18;
         if (field > lastField) break;
         const double sample = LeadingNumber(trace.field(static_cast<int>(field)));
-        double y = static_cast<double>(nearestInteger((5115 - sample * 5000 / yFullScale - vOff) * sy));
-        if (110 * sy >= y) y = 110 * sy;
-        if (x < (g.x0 + 5015) * sx) {
-            const QPoint to = pixel(x, y);
-            if (points.isEmpty()) points << pixel(px, py);
+        double y = std::nearbyint((5115 - sample * yScale - vOff) * sy);
+        if (cut >= y) y = cut;
+        if (x < drawLimit) {
+            if (points.isEmpty())
+                points << QPoint(PlotCanvas::toPixel(px), PlotCanvas::toPixel(intOf(py) + top));
+            // x >= left >= 0 and y >= cut > 0 here: truncation is the pixel.
+            const QPoint to(static_cast<int>(x / PlotCanvas::kTwipsPerPixel),
+                            static_cast<int>(std::min(y + top, 1.0e7) / PlotCanvas::kTwipsPerPixel));
             if (points.back() != to) points << to;
         }
         px = x;

@@ -1,0 +1,228 @@
+// The drawing into the picture, probed pixel by pixel. At 413 x 385 pixels
+// one picture unit is one design unit (sx = sy = 1), so X0 = 1200.
+#include "FakePlotHost.h"
+#include "curvefiles/CurveTrace.h"
+#include "plot/TraceFields.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace plotwise::test {
+namespace {
+
+constexpr QRgb kDarkGreen = 0x008000;
+constexpr QRgb kBlack = 0x000000;
+constexpr QRgb kRed = 0xff0000;
+
+// Pixel of a design point at sx = sy = 1 (Y below the picture's top margin).
+int px(double design) { return PlotCanvas::toPixel(design); }
+int py(double design) { return PlotCanvas::toPixel(design + 210); }
+
+// Leftmost column of a colour in a band of rows; -1 when absent.
+int leftmost(const QImage& image, QRgb color, int top, int bottom) {
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = std::max(top, 0); y <= bottom && y < image.height(); ++y)
+            if ((image.pixel(x, y) & 0xffffff) == color) return x;
+    return -1;
+}
+
+class PlotDrawing : public ::testing::Test {
+protected:
+    FakePlotHost host;
+    PlotController plot{host};
+
+    void SetUp() override {
+        host.load.curveFormat = 6;
+        host.list.checkBoxes = true;
+        plot.view().drawSource = 2;
+        plot.resizePicture(413, 385);
+    }
+    const QImage& image() const { return plot.canvas().image(); }
+};
+
+TEST_F(PlotDrawing, FrameAndGridFollowThePictureSize) {
+    for (QSize size : {QSize(413, 385), QSize(800, 500), QSize(1600, 1000)}) {
+        plot.resizePicture(size.width(), size.height());
+        plot.DRAW2();
+        const PlotGeometry g = PlotGeometry::of(size.width() * 15.0, size.height() * 15.0);
+        const int midY = PlotCanvas::toPixel(2600 * g.sy + 210);
+        const int frameX = PlotCanvas::toPixel(g.x0 * g.sx);
+        EXPECT_GT(countColor(image(), kDarkGreen, QRect(frameX - 1, midY, 3, 1)), 1) << size.width();
+        // The fifth vertical grid line, and white between lines.
+        const int gridX = PlotCanvas::toPixel((g.x0 + 30 + 2500) * g.sx);
+        EXPECT_EQ(countColor(image(), kDarkGreen, QRect(gridX, midY, 1, 1)), 1) << size.width();
+        EXPECT_EQ(countColor(image(), kDarkGreen, QRect(gridX + 5, midY + 5, 1, 1)), 0);
+        // About 1200 picture units (80 pixels) of margin at every size.
+        EXPECT_NEAR(frameX, 80, 1);
+        EXPECT_NEAR(plot.view().plotBottom, 5115 * g.sy + 210, 1e-6);
+    }
+}
+
+TEST_F(PlotDrawing, CurveEndsAtTheHSPositionAndStepsLeft) {
+    plot.option1Click(2); // 200 degrees: 12.5 design units a step
+    plot.setHS(300);
+    host.addRow("10", "300", std::vector<double>(40, 5.0));
+    plot.DRAW2();
+    const int endX = px(1200 + 4530);
+    const int sampleY = py(5115 - 5 * 5000 / 12.0);
+    // The end: from the zero line up to the newest sample, then leftwards.
+    EXPECT_GT(countColor(image(), kBlack, QRect(endX, sampleY + 2, 1, 20)), 15);
+    EXPECT_EQ(countColor(image(), kBlack, QRect(endX + 2, py(115), 40, py(5100) - py(115))), 0);
+    EXPECT_NEAR(leftmost(image(), kBlack, sampleY, sampleY), px(1200 + 4530 - 39 * 12.5), 1);
+}
+
+TEST_F(PlotDrawing, SamplesAboveFullScaleAreCutFlatAtTheTop) {
+    plot.option1Click(2);
+    plot.setHS(300);
+    plot.setText1("1");
+    host.addRow("10", "300", std::vector<double>(40, 5.0));
+    plot.DRAW2();
+    EXPECT_GT(countColor(image(), kBlack, QRect(0, py(110), 413, 1)), 30);
+    EXPECT_EQ(countColor(image(), kBlack, QRect(px(1200), 0, 300, py(110))), 0);
+}
+
+TEST_F(PlotDrawing, StrideAndWalkEndFollowEachRow) {
+    struct Row {
+        const char* name;
+        int samples;
+        const char* interval;
+        int steps; // plot steps drawn left of the end
+    } rows[] = {
+        {"stride 1", 10, "0", 9},   {"stride 2", 10, "1", 4},   {"stride 10", 400, "2", 39},
+        {"stride 20", 400, "3", 19}, {"unknown code", 10, "x", 9}, {"no samples", 0, "0", 0},
+    };
+    for (const Row& row : rows) {
+        host.table.setRowCount(1);
+        plot.option1Click(2);
+        plot.setHS(300);
+        // A long row first: the short row after it must not pick up its samples.
+        host.addRow("10", "300", std::vector<double>(800, 2.0), "0", 0x0000ff);
+        host.addRow("10", "300", std::vector<double>(row.samples, 5.0), row.interval, 0);
+        plot.DRAW2();
+        const int y = py(5115 - 5 * 5000 / 12.0);
+        const int expected = row.samples ? px(1200 + 4530 - row.steps * 12.5) : -1;
+        EXPECT_NEAR(leftmost(image(), kBlack, y, y), expected, 1) << row.name;
+    }
+}
+
+TEST_F(PlotDrawing, VerticalOffsetIsTenthsOfAYUnitForEveryUnit) {
+    for (int unit : {0, 1, 4}) {
+        host.table.setRowCount(1);
+        plot.option1Click(2);
+        plot.setHS(300);
+        plot.setVS(100); // 10 Y units up on a full scale of 50: 1000 design units
+        plot.view().gridDirty = true;
+        plot.DRAWGRID(unit, 2, 50, 100, 300);
+        CurveTrace trace;
+        trace.set(12, "300");
+        for (int k = 18; k < 58; ++k)
+            trace.set(k, "0");
+        plot.CURVEDRAW(unit, 1, 50, 100, 300, LoadedTraceFields(trace), 0);
+        const int y = py(5115 - 1000);
+        EXPECT_GT(countColor(image(), kBlack, QRect(px(5000), y, 300, 1)), 20) << unit;
+    }
+}
+
+TEST_F(PlotDrawing, CurveEndRightOfTheAxisStartsAtTheRightEdge) {
+    plot.resizePicture(800, 500);
+    const PlotGeometry g = PlotGeometry::of(12000, 7500);
+    plot.option1Click(0); // 50 degrees
+    plot.setHS(100);
+    host.addRow("10", "200", std::vector<double>(1000, 5.0));
+    plot.DRAW2();
+    const int y = PlotCanvas::toPixel(std::round((5115 - 5 * 5000 / 12.0) * g.sy) + 210);
+    const int left = PlotCanvas::toPixel(g.x0 * g.sx), limit = PlotCanvas::toPixel((g.x0 + 5015) * g.sx);
+    EXPECT_GT(countColor(image(), kBlack, QRect(left, y, limit - left, 1)), limit - left - 10);
+    // The first segment drawn may start beyond that limit, never beyond the frame.
+    const int frameRight = PlotCanvas::toPixel((g.x0 + 5030) * g.sx);
+    EXPECT_EQ(countColor(image(), kBlack, QRect(frameRight + 2, 0, 800, y + 20)), 0);
+}
+
+TEST_F(PlotDrawing, EmptyTableDrawsAnEmptyGridAndNoPeakDrawsNothing) {
+    plot.DRAW2();
+    EXPECT_GT(countColor(image(), kDarkGreen), 1000);
+    EXPECT_EQ(host.captions[0], "50 Degree / Seconds");
+    EXPECT_EQ(host.table.text(0, 2), "Torque");
+    // A peak of 0.004 gives no full scale: the picture keeps what it had.
+    const QImage before = image();
+    host.addRow("0.004", "300", {0.001, 0.002});
+    plot.view().gridDirty = true;
+    plot.DRAW2();
+    EXPECT_EQ(image(), before);
+}
+
+TEST_F(PlotDrawing, LoadCurvesRelabelScalesAndHeadings) {
+    host.load.curveFormat = 3; // .BIN press
+    plot.DRAW2();
+    EXPECT_EQ(host.captions[5], "240 mm");
+    EXPECT_EQ(host.table.text(0, 1), "Press #");
+    EXPECT_EQ(host.table.text(0, 3), "Distance");
+}
+
+// A .CUR file: exponent, peak, angle, then 999 samples in hundredths.
+std::string curFile(const std::string& peak) {
+    std::string text = "2\r\n" + peak + "\r\n356\r\n";
+    for (int i = 0; i < 999; ++i)
+        text += std::to_string(1000 + i) + "\r\n";
+    return text;
+}
+
+TEST_F(PlotDrawing, SingleCurveWithItsTitleLine) {
+    host.fs.put("bolt.CUR", curFile("2534"));
+    host.entryText = "bolt.CUR\\        Torque 25.34    Angle 356";
+    host.list.checkBoxes = false;
+    plot.option1Click(5);
+    plot.setHS(300);
+    plot.DRAW();
+    EXPECT_EQ(host.load.curveFileName, "bolt.CUR");
+    const QRect titleBand(px(1200), 0, 300, py(115) - 2);
+    EXPECT_GT(countColor(image(), kBlack, titleBand), 20);
+    EXPECT_GT(countColor(image(), kBlack, QRect(px(1300), py(110), 200, py(5100) - py(110))), 10);
+
+    // In the check-box list no title is printed.
+    host.list.checkBoxes = true;
+    plot.view().gridDirty = true;
+    plot.DRAW();
+    EXPECT_EQ(countColor(image(), kBlack, titleBand), 0);
+
+    // An entry that names neither torque nor load draws nothing.
+    const QImage before = image();
+    host.entryText = "results.TSV";
+    plot.view().gridDirty = true;
+    plot.DRAW();
+    EXPECT_EQ(image(), before);
+}
+
+TEST_F(PlotDrawing, RowsOfOlderFormatsAreLoadedForTheDrawingOnly) {
+    host.fs.put("bolt.CUR", curFile("2534"));
+    const int row = host.table.appendRow();
+    host.table.setText(row, 0, "bolt.CUR");
+    host.table.setText(row, 2, "25.34");
+    host.table.setText(row, 3, "356");
+    host.table.setTextColor(row, 2, 0x0000ff);
+    plot.option1Click(5);
+    plot.setHS(300);
+    plot.DRAW2();
+    EXPECT_GT(countColor(image(), kRed), 50);
+    EXPECT_EQ(host.table.usedColumns(row), 4) << "the table stays as the list click left it";
+    EXPECT_EQ(host.load.curveFormat, 6) << "the load state stays too";
+}
+
+TEST_F(PlotDrawing, RedrawRequestsAreCoalesced) {
+    plot.option1Click(3);
+    plot.setHS(50);
+    plot.setVS(20);
+    plot.timer3Tick();
+    plot.timer3Tick();
+    EXPECT_EQ(host.tableDraws, 1);
+    plot.view().drawSource = 2;
+    plot.view().redrawPending = true;
+    host.picture = false; // the table is shown instead: nothing to draw
+    plot.timer3Tick();
+    EXPECT_EQ(host.tableDraws, 1);
+    EXPECT_FALSE(plot.view().redrawPending);
+}
+
+} // namespace
+} // namespace plotwise::test
