@@ -51,9 +51,11 @@ FormLayout::FormLayout() {
     hs = widget(60, 180 + kPlotHeight + 60, kPlotWidth, kScrollBar);
     vs = widget(60 + kPlotWidth + 60, 180, kScrollBar, kPlotHeight);
     int framesTop = hs.rect.bottom();
-    frame3 = widget(60, framesTop, 9000, 645);
-    frame4 = widget(9180, framesTop, 4950, 645);
-    frame5 = widget(14250, framesTop, 3000, 645);
+    // The scale buttons take most of the row: their captions can name seconds
+    // as well as degrees.
+    frame3 = widget(60, framesTop, 12300, 645);
+    frame4 = widget(12420, framesTop, 4050, 645);
+    frame5 = widget(16530, framesTop, 2625, 645);
     label2 = widget(0, 0, 4500, 495, false);
     for (std::size_t i = 0; i < label1.size(); ++i)
         label1[i] = widget(120, 120 + static_cast<int>(i) * 255, 2400, 255, false);

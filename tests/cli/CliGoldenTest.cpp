@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -63,8 +64,42 @@ TEST(CliGolden, OutputMatchesTheExpectedFiles) {
 }
 
 TEST(CliGolden, UsageErrorsExitWithTwo) {
-    for (const char* arguments : {"", "nonsense", "scan", "scan no/such/folder", "load",
-                                  "load x.nrcur --spindle many", "grid"})
+    for (const char* arguments :
+         {"", "nonsense", "scan", "scan no/such/folder", "load", "load x.nrcur --spindle many",
+          "grid", "render .", "render . -o /tmp/x.tiff", "render . -o /tmp/x.png --scale 6",
+          "render . -o /tmp/x.png --size 0x10", "render . -o /tmp/x.png --hs left"})
         EXPECT_EQ(runCli(arguments).status, 2) << arguments;
     EXPECT_EQ(runCli("--help").status, 0);
+}
+
+// The picture file: the size asked for, in the format its name asks for; a
+// folder that cannot be written fails with 1.
+TEST(CliRender, WritesThePictureInTheNamedFormat) {
+    const std::string folder = testing::TempDir();
+    struct Row {
+        const char* file;
+        const char* signature;
+    } rows[] = {{"plot.png", "\x89PNG"}, {"plot.gif", "GIF8"}, {"plot.bmp", "BM"},
+                {"plot.jpg", "\xff\xd8"}};
+    for (const Row& row : rows) {
+        const std::string path = folder + "/" + row.file;
+        std::remove(path.c_str());
+        const CliRun run = runCli("render . -o " + path +
+                                  " --check engine --scale 3 --hs 480 --size 320x200");
+        EXPECT_EQ(run.status, 0) << row.file;
+        std::ifstream in(path, std::ios::binary);
+        std::string head(4, '\0');
+        in.read(head.data(), 4);
+        EXPECT_EQ(head.compare(0, std::strlen(row.signature), row.signature), 0) << row.file;
+    }
+    std::ifstream png(folder + "/plot.png", std::ios::binary);
+    std::string header(24, '\0');
+    png.read(header.data(), 24);
+    auto bigEndian = [&header](int at) {
+        return (static_cast<unsigned char>(header[at]) << 24) | (static_cast<unsigned char>(header[at + 1]) << 16) |
+               (static_cast<unsigned char>(header[at + 2]) << 8) | static_cast<unsigned char>(header[at + 3]);
+    };
+    EXPECT_EQ(bigEndian(16), 320);
+    EXPECT_EQ(bigEndian(20), 200);
+    EXPECT_EQ(runCli("render . -o /no/such/folder/plot.png").status, 1);
 }

@@ -12,6 +12,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -210,6 +212,52 @@ TEST_F(MainWindowTest, DoubleClickOrRightPressOnASpindlePicksItsColour) {
     EXPECT_EQ(core().spindleColors()[2], 0x00FF8000u);
     EXPECT_EQ(core().spindleColors()[0], ui::toBgr(Qt::green));
     EXPECT_EQ(list().indexOfEntry(2).data(Qt::ForegroundRole).value<QColor>(), QColor(0, 128, 255));
+}
+
+// Picture units of a pixel of the picture widget (inside its two-pixel border).
+QPoint plotPixel(double x, double y) {
+    return QPoint(static_cast<int>(x / 15) + ui::PlotSurface::kBorderPixels,
+                  static_cast<int>(y / 15) + ui::PlotSurface::kBorderPixels);
+}
+
+TEST_F(MainWindowTest, PlotRedrawsWhenIdleAndTakesTheMouse) {
+    start();
+    clickCheckBox(1);
+    QCoreApplication::processEvents(); // the idle redraw
+    EXPECT_FALSE(core().redrawPending());
+    const QImage& shown = w().picture1->image();
+    EXPECT_EQ(shown, core().plot().canvas().image());
+    const PlotGeometry g = PlotGeometry::of(core().plot().canvas().scaleWidth(),
+                                            core().plot().canvas().scaleHeight());
+    EXPECT_EQ(shown.pixel(PlotCanvas::toPixel(g.x0 * g.sx), shown.height() / 2) & 0xffffff,
+              0x008000u)
+        << "the frame's left edge";
+
+    w().hs->setValue(412); // the scroll bar reaches the plot and asks for a redraw
+    EXPECT_EQ(core().plot().hs().value, 412);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(core().redrawPending());
+
+    const QPoint inside = plotPixel((g.x0 + 2500) * g.sx, 2500 * g.sy);
+    QTest::mouseMove(w().picture1, inside);
+    EXPECT_EQ(w().picture1->cursor().shape(), Qt::CrossCursor);
+    EXPECT_TRUE(w().picture1->toolTip().startsWith(" X: "));
+    EXPECT_TRUE(w().text1->isHidden());
+    QTest::mouseDClick(w().picture1, Qt::LeftButton, {}, inside);
+    EXPECT_EQ(w().picture1->cursor().shape(), Qt::SizeAllCursor);
+
+    // A double click on the top-left corner opens the manual Y full scale.
+    const QPoint corner = plotPixel(100, 300);
+    QTest::mouseMove(w().picture1, corner);
+    QTest::mouseDClick(w().picture1, Qt::LeftButton, {}, corner);
+    ASSERT_FALSE(w().text1->isHidden());
+    w().text1->selectAll();
+    QTest::keyClicks(w().text1, "30");
+    QTest::keyClick(w().text1, Qt::Key_Return);
+    EXPECT_EQ(core().plot().text1().text, "30");
+    EXPECT_TRUE(w().text1->isHidden());
+    QCoreApplication::processEvents();
+    EXPECT_NEAR(core().plot().view().yPerUnit, 30.0 / 5000, 1e-9);
 }
 
 TEST_F(MainWindowTest, TheWheelWalksThroughTheListUnlessSwitchedOff) {

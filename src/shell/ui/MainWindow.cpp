@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTableView>
 #include <QTableWidget>
@@ -106,6 +107,11 @@ void MainWindow::applyWindowFont() {
     for (QWidget* control : findChildren<QWidget*>()) {
         if (control != w_.label2) control->setFont(shared);
     }
+    // The six scale captions share one row: a point smaller keeps them whole.
+    QFont scales = shared;
+    scales.setPointSize(std::max(shared.pointSize() - 1, 6));
+    for (QRadioButton* option : w_.option1)
+        option->setFont(scales);
     // The notice keeps its own size and weight and takes only the font name.
     QFont notice = w_.label2->font();
     notice.setFamily(shared.family());
