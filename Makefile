@@ -2,7 +2,7 @@
 # make test — install what is missing, build, run every test
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES := cmake g++ make qt6-base-dev libgif-dev libgtest-dev
+PACKAGES := cmake g++ make qt6-base-dev libgif-dev libgtest-dev fonts-liberation
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps build test run bench clean

@@ -233,9 +233,13 @@ void PlotController::REFDRAW() {
         } else if (m.style == 3) {
             canvas_.line(m.x, 115 * g.sy + top, m.x, 5115 * g.sy + top, color, 2);
         }
-        canvas_.currentX = canvas_.outerWidth() - 2500;
+        // The read-outs stand 2500 units left of the picture's outer edge, or
+        // further left when a wide font would run them past it.
+        const std::string text = readOutText(readOut, m.x, m.y);
+        canvas_.currentX = std::min(canvas_.outerWidth() - 2500,
+                                    canvas_.scaleWidth() - canvas_.textWidth(text) - 30);
         canvas_.currentY = 240 * k + 60;
-        if (m.style != 0) canvas_.print(readOutText(readOut, m.x, m.y), color);
+        if (m.style != 0) canvas_.print(text, color);
     }
 }
 

@@ -6,7 +6,6 @@
 #include "PathCfg.h"
 #include "VersionDigits.h"
 
-#include <QFont>
 #include <QString>
 
 namespace plotwise {
@@ -87,8 +86,7 @@ void Form1Core::formLoad() {
     applyStartTexts();
     plot_.view().plotPointer = PlotPointer::Zoom;
     plot_.setWords(plotWords());
-    const WindowFont font = windowFont();
-    plot_.setFont(QFont(QString::fromStdString(font.name), font.size));
+    plot_.setFont(toQFont(windowFont()));
     plot_.setDiagnostics(!shell_.hookMouseWheel);
     shell_.wheelHookInstalled = shell_.hookMouseWheel;
 }

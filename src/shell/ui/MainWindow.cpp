@@ -32,17 +32,6 @@ namespace plotwise::ui {
 
 namespace {
 
-// The language table names Windows fonts; where they are missing, prefer a
-// font of similar width over the platform's first choice, which is often a
-// much wider face that no longer fits the design-time widget sizes.
-void substituteMissingFont(const QString& family) {
-    if (QFontDatabase::hasFamily(family)) return;
-    QFont::insertSubstitutions(family,
-                               {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
-                                QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
-                                QStringLiteral("Helvetica")});
-}
-
 std::optional<QColor> colorDialog(QWidget* parent, const QString& title, const QColor& initial) {
     const QColor chosen = QColorDialog::getColor(initial, parent, title);
     if (!chosen.isValid()) return std::nullopt;
@@ -97,10 +86,7 @@ void MainWindow::applyStartSize() {
 }
 
 void MainWindow::applyWindowFont() {
-    const WindowFont font = core_.windowFont();
-    substituteMissingFont(fromUtf8(font.name));
-    QFont shared(fromUtf8(font.name), font.size);
-    shared.setBold(false);
+    const QFont shared = toQFont(core_.windowFont());
     setFont(shared);
     // Every control gets the font itself: a style sheet rule that matches a
     // control would otherwise stop the form's font from reaching it.
