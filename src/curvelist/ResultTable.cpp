@@ -125,6 +125,7 @@ void ResultTable::setColumnAlignment(int column, int code) {
 void ResultTable::clear() {
     rows_.assign(1, Row{});
     markedRow_ = 0;
+    ++version_;
 }
 
 void ResultTable::setPageRowTexts(std::string previous, std::string next) {
@@ -246,6 +247,7 @@ void ResultTable::loadPages(const FileSystem& fs, const std::string& path, int c
         const std::int64_t start = linePosition_;
         markedRow_ = 0;
         rows_.resize(1);
+        ++version_;
         if (!headingFound) {
             if (!skipToHeading(reader)) return;
             headingFound = true;

@@ -43,6 +43,8 @@ public:
     void setColumnAlignment(int column, int code);
     // Every cell cleared and the rows cut back to the heading row.
     void clear();
+    // Changes whenever the rows are replaced (a new table or page).
+    std::uint64_t contentVersion() const { return version_; }
 
     // The label cells of the page rows, TAB-separated (as built at start-up).
     void setPageRowTexts(std::string previous, std::string next);
@@ -100,6 +102,7 @@ private:
     std::int64_t linePosition_ = 0;
     std::int64_t pageRows_ = 0;
     int markedRow_ = 0;
+    std::uint64_t version_ = 0;
 };
 
 } // namespace plotwise
