@@ -1,11 +1,12 @@
 # make run  — install what is missing, build, open the viewer on samples/
 # make test — install what is missing, build, run every test
+# make live — the viewer linked to the sample console (samples/live)
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake g++ make qt6-base-dev libgif-dev libgtest-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build test run bench clean
+.PHONY: all deps build test run live bench clean
 
 all: build
 
@@ -31,6 +32,13 @@ test: build
 run: build
 	@if [ -x $(BUILD)/app/plotwise ]; then cd samples && ../$(BUILD)/app/plotwise; \
 	else $(BUILD)/cli/plotwise-cli scan samples; fi
+
+# The viewer linked to the console installation in samples/live: its settings
+# are regenerated for this folder first. Tick REFRESH, then run
+# python3 tools/live_feed.py to see new results arrive.
+live: build
+	python3 tools/gen_samples.py --quiet
+	cd samples/live && PLOTWISE_HOME="$$PWD" XDG_DATA_HOME="$$PWD/appdata" ../../$(BUILD)/app/plotwise
 
 bench: deps
 	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DPLOTWISE_BUILD_BENCH=ON \
