@@ -234,8 +234,12 @@ void ResultTable::loadNextPages(const FileSystem& fs, const std::string& path, i
     if (count > 0) loadPages(fs, path, count, false);
 }
 
+bool ResultTable::hasNextPageRow() const {
+    return rowCount() > 2 && isPageRow(rowCount() - 1);
+}
+
 void ResultTable::loadLastPage(const FileSystem& fs, const std::string& path) {
-    loadPages(fs, path, 1, true);
+    if (hasNextPageRow()) loadPages(fs, path, 1, true);
 }
 
 void ResultTable::loadPages(const FileSystem& fs, const std::string& path, int count, bool toLast) {
@@ -255,8 +259,7 @@ void ResultTable::loadPages(const FileSystem& fs, const std::string& path, int c
         }
         if (!source->seek(start)) return;
         readPage(*source);
-        const bool nextPage = rowCount() > 2 && isPageRow(rowCount() - 1);
-        if (toLast && (!nextPage || linePosition_ <= start)) return;
+        if (toLast && (!hasNextPageRow() || linePosition_ <= start)) return;
     }
 }
 

@@ -35,6 +35,8 @@ public:
     const std::string& text(int row, int column) const;
     // A merged page row (previous or next page).
     bool isPageRow(int row) const;
+    // The last row is a next-page row.
+    bool hasNextPageRow() const;
     Shade shade(int row) const;
     void setShade(int row, Shade shade);
     int columnWidth(int column) const;
@@ -73,7 +75,7 @@ public:
     // LOADNEXT `count` times in one pass over the file (the same pages as
     // `count` separate calls while the file does not change).
     void loadNextPages(const FileSystem& fs, const std::string& path, int count);
-    // LOADNEXT until the page has no next-page row, in one pass.
+    // While the page shown has a next-page row: LOADNEXT, in one pass.
     void loadLastPage(const FileSystem& fs, const std::string& path);
 
     // The heading line rule: at least six TAB fields, the sixth not empty.

@@ -152,8 +152,7 @@ void Form1Core::timer1Tick() {
     shell_.watchedResultSize = size;
     shell_.watchedResultName = shell_.rSaveName;
     // The newest result lies on the last page.
-    const int last = grid2_.rowCount() - 1;
-    if (last >= 2 && grid2_.isPageRow(last)) grid2_.loadLastPage(fs_, tablePath());
+    grid2_.loadLastPage(fs_, tablePath());
     grid2Row_ = grid2_.rowCount() - 1;
     grid2ScrollToEnd_ = true;
     // Only a result row is opened: the heading row or a page row would open
