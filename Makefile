@@ -43,8 +43,9 @@ live: build
 bench: deps
 	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DPLOTWISE_BUILD_BENCH=ON \
 	  -DPLOTWISE_BUILD_GUI=OFF -DPLOTWISE_BUILD_TESTS=OFF
-	cmake --build $(BUILD)-bench -j $(JOBS) --target plotwise-bench
+	cmake --build $(BUILD)-bench -j $(JOBS) --target plotwise-bench plotwise-table-bench
 	$(BUILD)-bench/bench/plotwise-bench
+	$(BUILD)-bench/bench/plotwise-table-bench
 
 clean:
 	rm -rf $(BUILD)
