@@ -1,5 +1,6 @@
 #include "ResultTableModel.h"
 
+#include <QFont>
 #include <QGuiApplication>
 #include <QPalette>
 
@@ -40,7 +41,17 @@ QVariant ResultTableModel::data(const QModelIndex& index, int role) const {
         if (pageRow && index.column() != 0) return {};
         return cellText(row, index.column());
     case Qt::TextAlignmentRole:
-        return pageRow ? QVariant::fromValue(Qt::Alignment(Qt::AlignCenter)) : alignment(index.column());
+        // The page row spans all 40 columns: its label stands at the left,
+        // where it is in view.
+        return pageRow ? QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter))
+                       : alignment(index.column());
+    case Qt::FontRole:
+        if (!pageRow) return {};
+        {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
     case Qt::BackgroundRole:
         if (pageRow) return QGuiApplication::palette().button();
         switch (table_.shade(row)) {

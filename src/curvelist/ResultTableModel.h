@@ -7,7 +7,7 @@ namespace plotwise {
 
 // Table model over the result table. The heading row becomes the horizontal
 // header; model row r is table row r + 1. A page row shows its label in
-// column 0 only, for a view that spans it across the row.
+// column 0 only (bold, at the left), for a view that spans it across the row.
 class ResultTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
