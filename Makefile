@@ -1,11 +1,12 @@
 # make run  — install what is missing, build, open the viewer on samples/
 # make test — install what is missing, build, run every test
+# make live — the viewer linked to the sample console (samples/live)
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake g++ make qt6-base-dev libgif-dev libgtest-dev fonts-liberation
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build test run bench clean
+.PHONY: all deps build test run live bench clean
 
 all: build
 
@@ -32,12 +33,21 @@ run: build
 	@if [ -x $(BUILD)/app/plotwise ]; then cd samples && ../$(BUILD)/app/plotwise; \
 	else $(BUILD)/cli/plotwise-cli scan samples; fi
 
+# The viewer linked to the console installation in samples/live: its settings
+# are regenerated for this folder first. Tick REFRESH, then run
+# python3 tools/live_feed.py to see new results arrive.
+live: build
+	python3 tools/gen_samples.py --quiet
+	cd samples/live && PLOTWISE_HOME="$$PWD" XDG_DATA_HOME="$$PWD/appdata" ../../$(BUILD)/app/plotwise
+
 bench: deps
 	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DPLOTWISE_BUILD_BENCH=ON \
 	  -DPLOTWISE_BUILD_GUI=OFF -DPLOTWISE_BUILD_TESTS=OFF
-	cmake --build $(BUILD)-bench -j $(JOBS) --target plotwise-bench plotwise-plot-bench plotwise-cli
+	cmake --build $(BUILD)-bench -j $(JOBS) --target plotwise-bench plotwise-plot-bench \
+	  plotwise-table-bench plotwise-cli
 	$(BUILD)-bench/bench/plotwise-bench
 	$(BUILD)-bench/bench/plotwise-plot-bench
+	$(BUILD)-bench/bench/plotwise-table-bench
 	@if command -v hyperfine >/dev/null && command -v gnuplot >/dev/null; then \
 	  bench/render_compare.sh $(BUILD)-bench; \
 	else echo "render comparison skipped: needs hyperfine, gnuplot-nox, python3-matplotlib"; fi

@@ -79,6 +79,13 @@ QString toolHelp() {
         "         [--hs N] [--vs N] [--ymax V] [--size WxH]\n"
         "                           Scan, tick and select as the window does, set the\n"
         "                           view, and write the plot picture (PNG).\n"
+        "  table FILE [--page K]    Show a result table (TABLESHOW, then the next-page\n"
+        "                           action K - 1 times) and print the grid: a page row\n"
+        "                           as its label, any other row as its cells 0 to 39\n"
+        "                           joined by TAB, trailing empty cells dropped.\n"
+        "  curve-path FILE --row R [--rsave-folder F] [--wave-path W]\n"
+        "                           Show a result table's first page, click row R and\n"
+        "                           print the curve file path found (empty when none).\n"
         "\n"
         "COMMAND --help shows a command's own options.\n"
         "Exit status: 0 on success, 2 on a usage error.\n");

@@ -39,6 +39,8 @@ int main(int argc, char* argv[]) {
         {"load", runLoadCommand},
         {"grid", runGridCommand},
         {"render", runRenderCommand},
+        {"table", runTableCommand},
+        {"curve-path", runCurvePathCommand},
     };
     const QStringList arguments = QCoreApplication::arguments();
     const QString command = arguments.value(1);

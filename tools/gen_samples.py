@@ -265,7 +265,7 @@ class Writer:
     def finish_dirs(self, mtime):
         # Deepest first so that touching a child does not disturb its parent.
         for rd in sorted(self.dirs, key=lambda p: -p.count(os.sep)):
-            if rd.split(os.sep)[0] == "console":
+            if rd.split(os.sep)[0] in ("console", "paging", "live"):
                 os.utime(os.path.join(self.out, rd), (mtime, mtime))
 
 
@@ -818,6 +818,92 @@ def gen_tables(w):
            "column 3 'SEQ #' (nutrunner multi)" % (len(junk), len(rows)))
 
     gen_console(w)
+    gen_paging(w)
+    gen_live(w)
+
+
+def gen_paging(w):
+    """A result table of 2500 lines: three pages in the result table."""
+    heading = ["Date", "Time", "Serial No.", "WORK No.", "Judge", "Spindle",
+               "Torque[Nm]", "Angle[deg]", "Final Angle[deg]", "Torque High",
+               "Torque Low", "Angle High", "Angle Low", "Program"]
+    rng = Rng(601)
+    rows = []
+    t = 6 * 3600
+    for k in range(2500):
+        t += 9 + rng.next() % 7
+        tt = "%02d:%02d:%02d" % (t // 3600 % 24, t // 60 % 60, t % 60)
+        rows.append(["2026/11/07", tt, "", str(k + 1), "OK", "1",
+                     "%.2f" % (32.5 + 0.5 * rng.sym()),
+                     "%.1f" % (45.0 + 3.0 * rng.sym()), "390.0", "34.00",
+                     "31.00", "60.0", "35.0", "1"])
+    w.text(os.path.join("paging", "line5_results_2500.TSV"),
+           tsv_lines(["Line 5 results"], heading, rows),
+           epoch(2026, 11, 7, 20, 0, 0),
+           "result table, 2500 result lines: three pages")
+
+
+# The console installation of the live case: the program folder (run the
+# viewer with PLOTWISE_HOME pointing here), a TAVRIN console executable with a
+# version record, and its settings below the application-data folder (run it
+# with XDG_DATA_HOME=<live>/appdata). The settings name absolute folders, so
+# they are written for the folder the samples are generated in.
+LIVE_VERSION = "1.0.3.0"       # version digits "1.030"
+LIVE_TABLE = "today.tsv"
+LIVE_HEADING = ["Date", "Time", "Serial No.", "WORK No.", "Judge", "Spindle",
+                "Torque[Nm]", "Angle[deg]", "Final Angle[deg]", "Torque High",
+                "Torque Low", "Angle High", "Angle Low", "Program"]
+
+
+def live_result(rng, k, t):
+    """One live result: its table line and its curve file (live naming)."""
+    tt = "%02d:%02d:%02d" % (t // 3600 % 24, t // 60 % 60, t % 60)
+    t6 = tt.replace(":", "")
+    n, itv = 1000, 0
+    dx = DEG_PER_STEP / STRIDE[itv]
+    pk = to_h(32.5 + 0.5 * rng.sym()) / 100.0
+    end = 380.0 + 0.5 * int(30 * rng.unit())
+    snug = end - 44.0 - 0.5 * int(12 * rng.unit())
+    samples = nutrunner_curve(rng, n, dx, end, snug, pk, 0.5)
+    lines, yp = keyed_single(1, samples, fmt1(end), 0, 1, itv,
+                             date_fillers("2026/11/08", tt), 10)
+    row = ["2026/11/08", tt, "", str(k), "OK", "1", yp, fmt1(end - snug),
+           fmt1(end), "34.00", "31.00", "60.0", "35.0", "1"]
+    return "\t".join(row), "08_%s_01_ANGLE.nrcur" % t6, lines
+
+
+def gen_live(w):
+    live = os.path.join(w.out, "live")
+    exe = (b"MZ" + bytes(64) + b"PE" + "Assembly Version".encode("utf-16-le")
+           + bytes(2) + LIVE_VERSION.encode("utf-16-le"))
+    w.write(os.path.join("live", "TAVRIN UserConsole.exe"), exe,
+            epoch(2026, 11, 8, 6, 0, 0), "fake console executable, version "
+            + LIVE_VERSION)
+    rng = Rng(701)
+    rows = []
+    t = 7 * 3600 + 30 * 60
+    for k in range(1, 6):
+        t += 83 + rng.next() % 30
+        line, name, lines = live_result(rng, k, t)
+        rows.append(line.split("\t"))
+        w.text(os.path.join("live", "WAVE", "ST02", name), lines,
+               epoch(2026, 11, 8, 8, 0, 0))
+    w.text(os.path.join("live", "RESULT", LIVE_TABLE),
+           tsv_lines(["ST02 result"], LIVE_HEADING, rows),
+           epoch(2026, 11, 8, 8, 0, 0),
+           "live result table (RSaveName); tools/live_feed.py appends to it")
+    settings = os.path.join("live", "appdata", "TAVRIN_1.030", "live")
+    w.text(os.path.join(settings, "IP.SYS"),
+           ["StationName\tST02\t\t", "ResumeSetup\tFalse"],
+           epoch(2026, 11, 8, 6, 0, 0))
+    w.text(os.path.join(settings, "MONI.SYS"),
+           ["RSaveFolder\t" + os.path.join(live, "RESULT"),
+            "RSaveName\t" + LIVE_TABLE, "RSaveFlag\tTrue"],
+           epoch(2026, 11, 8, 6, 0, 0))
+    w.text(os.path.join(settings, "WAVE.SYS"),
+           ["WaveAutoSavePath\t" + os.path.join(live, "WAVE"),
+            "WaveAutoSave\tTrue"],
+           epoch(2026, 11, 8, 6, 0, 0))
 
 
 def gen_console(w):
@@ -1071,6 +1157,18 @@ Sample high nibbles hold junk; only the low nibbles carry data.
   Lines without a curve on purpose: ST01 SEQ 12, ST02 WORK 8, ST03 SEQ 24;
   ST02 WORK 10 has a file with an upper-case extension, which the exact name
   match does not find.
+- `paging/line5_results_2500.TSV`: 2500 result lines, three pages.
+
+## The live console
+`live/` is a console installation beside the program: `TAVRIN UserConsole.exe`
+(a fake executable with a version record), the console's result folder
+`live/RESULT` with its current table `today.tsv`, its curve folder `live/WAVE`
+(live naming, `ST02`), and its settings files under
+`live/appdata/TAVRIN_1.030/live/`, the folder start-up computes from the
+application-data folder. The settings hold absolute paths and are written for
+the folder the samples were generated in (they are not kept in git). `make live`
+regenerates them and starts the viewer linked to this console; tick REFRESH
+and run `python3 tools/live_feed.py` to see new results arrive.
 """
 
 
@@ -1085,9 +1183,9 @@ def main():
 
     # Remove what an earlier run wrote; leave everything else alone.
     w = Writer(out)
-    console = os.path.join(out, "console")
-    if os.path.isdir(console):
-        shutil.rmtree(console)
+    for tree in ("console", "paging", "live"):
+        if os.path.isdir(os.path.join(out, tree)):
+            shutil.rmtree(os.path.join(out, tree))
     for name in TOP_LEVEL_NAMES:
         p = os.path.join(out, name)
         if os.path.isfile(p):

@@ -40,6 +40,31 @@ std::optional<std::string> LocalFileSystem::read(const std::string& path, std::s
     return data;
 }
 
+std::optional<std::string> FileSystem::readAt(const std::string& path, std::uint64_t offset,
+                                              std::size_t maxBytes) const {
+    const std::size_t end =
+        offset > SIZE_MAX - maxBytes ? SIZE_MAX : static_cast<std::size_t>(offset) + maxBytes;
+    auto bytes = read(path, end);
+    if (!bytes) return std::nullopt;
+    if (offset >= bytes->size()) return std::string();
+    return bytes->substr(static_cast<std::size_t>(offset));
+}
+
+std::optional<std::string> LocalFileSystem::readAt(const std::string& path, std::uint64_t offset,
+                                                   std::size_t maxBytes) const {
+    std::ifstream in(nativePath(path), std::ios::binary);
+    if (!in) return std::nullopt;
+    in.seekg(0, std::ios::end);
+    const auto size = static_cast<std::uint64_t>(std::max<std::streamoff>(in.tellg(), 0));
+    if (offset >= size) return std::string();
+    in.seekg(static_cast<std::streamoff>(offset));
+    std::string data(static_cast<std::size_t>(std::min<std::uint64_t>(maxBytes, size - offset)), '\0');
+    in.read(data.data(), static_cast<std::streamsize>(data.size()));
+    data.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) return std::nullopt;
+    return data;
+}
+
 std::optional<std::vector<FileEntry>> LocalFileSystem::files(const std::string& folder) const {
     std::error_code ec;
     fs::directory_iterator it(nativePath(folder), ec);

@@ -20,6 +20,10 @@ public:
     // Up to `maxBytes` bytes from the start of the file; nullopt when unreadable.
     virtual std::optional<std::string> read(const std::string& path,
                                             std::size_t maxBytes = SIZE_MAX) const = 0;
+    // Up to `maxBytes` bytes from byte `offset` on ("" at or past the end);
+    // nullopt when unreadable. By default read from the start and cut.
+    virtual std::optional<std::string> readAt(const std::string& path, std::uint64_t offset,
+                                              std::size_t maxBytes) const;
     // Ordinary files of a folder in list order; nullopt when it cannot be listed.
     virtual std::optional<std::vector<FileEntry>> files(const std::string& folder) const = 0;
     // Subfolders of a folder in list order; nullopt when it cannot be listed.
@@ -31,6 +35,8 @@ class LocalFileSystem : public FileSystem {
 public:
     std::optional<std::string> read(const std::string& path,
                                      std::size_t maxBytes = SIZE_MAX) const override;
+    std::optional<std::string> readAt(const std::string& path, std::uint64_t offset,
+                                      std::size_t maxBytes) const override;
     std::optional<std::vector<FileEntry>> files(const std::string& folder) const override;
     std::optional<std::vector<std::string>> subfolders(const std::string& folder) const override;
 };

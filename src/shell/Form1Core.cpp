@@ -1,6 +1,7 @@
 // Start-up, shutdown and the texts of the main window.
 #include "Form1Core.h"
 
+#include "ConsoleSettings.h"
 #include "Form1Batch.h"
 #include "ListClick.h"
 #include "PathCfg.h"
@@ -123,9 +124,9 @@ void Form1Core::detectConsoles() {
     }
 }
 
-// The console's settings files are read by the settings reader, which comes
-// with the console link; the folder and the flags are all start-up needs now.
-void Form1Core::readConsoleSettings() {}
+void Form1Core::readConsoleSettings() {
+    plotwise::readConsoleSettings(shell_, fs_, platform_);
+}
 
 // Opens the console's result folder; false when the drive or folder is not
 // available.
@@ -176,8 +177,5 @@ WindowFont Form1Core::windowFont() {
 void Form1Core::notify(unsigned changes) {
     pending_ |= changes;
 }
-
-void Form1Core::timer1Tick() {}
-void Form1Core::timer2Tick() {}
 
 } // namespace plotwise

@@ -1,4 +1,5 @@
 #pragma once
+#include "DisplayItems.h"
 #include "DriveRules.h"
 #include "FolderState.h"
 #include "FormLayout.h"
@@ -12,6 +13,7 @@
 #include "curvefiles/LoadState.h"
 #include "curvefiles/LoadedCurveTable.h"
 #include "curvelist/CurveList.h"
+#include "curvelist/ResultTable.h"
 #include "curvelist/SpindleColors.h"
 #include "plot/PlotController.h"
 #include "plot/PlotHost.h"
@@ -20,6 +22,8 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace plotwise {
 
@@ -34,7 +38,8 @@ inline constexpr unsigned State = 32;  // check values, timers, plot requests
 inline constexpr unsigned Picture = 64;       // the plot image
 inline constexpr unsigned PlotControls = 128; // scroll bars, plot text boxes, options, labels
 inline constexpr unsigned PlotPointer = 256;  // pointer and tip over the plot
-inline constexpr unsigned All = 511;
+inline constexpr unsigned Grid2 = 512;        // result table content, colours, widths, current row
+inline constexpr unsigned All = 1023;
 } // namespace Change
 
 enum class WheelKey { Up, Down };
@@ -135,9 +140,30 @@ public:
     // A folder opened in the folder list.
     void dir1Open(const std::string& path);
 
+    // ---- result table (Grid2) and the display item window (Form2) ----
+    const ResultTable& grid2() const { return grid2_; }
+    // Grid2's current cell: table row (0 the heading row) and column.
+    int grid2Row() const { return grid2Row_; }
+    int grid2Column() const { return grid2Column_; }
+    // A click on Grid2; `selectedRows` is how many rows the selection spans.
+    void grid2Click(int row, int column, int selectedRows = 1);
+    // The user changed a column's width (twips); every width is then captured.
+    void grid2ColumnResized(int column, int twips);
+    // A click on Grid1 in `column`.
+    void grid1Click(int column);
+    // True once after a handler asked to show the display item window.
+    bool takeForm2Request() { return std::exchange(form2Requested_, false); }
+    // True once after the live monitor made Grid2's last row current.
+    bool takeGrid2ScrollToEnd() { return std::exchange(grid2ScrollToEnd_, false); }
+    // Form2 opening: its list lines (kept for the clicks) and its caption.
+    std::vector<DisplayItem> form2Load();
+    std::string form2Caption() const;
+    // Form2's list selection changed: applied to Grid2 at once.
+    void form2ListClick(const std::vector<bool>& selected);
+
     // ---- timers ----
-    void timer1Tick(); // live result monitor: comes with the result table
-    void timer2Tick(); // settings refresh: comes with the console settings
+    void timer1Tick(); // live result monitor
+    void timer2Tick(); // console settings refresh
     void timer3Tick(); // deferred redraw of the plot
     bool redrawPending() const { return plot_.view().redrawPending; }
 
@@ -192,6 +218,10 @@ private:
     // list helpers
     void toggleTag(bool enabled, bool untick);
     void tableShow();
+
+    // result table helpers
+    std::string tablePath() const;
+    void resultRowClick(int row);
     void lowerLayoutDone();
     std::string versionCaption() const;
     void notify(unsigned changes);
@@ -237,6 +267,12 @@ private:
     int selectedCurveRow_ = 0;
     std::string tableFile_;
     std::string selectedEntryText_;
+    ResultTable grid2_;
+    int grid2Row_ = 0;
+    int grid2Column_ = 0;
+    bool form2Requested_ = false;
+    bool grid2ScrollToEnd_ = false;
+    std::vector<DisplayItem> form2Items_;
     unsigned pending_ = 0;
     int depth_ = 0;
 };

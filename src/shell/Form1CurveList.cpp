@@ -81,10 +81,6 @@ void Form1Core::treeViewClick() {
     plot_.view().redrawPending = true;
 }
 
-// Opening a result table in Grid2 comes with the result table; until then
-// the entry is only remembered in tableFile().
-void Form1Core::tableShow() {}
-
 void Form1Core::treeViewSelect(int index) {
     Batch batch(*this, Change::List);
     list_.selected = index >= 0 && index < list_.count() ? index : -1;

@@ -179,13 +179,6 @@ void Form1Core::processEvents() {
     if (QCoreApplication::instance()) QCoreApplication::processEvents();
 }
 
-// The result table's selection handling comes with the result table; until
-// then the plot is redrawn as the curve list would.
-void Form1Core::resultSelectionChanged() {
-    plot_.view().gridDirty = true;
-    plot_.view().redrawPending = true;
-}
-
 void Form1Core::copyPictureToClipboard(const QImage& image) {
     if (onCopyPicture) onCopyPicture(image);
 }

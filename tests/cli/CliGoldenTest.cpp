@@ -55,6 +55,9 @@ TEST(CliGolden, OutputMatchesTheExpectedFiles) {
         {"load nutrunner_export_dataid.CSV", "load-csv.txt"},
         {"load truncated_295_bytes.BIN", "load-bin-unknown.txt"},
         {"grid . --check engine --check door", "grid-multi.txt"},
+        {"table console/RESULT/202611/st03_press_20261105.tsv", "table-st03.txt"},
+        {"table paging/line5_results_2500.TSV", "table-paging-page1.txt"},
+        {"table paging/line5_results_2500.TSV --page 3", "table-paging-page3.txt"},
     };
     for (const auto& row : rows) {
         CliRun run = runCli(row.arguments);
@@ -67,7 +70,10 @@ TEST(CliGolden, UsageErrorsExitWithTwo) {
     for (const char* arguments :
          {"", "nonsense", "scan", "scan no/such/folder", "load", "load x.nrcur --spindle many",
           "grid", "render .", "render . -o /tmp/x.tiff", "render . -o /tmp/x.png --scale 6",
-          "render . -o /tmp/x.png --size 0x10", "render . -o /tmp/x.png --hs left"})
+          "render . -o /tmp/x.png --size 0x10", "render . -o /tmp/x.png --hs left", "table",
+          "table no.tsv", "table paging/line5_results_2500.TSV --page 0",
+          "curve-path paging/line5_results_2500.TSV",
+          "curve-path paging/line5_results_2500.TSV --row x"})
         EXPECT_EQ(runCli(arguments).status, 2) << arguments;
     EXPECT_EQ(runCli("--help").status, 0);
 }
@@ -102,4 +108,43 @@ TEST(CliRender, WritesThePictureInTheNamedFormat) {
     EXPECT_EQ(bigEndian(16), 320);
     EXPECT_EQ(bigEndian(20), 200);
     EXPECT_EQ(runCli("render . -o /no/such/folder/plot.png").status, 1);
+}
+
+// The path printed is the folder list's (absolute) path: compared from the
+// samples folder on.
+TEST(CliGolden, CurvePathFollowsTheResultRowToItsCurveFile) {
+    const std::string st = "curve-path console/RESULT/202611/";
+    struct Row {
+        std::string arguments, expected; // expected below samples/, "" for none
+    };
+    const Row rows[] = {
+        {st + "st01_nutrunner_20261105.tsv --row 4",
+         "console/CURVE/202611/20261105/ST01/20261105_080340_008_ANG_0.nracd"},
+        {st + "st01_nutrunner_20261105.tsv --row 7",
+         "console/CURVE/202611/20261105/ST01/ENG4712_05_080627_ANGLE.nracd"},
+        {st + "st01_nutrunner_20261105.tsv --row 11", ""},
+        {st + "st02_nutrunner_20261105.tsv --row 3",
+         "console/CURVE/202611/20261105/ST02/BRK0815_20261105_091012_005_ANG_0.nrcur"},
+        {st + "st02_nutrunner_20261105.tsv --row 8", ""}, // upper-case extension
+        {st + "st02_nutrunner_20261105.tsv --row 0", ""},
+        {st + "st03_press_20261105.tsv --row 6",
+         "console/CURVE/202611/20261105/ST03/HUB-A17_20261105_102301_023_DIS_0.spacd"},
+        // The live case searches the curve folder for the live names.
+        {"curve-path live/RESULT/today.tsv --row 2 --rsave-folder live/RESULT --wave-path live/WAVE",
+         "live/WAVE/ST02/08_073319_01_ANGLE.nrcur"},
+        {"curve-path live/RESULT/today.tsv --row 2 --wave-path live/WAVE", ""},
+    };
+    for (const Row& row : rows) {
+        CliRun run = runCli(row.arguments);
+        EXPECT_EQ(run.status, 0) << row.arguments;
+        ASSERT_FALSE(run.output.empty()) << row.arguments;
+        EXPECT_EQ(run.output.back(), '\n');
+        const std::string path = run.output.substr(0, run.output.size() - 1);
+        if (row.expected.empty()) {
+            EXPECT_EQ(path, "") << row.arguments;
+        } else {
+            EXPECT_EQ(path.front(), '/') << row.arguments;
+            EXPECT_TRUE(path.ends_with("/samples/" + row.expected)) << row.arguments << " gave " << path;
+        }
+    }
 }

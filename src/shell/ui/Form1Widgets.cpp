@@ -109,7 +109,14 @@ void Form1Widgets::buildListArea(QWidget* form) {
     treeView1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     treeView1->header()->setStretchLastSection(false);
     treeView1->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grid2 = add(new QTableWidget(form), "Grid2");
+    grid2 = add(new QTableView(form), "Grid2");
+    grid2->horizontalHeader()->setMinimumSectionSize(1);
+    grid2->horizontalHeader()->setSectionsClickable(true);
+    grid2->horizontalHeader()->setHighlightSections(false);
+    grid2->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid2->setSelectionBehavior(QAbstractItemView::SelectItems);
+    grid2->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    grid2->setWordWrap(false);
     grid2->hide();
     for (std::size_t i = 0; i < command2.size(); ++i)
         command2[i] = add(new QPushButton(form), indexed("Command2", i));

@@ -46,7 +46,7 @@ public:
 
     QTreeView* treeView1 = nullptr;
     std::array<QPushButton*, 2> command2{};
-    QTableWidget* grid2 = nullptr;
+    QTableView* grid2 = nullptr;
 
     PanelFrame* frame2 = nullptr;
     PlotSurface* picture1 = nullptr;

@@ -6,6 +6,7 @@
 #include "WheelKeyFilter.h"
 #include "curvelist/CurveListModel.h"
 #include "curvelist/LoadedCurveTableModel.h"
+#include "curvelist/ResultTableModel.h"
 #include "shell/Form1Core.h"
 
 #include <QApplication>
@@ -43,10 +44,12 @@ std::optional<QColor> colorDialog(QWidget* parent, const QString& title, const Q
 MainWindow::MainWindow(Form1Core& core, QWidget* parent)
     : QWidget(parent), core_(core), w_(this),
       listModel_(std::make_unique<CurveListModel>(core.curveList())),
-      grid1Model_(std::make_unique<LoadedCurveTableModel>(core.grid1())) {
+      grid1Model_(std::make_unique<LoadedCurveTableModel>(core.grid1())),
+      grid2Model_(std::make_unique<ResultTableModel>(core.grid2())) {
     setObjectName(QStringLiteral("Form1"));
     w_.treeView1->setModel(listModel_.get());
     w_.grid1->setModel(grid1Model_.get());
+    w_.grid2->setModel(grid2Model_.get());
     chooseColor_ = [this](const QString& title, const QColor& initial) {
         return colorDialog(this, title, initial);
     };
@@ -56,6 +59,7 @@ MainWindow::MainWindow(Form1Core& core, QWidget* parent)
     connectButtons();
     connectTimers();
     connectPlot();
+    connectResultTable();
     core_.onChanged = [this](unsigned changes) { refresh(changes); };
     refresh(Change::All);
 }
@@ -130,6 +134,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == w_.treeView1->viewport() && treeViewportEvent(event)) return true;
+    if (watched == w_.grid2->viewport() && grid2ViewportEvent(event)) return true;
     return QWidget::eventFilter(watched, event);
 }
 

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -14,9 +15,11 @@ namespace plotwise {
 class Form1Core;
 class CurveListModel;
 class LoadedCurveTableModel;
+class ResultTableModel;
 
 namespace ui {
 
+class Form2Window;
 class WheelKeyFilter;
 
 // The main window: shows the core's state and forwards every event to it.
@@ -36,6 +39,9 @@ public:
     const Form1Widgets& widgets() const { return w_; }
     CurveListModel& curveListModel() { return *listModel_; }
     LoadedCurveTableModel& grid1Model() { return *grid1Model_; }
+    ResultTableModel& grid2Model() { return *grid2Model_; }
+    // The display item window, once it was opened.
+    Form2Window* form2() const { return form2_; }
     bool wheelTranslationInstalled() const { return wheel_ != nullptr; }
 
     // Asks the user for a colour (title, start colour); nullopt when cancelled.
@@ -57,11 +63,15 @@ private:
     void connectPlot();
     void connectPlotMouse();
     void connectPlotControls();
+    void connectResultTable();
 
     void refresh(unsigned changes);
     void refreshCurveList(bool newFolder);
     void refreshTreeState();
     void refreshGrid1();
+    void refreshGrid2();
+    void openForm2();
+    bool grid2ViewportEvent(QEvent* event);
     void refreshFolders();
     void refreshDrives();
     void refreshDirList();
@@ -87,6 +97,9 @@ private:
     Form1Widgets w_;
     std::unique_ptr<CurveListModel> listModel_;
     std::unique_ptr<LoadedCurveTableModel> grid1Model_;
+    std::unique_ptr<ResultTableModel> grid2Model_;
+    Form2Window* form2_ = nullptr;
+    std::uint64_t grid2Version_ = 0;
     QTimer timer1_, timer2_, timer3_;
     WheelKeyFilter* wheel_ = nullptr;
     ColorChooser chooseColor_;

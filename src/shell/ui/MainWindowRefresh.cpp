@@ -53,12 +53,14 @@ void MainWindow::refresh(unsigned changes) {
     if (changes & Change::Folders) refreshFolders();
     if (changes & Change::List) refreshCurveList((changes & Change::Folders) != 0);
     if (changes & Change::Grid1) refreshGrid1();
+    if (changes & Change::Grid2) refreshGrid2();
     if (changes & Change::Texts) refreshTexts();
     if (changes & Change::State) refreshState();
     if (changes & Change::Layout) refreshLayout();
     if (changes & Change::Picture) refreshPicture();
     if (changes & (Change::PlotControls | Change::Layout)) refreshPlotControls();
     if (changes & Change::PlotPointer) refreshPlotPointer();
+    if (core_.takeForm2Request()) openForm2();
     scheduleRedraw();
 }
 

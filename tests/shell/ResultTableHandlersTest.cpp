@@ -1,0 +1,232 @@
+// The result table handlers of the headless window: opening a table, the
+// clicks on its rows, the display items and the live monitor.
+#include "CoreFixture.h"
+#include "support/GuiApp.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace plotwise {
+namespace {
+
+using test::CoreFixture;
+using test::crlf;
+
+const std::string kResultFolder = "data/RESULT/202611";
+const std::string kDayFolder = "data/CURVE/202611/20261105/ST01";
+
+std::string heading(const std::string& column3) {
+    return "Date\tTime\tSerial\t" + column3 + "\tJudge\tSpindle\tTorque\tAngle\tA\tB\tC\tProgram";
+}
+
+// A result table in an archive result folder; the core is started there and
+// the table opened through the curve list.
+Form1Core& openTable(CoreFixture& f, const std::string& text, const std::string& folder = kResultFolder) {
+    test::guiApp();
+    f.temp.write(folder + "/r.tsv", text);
+    Form1Core& core = f.start(f.temp.path(folder));
+    const int entry = f.entryNamed("r.tsv");
+    EXPECT_GE(entry, 0);
+    core.treeViewSelect(entry);
+    core.treeViewClick();
+    EXPECT_TRUE(core.layout().grid2.visible);
+    return core;
+}
+
+TEST(ResultTableHandlers, SingleSpindleResultIsDrawnAtOnce) {
+    CoreFixture f;
+    const std::string curve = f.temp.write(kDayFolder + "/20261105_090703_0_01.nrcur", test::nrcurFile("32.37"));
+    Form1Core& core = openTable(f, crlf({heading("WORK No."), "2026/11/05\t09:07:03\t\t3\tOK\t1",
+                                         "2026/11/05\t09:08:30\t\t4\tOK\t1"}));
+    EXPECT_EQ(core.loadState().curveFileFamily, 2);
+    EXPECT_EQ(core.shellState().columnNames[3], "WORK No.");
+    core.check1Click(true); // the loaded-curve table shown: the drawing brings the plot back
+    core.grid2Click(1, 5);
+    EXPECT_EQ(core.grid2().markedRow(), 1);
+    EXPECT_EQ(core.loadState().curveFileName, curve);
+    EXPECT_EQ(core.selectedEntryText(), curve + " Torque 32.37           Angle    412.5N/R");
+    EXPECT_FALSE(core.layout().check1.enabled);
+    EXPECT_FALSE(core.check1Value());
+    EXPECT_EQ(core.plot().view().drawSource, 1);
+    EXPECT_FALSE(core.layout().label2.visible);
+
+    core.grid2Click(2, 5); // no curve file for this result
+    EXPECT_EQ(core.grid2().markedRow(), 2);
+    EXPECT_EQ(core.grid2().shade(1), ResultTable::Shade::Window);
+    EXPECT_TRUE(core.layout().label2.visible);
+    EXPECT_EQ(core.texts().label2Caption, "NO CURVE FILE FOUND");
+}
+
+TEST(ResultTableHandlers, MultiSpindleResultFillsGrid1FromAContinuationRow) {
+    CoreFixture f;
+    f.temp.write(kDayFolder + "/ENG4711_20261105_080502_009_ANG_0.nracd",
+                 test::multiFileText("1\t3", "8.70\t8.82"));
+    Form1Core& core = openTable(f, crlf({heading("SEQ #"), "2026/11/05\t08:05:02\tENG:4711\t9\tOK\t1",
+                                         "\t\t\t\t\t3"}));
+    core.grid2Click(2, 6);
+    EXPECT_EQ(core.grid2().markedRow(), 1);
+    EXPECT_EQ(core.grid2Row(), 2); // the clicked cell stays current
+    ASSERT_EQ(core.grid1().rowCount(), 3);
+    EXPECT_EQ(core.grid1().text(1, 1), "1");
+    EXPECT_EQ(core.grid1().text(2, 1), "3");
+    EXPECT_EQ(core.grid1().text(2, 2), "8.82");
+    EXPECT_EQ(core.grid1().text(1, 4), " 1"); // samples loaded into both rows
+    EXPECT_EQ(core.grid1().text(2, 4), " 1");
+    EXPECT_EQ(core.plot().view().drawSource, 2);
+    EXPECT_TRUE(core.redrawPending());
+    EXPECT_TRUE(core.layout().check1.enabled);
+    EXPECT_EQ(core.loadState().curveFileFamily, 1);
+    EXPECT_NE(core.selectedEntryText().find(" Torque 8.82 "), std::string::npos);
+}
+
+TEST(ResultTableHandlers, HeadingRowOpensTheDisplayItemsAndPageRowsTurnPages) {
+    CoreFixture f;
+    std::vector<std::string> lines{heading("SEQ #")};
+    for (int i = 1; i <= 1500; ++i) lines.push_back("2026/11/05\t08:00:00\t\t" + std::to_string(i) + "\tOK\t1");
+    std::string text;
+    for (const auto& line : lines) text += line + "\r\n";
+    Form1Core& core = openTable(f, text);
+    ASSERT_TRUE(core.grid2().isPageRow(1000));
+    core.grid2Click(5, 0);
+    core.grid2Click(0, 3);
+    EXPECT_TRUE(core.takeForm2Request());
+    EXPECT_FALSE(core.takeForm2Request());
+    EXPECT_EQ(core.grid2().markedRow(), 5); // the heading click leaves the highlight
+    core.grid2Click(7, 0, 3);               // several rows selected
+    EXPECT_TRUE(core.takeForm2Request());
+
+    core.grid2Click(1000, 0); // next page
+    EXPECT_TRUE(core.grid2().isPageRow(1));
+    EXPECT_EQ(core.grid2().text(2, 3), "1000");
+    EXPECT_EQ(core.grid2().markedRow(), 0);
+    core.grid2Click(1, 0); // previous page
+    EXPECT_EQ(core.grid2().text(1, 3), "1");
+}
+
+TEST(ResultTableHandlers, DisplayItemsHideAndRestoreColumns) {
+    CoreFixture f;
+    Form1Core& core = openTable(f, crlf({heading("SEQ #"), "2026/11/05\t08:05:02\t\t9\tOK\t1"}));
+    std::vector<DisplayItem> items = core.form2Load();
+    ASSERT_EQ(items.size(), 12u);
+    EXPECT_EQ(items[2].name, "Serial");
+    std::vector<bool> selected(items.size(), true);
+    core.grid2ColumnResized(2, 1500);
+    selected[2] = false;
+    core.form2ListClick(selected);
+    EXPECT_EQ(core.grid2().columnWidth(2), 0);
+    EXPECT_EQ(core.grid2().columnAlignment(2), ResultTable::kAlignLeft);
+    EXPECT_FALSE(core.shellState().columnVisible[2]);
+    selected[2] = true;
+    core.form2ListClick(selected);
+    EXPECT_EQ(core.grid2().columnWidth(2), 1500); // its former width
+    EXPECT_EQ(core.grid2().columnAlignment(2), ResultTable::kAlignCentre);
+
+    core.grid2ColumnResized(4, 0); // dragged to nothing
+    EXPECT_EQ(core.shellState().columnWidths[4], 0);
+    selected[4] = false;
+    core.form2ListClick(selected);
+    selected[4] = true;
+    core.form2ListClick(selected);
+    EXPECT_EQ(core.grid2().columnWidth(4), 960);
+    EXPECT_EQ(core.form2Load()[4].selected, true);
+    EXPECT_EQ(core.form2Caption(), "DISPLAY ITEM SELECT");
+}
+
+TEST(ResultTableHandlers, EmptyHeadingCellsKeepListLinesOnTheirColumns) {
+    CoreFixture f;
+    Form1Core& core = openTable(f, crlf({"Date\tTime\t\tSEQ #\tJudge\tSpindle\tTorque", "a\tb\tc\t1\tOK\t1"}));
+    const std::vector<DisplayItem> items = core.form2Load();
+    ASSERT_EQ(items.size(), 6u);
+    EXPECT_EQ(items[2].column, 3);
+    core.form2ListClick({true, true, false, true, true, true});
+    EXPECT_EQ(core.grid2().columnWidth(3), 0);
+    EXPECT_GT(core.grid2().columnWidth(2), 0);
+}
+
+// A console whose result folder is the working folder, its current result
+// table `live.tsv` there.
+struct LiveConsole {
+    CoreFixture f;
+    std::string folder = f.temp.path(kResultFolder);
+    Form1Core* core = nullptr;
+
+    explicit LiveConsole(const std::string& table) {
+        test::guiApp();
+        f.temp.write(kResultFolder + "/live.tsv", table);
+        f.temp.write("Console/TAVRIN UserConsole.exe", test::consoleExecutable("1.0.3.0"));
+        writeMoni("live.tsv");
+        core = &f.start();
+    }
+    void writeMoni(const std::string& name) {
+        f.temp.write("appdata/TAVRIN_1.030/Console/MONI.SYS",
+                     crlf({"RSaveFolder\t" + folder, "RSaveName\t" + name}));
+    }
+    void append(const std::string& line) {
+        std::ofstream(f.temp.path(kResultFolder + "/live.tsv"), std::ios::app | std::ios::binary) << line << "\r\n";
+    }
+};
+
+TEST(LiveMonitor, ReloadsWhenTheResultTableGrowsAndOpensTheNewestResult) {
+    LiveConsole live(crlf({heading("SEQ #"), "2026/11/05\t08:05:02\t\t9\tOK\t1"}));
+    Form1Core& core = *live.core;
+    ASSERT_EQ(core.folders().dir, live.folder);
+    core.check2Click(true);
+    EXPECT_TRUE(core.check2Value());
+    EXPECT_TRUE(core.timers().timer1 && core.timers().timer2);
+
+    core.timer1Tick();
+    EXPECT_TRUE(core.layout().grid2.visible);
+    EXPECT_EQ(core.tableFile(), "live.tsv");
+    EXPECT_EQ(core.grid2().markedRow(), 1);
+    EXPECT_TRUE(core.takeGrid2ScrollToEnd());
+    core.timer1Tick(); // unchanged size: nothing happens
+    EXPECT_FALSE(core.takeGrid2ScrollToEnd());
+
+    live.append("2026/11/05\t08:06:27\t\t10\tOK\t1");
+    live.append("\t\t\t\t\t3");
+    core.timer1Tick();
+    EXPECT_EQ(core.grid2().rowCount(), 4);
+    EXPECT_EQ(core.grid2Row(), 3);
+    EXPECT_EQ(core.grid2().markedRow(), 2); // the newest result's first row
+    EXPECT_TRUE(core.layout().label2.visible); // its curve is not there
+
+    core.check2Click(false);
+    EXPECT_FALSE(core.timers().timer1 || core.timers().timer2);
+}
+
+TEST(LiveMonitor, ANewResultTableNameIsWatchedFromTheNextTick) {
+    LiveConsole live(crlf({heading("SEQ #"), "2026/11/05\t08:05:02\t\t9\tOK\t1"}));
+    Form1Core& core = *live.core;
+    core.check2Click(true);
+    core.timer1Tick();
+    live.f.temp.write(kResultFolder + "/next.tsv",
+                      crlf({heading("SEQ #"), "2026/11/06\t07:00:00\t\t1\tOK\t1", "2026/11/06\t07:01:00\t\t2\tOK\t1"}));
+    live.writeMoni("next.tsv");
+    core.timer2Tick();
+    EXPECT_EQ(core.tableFile(), "next.tsv");
+    EXPECT_EQ(core.shellState().watchedResultSize, 0);
+    core.timer1Tick();
+    EXPECT_EQ(core.grid2().text(2, 0), "2026/11/06");
+    EXPECT_EQ(core.grid2().markedRow(), 2);
+}
+
+TEST(LiveMonitor, LongTablesOpenOnTheirLastPageAndEmptyOnesOpenNothing) {
+    std::string text = heading("SEQ #") + "\r\n";
+    for (int i = 1; i <= 2500; ++i) text += "2026/11/05\t08:00:00\t\t" + std::to_string(i) + "\tOK\t1\r\n";
+    LiveConsole live(text);
+    Form1Core& core = *live.core;
+    core.check2Click(true);
+    core.timer1Tick();
+    const ResultTable& grid2 = core.grid2();
+    EXPECT_EQ(grid2.text(grid2.rowCount() - 1, 3), "2500");
+    EXPECT_EQ(core.grid2().markedRow(), grid2.rowCount() - 1);
+
+    live.f.temp.write(kResultFolder + "/live.tsv", "");
+    core.timer1Tick(); // emptied: the table is cleared, no window is asked for
+    EXPECT_EQ(core.grid2().rowCount(), 1);
+    EXPECT_FALSE(core.takeForm2Request());
+}
+
+} // namespace
+} // namespace plotwise
