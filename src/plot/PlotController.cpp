@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace plotwise {
 namespace {
@@ -110,6 +111,7 @@ void PlotController::DRAW() {
     CurveTrace trace;
     if (CURVELOAD(trace, static_cast<int>(std::clamp<std::int64_t>(spindle, -1, 99)), load,
                   host_.loadContext())) {
+        followCurveEnd(LeadingNumber(trace[CurveTrace::kPeakX]));
         const double yFull = TQ2(peak, text1_.text);
         view_.yPerUnit = yFull / 5000;
         DRAWGRID(load.curveUnit, view_.xScaleIndex, yFull, vs_.value, hs_.value);
@@ -139,8 +141,12 @@ void PlotController::DRAW2() {
 void PlotController::drawTable() {
     const LoadedCurveTable& table = host_.hostGrid1();
     double peak = 0;
-    for (int r = 1; r < table.rowCount(); ++r)
+    std::optional<double> end;
+    for (int r = 1; r < table.rowCount(); ++r) {
         peak = std::max(peak, LeadingNumber(table.text(r, 2)));
+        end = std::max(end.value_or(-1.0e300), LeadingNumber(table.text(r, 3)));
+    }
+    if (end) followCurveEnd(*end);
     QElapsedTimer sinceYield;
     sinceYield.start();
     // Rows are read afresh each time: events run between curves may change them.
@@ -252,6 +258,19 @@ void PlotController::option3Click(int index) {
 }
 
 void PlotController::setHS(int value) {
+    hsSetByUser_ = true;
+    applyHS(value);
+}
+
+// Until the user places the view, it follows the curves: their end (the
+// largest X at the curves' ends, rounded up) sits at the HS position, nine
+// tenths of the way across, where a curve's end is drawn.
+void PlotController::followCurveEnd(double peakX) {
+    if (hsSetByUser_ || !std::isfinite(peakX)) return;
+    applyHS(static_cast<int>(std::clamp(std::ceil(peakX), -1.0e9, 1.0e9)));
+}
+
+void PlotController::applyHS(int value) {
     value = std::clamp(value, hs_.minimum, hs_.maximum);
     if (value == hs_.value) return;
     hs_.value = value;

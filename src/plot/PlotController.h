@@ -93,7 +93,10 @@ public:
     void option1Click(int index);
     void option2Click(int index);
     void option3Click(int index);
-    void setHS(int value); // runs the HS change handling when the value changes
+    // The user places the view: runs the HS change handling when the value
+    // changes, and from then on the view no longer follows the curves' end.
+    void setHS(int value);
+    bool hsSetByUser() const { return hsSetByUser_; }
     void setVS(int value);
     void setText1(const std::string& text);
     void setText2(const std::string& text);
@@ -121,6 +124,8 @@ private:
     bool loadOlderFormatRow(const LoadedCurveTable& rows, int row, CurveTrace& trace) const;
     void writeDiagnostics();
     void hsChanged();
+    void applyHS(int value);
+    void followCurveEnd(double peakX);
     void vsChanged();
     void printTitle(const TraceFields& trace);
     void applyGridTexts(int unit);
@@ -147,6 +152,7 @@ private:
     int cursor_ = 0;
     std::string toolTip_;
     bool diagnostics_ = false;
+    bool hsSetByUser_ = false;
     bool text1FromZoom_ = false; // Text1 holds the Y scale of the last zoom
     bool focusText1_ = false;
     bool focusText2_ = false;

@@ -209,6 +209,18 @@ TEST_F(PlotDrawing, RowsOfOlderFormatsAreLoadedForTheDrawingOnly) {
     EXPECT_EQ(host.load.curveFormat, 6) << "the load state stays too";
 }
 
+TEST_F(PlotDrawing, ViewFollowsTheCurveEndsUntilTheUserPlacesIt) {
+    host.addRow("10", "412.5", {1, 2, 3});
+    host.addRow("10", "398", {1, 2, 3});
+    plot.DRAW2();
+    EXPECT_EQ(plot.hs().value, 413);
+    EXPECT_FALSE(plot.hsSetByUser());
+    plot.setHS(300);
+    host.addRow("10", "900", {1, 2, 3});
+    plot.DRAW2();
+    EXPECT_EQ(plot.hs().value, 300);
+}
+
 TEST_F(PlotDrawing, RedrawRequestsAreCoalesced) {
     plot.option1Click(3);
     plot.setHS(50);
