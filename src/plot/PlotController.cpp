@@ -18,8 +18,6 @@
 namespace plotwise {
 namespace {
 
-// DRAW2 lets window events run between curves, but not more often than this.
-constexpr qint64 kYieldIntervalMs = 100;
 
 // 1-based position of a word in the text, 0 when absent.
 std::size_t positionOf(const std::string& text, const char* word) {
@@ -164,7 +162,7 @@ void PlotController::drawTable() {
             CURVEDRAW(0, view_.xScaleFactor, yFull, vs_.value, hs_.value, TableRowFields(rows, r),
                       color);
         }
-        if (sinceYield.elapsed() >= kYieldIntervalMs) {
+        if (sinceYield.elapsed() >= yieldIntervalMs_) {
             host_.processEvents();
             sinceYield.restart();
         }
@@ -204,10 +202,12 @@ void PlotController::writeDiagnostics() {
     changes_ |= PlotChange::Controls;
 }
 
+// A request made while the drawing runs (events are let through between
+// curves) is kept for the next tick instead of being lost.
 void PlotController::timer3Tick() {
-    if (!view_.redrawPending) return;
-    redrawNow();
+    if (!view_.redrawPending || view_.drawBusy) return;
     view_.redrawPending = false;
+    redrawNow();
 }
 
 void PlotController::redrawNow() {

@@ -57,6 +57,9 @@ public:
     // "/W": the diagnostic labels are written.
     void setDiagnostics(bool on) { diagnostics_ = on; }
     void setFont(const QFont& font);
+    // The drawing of all curves lets window events run between curves, but
+    // not more often than this (milliseconds; 100 unless set).
+    void setEventYieldInterval(int ms) { yieldIntervalMs_ = ms; }
     // The picture's scale area in pixels.
     void resizePicture(int widthPixels, int heightPixels);
 
@@ -153,6 +156,7 @@ private:
     std::string toolTip_;
     bool diagnostics_ = false;
     bool hsSetByUser_ = false;
+    int yieldIntervalMs_ = 100;
     bool text1FromZoom_ = false; // Text1 holds the Y scale of the last zoom
     bool focusText1_ = false;
     bool focusText2_ = false;

@@ -234,6 +234,24 @@ TEST_F(PlotDrawing, RedrawRequestsAreCoalesced) {
     plot.timer3Tick();
     EXPECT_EQ(host.tableDraws, 1);
     EXPECT_FALSE(plot.view().redrawPending);
+
+    // A request made while a drawing lets events run is neither served inside
+    // it nor lost.
+    host.picture = true;
+    plot.setEventYieldInterval(0);
+    for (int i = 0; i < 3; ++i)
+        host.addRow("10", "300", std::vector<double>(400, 5.0));
+    host.duringEvents = [this] {
+        plot.setVS(plot.vs().value + 1);
+        plot.timer3Tick();
+    };
+    plot.view().redrawPending = true;
+    plot.timer3Tick();
+    host.duringEvents = nullptr;
+    EXPECT_EQ(host.tableDraws, 2) << "the drawing was not entered again";
+    EXPECT_TRUE(plot.view().redrawPending);
+    plot.timer3Tick();
+    EXPECT_FALSE(plot.view().redrawPending);
 }
 
 } // namespace
