@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <memory>
+#include <string>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -28,9 +30,16 @@ int main(int argc, char* argv[]) {
     _setmode(_fileno(stdout), _O_BINARY); // output is bytes: line ends stay as written
 #endif
     qInstallMessageHandler(quietMessages);
-    // Drawing needs fonts but never a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // Drawing needs fonts but never a display; the other commands need neither
+    // and start quicker without them.
+    const std::string first = argc > 1 ? argv[1] : "";
+    std::unique_ptr<QCoreApplication> app;
+    if (first == "render" || first == "convert") {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName("plotwise-cli");
     using namespace plotwise::cli;
 

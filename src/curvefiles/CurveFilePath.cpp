@@ -82,13 +82,13 @@ std::string CF_Curve_Path(const ResultLineKey& key, int family, const CurveFolde
     std::string found;
     for (const auto& sub : *subfolders) {
         const std::string folder = joinPath(searched, sub);
-        auto files = fs.files(folder);
-        if (!files) return found;
-        for (const auto& file : *files) {
-            if (file.name.empty() || !hasSuffixIgnoringCase(file.name, ext)) continue;
-            if (file.name == names.first || file.name == names.second ||
-                (!names.third.empty() && file.name == names.third)) {
-                found = joinPath(folder, file.name);
+        auto listed = fs.fileNames(folder);
+        if (!listed) return found;
+        for (const auto& name : *listed) {
+            if (name.empty() || !hasSuffixIgnoringCase(name, ext)) continue;
+            if (name == names.first || name == names.second ||
+                (!names.third.empty() && name == names.third)) {
+                found = joinPath(folder, name);
                 break;
             }
         }

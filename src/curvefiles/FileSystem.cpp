@@ -1,11 +1,19 @@
 #include "FileSystem.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+
+#ifndef _WIN32
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -64,6 +72,92 @@ std::optional<std::string> LocalFileSystem::readAt(const std::string& path, std:
     if (in.bad()) return std::nullopt;
     return data;
 }
+
+std::optional<FileHead> FileSystem::readHead(const std::string& path, std::size_t maxBytes) const {
+    auto bytes = read(path, maxBytes);
+    if (!bytes) return std::nullopt;
+    return FileHead{std::move(*bytes), 0};
+}
+
+std::optional<std::vector<std::string>> FileSystem::fileNames(const std::string& folder) const {
+    auto entries = files(folder);
+    if (!entries) return std::nullopt;
+    std::vector<std::string> names;
+    names.reserve(entries->size());
+    for (auto& entry : *entries)
+        names.push_back(std::move(entry.name));
+    return names;
+}
+
+#ifndef _WIN32
+
+// One open, one status and one read: the least a scan of many files can do.
+std::optional<FileHead> LocalFileSystem::readHead(const std::string& path,
+                                                  std::size_t maxBytes) const {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    FileHead head;
+    struct stat status {};
+    if (::fstat(fd, &status) == 0) head.modified = static_cast<std::int64_t>(status.st_mtime);
+    const std::size_t want =
+        status.st_size > 0 ? std::min<std::size_t>(maxBytes, static_cast<std::size_t>(status.st_size) + 1)
+                           : std::min<std::size_t>(maxBytes, 64 * 1024);
+    head.bytes.resize(want);
+    std::size_t got = 0;
+    bool failed = false;
+    while (got < head.bytes.size()) {
+        const ssize_t n = ::read(fd, head.bytes.data() + got, head.bytes.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) failed = true;
+        if (n <= 0) break;
+        got += static_cast<std::size_t>(n);
+        // A file that grew since its status was taken: read on up to the limit.
+        if (got == head.bytes.size() && got < maxBytes)
+            head.bytes.resize(std::min(maxBytes, head.bytes.size() * 2));
+    }
+    ::close(fd);
+    if (failed) return std::nullopt;
+    head.bytes.resize(got);
+    return head;
+}
+
+// Names from the folder's own records; only links and entries of unknown kind
+// are looked up, to tell files from folders.
+std::optional<std::vector<std::string>> LocalFileSystem::fileNames(const std::string& folder) const {
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir) return std::nullopt;
+    std::vector<std::string> names;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name == "." || name == "..") continue;
+        bool regular = entry->d_type == DT_REG;
+        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            struct stat status {};
+            regular = ::stat(joinPath(folder, name).c_str(), &status) == 0 && S_ISREG(status.st_mode);
+        }
+        if (regular) names.push_back(name);
+    }
+    ::closedir(dir);
+    std::sort(names.begin(), names.end(), listOrderLess);
+    return names;
+}
+
+#else
+
+std::optional<FileHead> LocalFileSystem::readHead(const std::string& path,
+                                                  std::size_t maxBytes) const {
+    auto bytes = read(path, maxBytes);
+    if (!bytes) return std::nullopt;
+    std::error_code e;
+    auto time = fs::last_write_time(nativePath(path), e);
+    return FileHead{std::move(*bytes), e ? 0 : toEpochSeconds(time)};
+}
+
+std::optional<std::vector<std::string>> LocalFileSystem::fileNames(const std::string& folder) const {
+    return FileSystem::fileNames(folder);
+}
+
+#endif
 
 std::optional<std::vector<FileEntry>> LocalFileSystem::files(const std::string& folder) const {
     std::error_code ec;

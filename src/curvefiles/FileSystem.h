@@ -14,6 +14,12 @@ struct FileEntry {
     std::int64_t size = 0;
 };
 
+// The first bytes of a file with its modification time, from one open.
+struct FileHead {
+    std::string bytes;
+    std::int64_t modified = 0; // seconds since the epoch
+};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -24,8 +30,13 @@ public:
     // nullopt when unreadable. By default read from the start and cut.
     virtual std::optional<std::string> readAt(const std::string& path, std::uint64_t offset,
                                               std::size_t maxBytes) const;
+    // Up to `maxBytes` bytes from the start with the modification time;
+    // nullopt when unreadable. By default read() with the time from files().
+    virtual std::optional<FileHead> readHead(const std::string& path, std::size_t maxBytes) const;
     // Ordinary files of a folder in list order; nullopt when it cannot be listed.
     virtual std::optional<std::vector<FileEntry>> files(const std::string& folder) const = 0;
+    // Their names alone, in list order: no time or size looked up.
+    virtual std::optional<std::vector<std::string>> fileNames(const std::string& folder) const;
     // Subfolders of a folder in list order; nullopt when it cannot be listed.
     virtual std::optional<std::vector<std::string>> subfolders(const std::string& folder) const = 0;
 };
@@ -37,7 +48,9 @@ public:
                                      std::size_t maxBytes = SIZE_MAX) const override;
     std::optional<std::string> readAt(const std::string& path, std::uint64_t offset,
                                       std::size_t maxBytes) const override;
+    std::optional<FileHead> readHead(const std::string& path, std::size_t maxBytes) const override;
     std::optional<std::vector<FileEntry>> files(const std::string& folder) const override;
+    std::optional<std::vector<std::string>> fileNames(const std::string& folder) const override;
     std::optional<std::vector<std::string>> subfolders(const std::string& folder) const override;
 };
 

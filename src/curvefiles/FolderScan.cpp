@@ -14,7 +14,7 @@ namespace plotwise {
 namespace {
 
 // The text formats need only their first lines; most files fit in this head.
-constexpr std::size_t kHeadBytes = 8 * 1024;
+constexpr std::size_t kHeadBytes = 4 * 1024;
 
 template <typename Summary>
 using HeadParser = std::function<std::optional<Summary>(ByteReader&)>;
@@ -23,19 +23,38 @@ using HeadParser = std::function<std::optional<Summary>(ByteReader&)>;
 // needs more than the head holds.
 template <typename Summary>
 std::optional<Summary> parseHead(const FileSystem& fs, const std::string& path,
-                                 const HeadParser<Summary>& parse) {
-    for (std::size_t limit : {kHeadBytes, kLargestCurveFile}) {
-        auto bytes = fs.read(path, limit);
-        if (!bytes) return std::nullopt;
-        ByteReader reader(*bytes, bytes->size() < limit);
+                                 const std::string& head, const HeadParser<Summary>& parse) {
+    {
+        ByteReader reader(head, head.size() < kHeadBytes);
         auto summary = parse(reader);
         if (!reader.ranOutOfHead()) return summary;
     }
+    auto bytes = fs.read(path, kLargestCurveFile);
+    if (!bytes) return std::nullopt;
+    ByteReader reader(*bytes, bytes->size() < kLargestCurveFile);
+    auto summary = parse(reader);
+    if (!reader.ranOutOfHead()) return summary;
     return std::nullopt;
 }
 
 bool endsWith(const std::string& upperName, std::string_view ending) {
     return rightChars(upperName, ending.size()) == ending;
+}
+
+enum class Kind { None, Cur, QuernaCur, Bin, Csv, NrCur, NrAcd, SpCur, SpAcd, Tsv };
+
+// The kind of a file by its extension, compared in upper case.
+Kind kindOf(const std::string& upper) {
+    if (endsWith(upper, ".NCUR") || endsWith(upper, ".NRCUR")) return Kind::NrCur;
+    if (endsWith(upper, ".SPCUR")) return Kind::SpCur;
+    if (endsWith(upper, ".QUERNACUR")) return Kind::QuernaCur;
+    if (endsWith(upper, ".CUR")) return Kind::Cur;
+    if (endsWith(upper, ".BIN")) return Kind::Bin;
+    if (endsWith(upper, ".CSV")) return Kind::Csv;
+    if (endsWith(upper, ".NRACD")) return Kind::NrAcd;
+    if (endsWith(upper, ".SPACD")) return Kind::SpAcd;
+    if (endsWith(upper, ".TSV")) return Kind::Tsv;
+    return Kind::None;
 }
 
 class FileScanner {
@@ -44,39 +63,60 @@ public:
                 ListBuilder& builder)
         : folder_(folder), fs_(fs), state_(state), builder_(builder) {}
 
-    void scan(const FileEntry& file) {
-        const std::string upper = upperAscii(file.name);
-        const std::string path = joinPath(folder_, file.name);
-        const std::string dateTime = dateTimeText(file.modified);
+    void scan(const std::string& name) {
+        const std::string upper = upperAscii(name);
+        const Kind kind = kindOf(upper);
+        if (kind == Kind::None) return;
+        if (kind == Kind::Tsv) {
+            builder_.TreeAddTSV(name);
+            return;
+        }
+        const std::string path = joinPath(folder_, name);
+        // One open reads the head and the time; a file that cannot be read
+        // lists nothing but still counts as the kind it is named.
+        const std::size_t headBytes = kind == Kind::Bin ? bin::kLongestFile + 1 : kHeadBytes;
+        const std::optional<FileHead> head = fs_.readHead(path, headBytes);
+        const std::string noBytes;
+        const std::string& bytes = head ? head->bytes : noBytes;
+        const std::string dateTime = head ? dateTimeText(head->modified) : "";
         auto addSingle = [&](const std::optional<SingleCurveSummary>& summary) {
-            if (summary) builder_.TreeAdd(summaryLine(dateTime, file.name, *summary), waveForm_);
+            if (summary && head) builder_.TreeAdd(summaryLine(dateTime, name, *summary), waveForm_);
         };
-        if (endsWith(upper, ".CUR")) {
-            addSingle(parseHead<SingleCurveSummary>(fs_, path, comma::scanCur));
+        switch (kind) {
+        case Kind::Cur:
+            addSingle(parseHead<SingleCurveSummary>(fs_, path, bytes, comma::scanCur));
             state_.curveFileFamily = 0;
-        } else if (endsWith(upper, ".QUERNACUR")) {
-            addSingle(parseHead<SingleCurveSummary>(fs_, path, comma::scanQuernaCur));
+            break;
+        case Kind::QuernaCur:
+            addSingle(parseHead<SingleCurveSummary>(fs_, path, bytes, comma::scanQuernaCur));
             state_.curveFileFamily = 0;
-        } else if (endsWith(upper, ".BIN")) {
-            addSingle(scanBin(path));
+            break;
+        case Kind::Bin:
+            addSingle(head ? bin::scan(bytes) : std::nullopt);
             state_.curveFileFamily = 0;
-        } else if (endsWith(upper, ".CSV")) {
-            addSingle(parseHead<SingleCurveSummary>(fs_, path, comma::scanCsv));
+            break;
+        case Kind::Csv:
+            addSingle(parseHead<SingleCurveSummary>(fs_, path, bytes, comma::scanCsv));
             state_.curveFileFamily = 0;
-        } else if (endsWith(upper, ".NCUR") || endsWith(upper, ".NRCUR")) {
-            addSingle(scanKeyedSingle(path, false));
+            break;
+        case Kind::NrCur:
+            if (head) addSingle(scanKeyedSingle(path, bytes, false));
             setKind(CurveFormat::NrCur, 2);
-        } else if (endsWith(upper, ".NRACD")) {
-            addMulti(dateTime, file.name, path);
+            break;
+        case Kind::NrAcd:
+            if (head) addMulti(dateTime, name, path, bytes);
             setKind(CurveFormat::NrAcd, 1);
-        } else if (endsWith(upper, ".SPCUR")) {
-            addSingle(scanKeyedSingle(path, true));
+            break;
+        case Kind::SpCur:
+            if (head) addSingle(scanKeyedSingle(path, bytes, true));
             setKind(CurveFormat::SpCur, 3);
-        } else if (endsWith(upper, ".SPACD")) {
-            addMulti(dateTime, file.name, path);
+            break;
+        case Kind::SpAcd:
+            if (head) addMulti(dateTime, name, path, bytes);
             setKind(CurveFormat::SpAcd, 3);
-        } else if (endsWith(upper, ".TSV")) {
-            builder_.TreeAddTSV(file.name);
+            break;
+        default:
+            break;
         }
     }
 
@@ -86,16 +126,11 @@ private:
         state_.curveFileFamily = family;
     }
 
-    std::optional<SingleCurveSummary> scanBin(const std::string& path) {
-        auto bytes = fs_.read(path, bin::kLongestFile + 1);
-        if (!bytes) return std::nullopt;
-        return bin::scan(*bytes);
-    }
-
     // The file's "WAVEF" line is passed along only when its head was read.
-    std::optional<SingleCurveSummary> scanKeyedSingle(const std::string& path, bool press) {
+    std::optional<SingleCurveSummary> scanKeyedSingle(const std::string& path,
+                                                      const std::string& head, bool press) {
         std::string waveForm = waveForm_;
-        auto summary = parseHead<SingleCurveSummary>(fs_, path, [&](ByteReader& reader) {
+        auto summary = parseHead<SingleCurveSummary>(fs_, path, head, [&](ByteReader& reader) {
             waveForm = waveForm_;
             return std::optional(keyed::scanSingle(reader, press, waveForm));
         });
@@ -103,9 +138,10 @@ private:
         return summary;
     }
 
-    void addMulti(const std::string& dateTime, const std::string& name, const std::string& path) {
+    void addMulti(const std::string& dateTime, const std::string& name, const std::string& path,
+                  const std::string& head) {
         std::string waveForm = waveForm_;
-        auto summary = parseHead<MultiSpindleSummary>(fs_, path, [&](ByteReader& reader) {
+        auto summary = parseHead<MultiSpindleSummary>(fs_, path, head, [&](ByteReader& reader) {
             waveForm = waveForm_;
             return std::optional(keyed::scanMulti(reader, waveForm));
         });
@@ -125,10 +161,10 @@ private:
 
 void scanFolder(const std::string& folder, const FileSystem& fs, LoadState& state,
                 ListBuilder& builder) {
-    auto files = fs.files(folder);
-    if (!files) return;
+    auto names = fs.fileNames(folder);
+    if (!names) return;
     FileScanner scanner(folder, fs, state, builder);
-    for (const auto& file : *files) scanner.scan(file);
+    for (const auto& name : *names) scanner.scan(name);
 }
 
 } // namespace plotwise

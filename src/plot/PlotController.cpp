@@ -267,7 +267,10 @@ void PlotController::setHS(int value) {
 // tenths of the way across, where a curve's end is drawn.
 void PlotController::followCurveEnd(double peakX) {
     if (hsSetByUser_ || !std::isfinite(peakX)) return;
+    // The drawing under way shows the new position: no further redraw is due.
+    const bool pending = view_.redrawPending;
     applyHS(static_cast<int>(std::clamp(std::ceil(peakX), -1.0e9, 1.0e9)));
+    view_.redrawPending = pending;
 }
 
 void PlotController::applyHS(int value) {

@@ -47,7 +47,12 @@ void PlotController::DRAWGRID(int unit, int scaleIndex, double yFullScale, doubl
     const int fontSize = canvas_.fontSize();
     const PlotGeometry g = geometry();
     host_.hideNoCurveNotice();
-    if (option1_ != scaleIndex) option1Click(scaleIndex);
+    if (option1_ != scaleIndex) {
+        // The drawing under way shows the new scale: no further redraw is due.
+        const bool pending = view_.redrawPending;
+        option1Click(scaleIndex);
+        view_.redrawPending = pending;
+    }
     if (view_.gridDirty) {
         changes_ |= PlotChange::Picture | PlotChange::Controls;
         canvas_.clear();

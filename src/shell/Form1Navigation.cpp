@@ -47,9 +47,7 @@ bool Form1Core::setDir(const std::string& path) {
 
 void Form1Core::refreshFolderLists() {
     folders_.files.clear();
-    if (auto files = fs_.files(folders_.filePath))
-        for (const FileEntry& file : *files)
-            folders_.files.push_back(file.name);
+    if (auto names = fs_.fileNames(folders_.filePath)) folders_.files = std::move(*names);
 
     folders_.dirEntries.clear();
     const std::string root = driveRules().driveOf(folders_.dir);
