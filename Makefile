@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake g++ make qt6-base-dev libgif-dev libgtest-dev fonts-liberation
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build test run live bench clean
+.PHONY: all deps build test run live bench deb clean
 
 all: build
 
@@ -50,7 +50,23 @@ bench: deps
 	$(BUILD)-bench/bench/plotwise-table-bench
 	@if command -v hyperfine >/dev/null && command -v gnuplot >/dev/null; then \
 	  bench/render_compare.sh $(BUILD)-bench; \
-	else echo "render comparison skipped: needs hyperfine, gnuplot-nox, python3-matplotlib"; fi
+	  bench/scan_compare.sh $(BUILD)-bench; \
+	else echo "comparisons skipped: need hyperfine, gnuplot-nox, python3-matplotlib"; fi
+
+# A Debian package of both programs, checked with lintian.
+DEB_PACKAGES := dpkg-dev help2man lintian
+deb: deps
+	@missing=""; for p in $(DEB_PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+	cmake -S . -B $(BUILD)-deb -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DPLOTWISE_BUILD_TESTS=OFF
+	cmake --build $(BUILD)-deb -j $(JOBS)
+	cd $(BUILD)-deb && cpack -G DEB
+	lintian --fail-on error $(BUILD)-deb/plotwise_*.deb
 
 clean:
 	rm -rf $(BUILD)

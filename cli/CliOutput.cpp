@@ -87,7 +87,7 @@ QString toolHelp() {
         "                           Show a result table's first page, click row R and\n"
         "                           print the curve file path found (empty when none).\n"
         "\n"
-        "COMMAND --help shows a command's own options.\n"
+        "COMMAND --help shows a command's own options; --version the version.\n"
         "Exit status: 0 on success, 2 on a usage error.\n");
 }
 

@@ -53,6 +53,10 @@ int main(int argc, char* argv[]) {
     };
     const QStringList arguments = QCoreApplication::arguments();
     const QString command = arguments.value(1);
+    if (command == "--version") {
+        std::printf("plotwise-cli %s\n", PLOTWISE_VERSION);
+        return kExitOk;
+    }
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(toolHelp().toLocal8Bit().constData(), stdout);
         return kExitOk;

@@ -63,7 +63,11 @@ Form1Core::Form1Core(StartupConfig config, const FileSystem& fs, const Platform&
 
 void Form1Core::formLoad() {
     Batch batch(*this, Change::All);
-    shell_.hookMouseWheel = trimmedBlanks(config_.commandLine) != "/W";
+    // With a path given, "/W" may stand beside it; without, the command line is
+    // the switch alone.
+    shell_.hookMouseWheel = config_.startPath.empty()
+                                ? trimmedBlanks(config_.commandLine) != "/W"
+                                : !config_.wheelSwitch;
     if (pathCfgAtStart()) dirChange();
     detectConsoles();
     shell_.languageLoaded =
@@ -86,6 +90,7 @@ void Form1Core::formLoad() {
     if (present == 1 && tavrinLink()) texts_.caption += " " + shell_.languageTable[found->linkText];
     applyStartTexts();
     plot_.view().plotPointer = PlotPointer::Zoom;
+    if (!config_.startPath.empty()) openPath(config_.startPath);
     plot_.setWords(plotWords());
     plot_.setFont(toQFont(windowFont()));
     plot_.setDiagnostics(!shell_.hookMouseWheel);

@@ -139,6 +139,11 @@ public:
     void drive1Change(const std::string& driveText);
     // A folder opened in the folder list.
     void dir1Open(const std::string& path);
+    // A folder or a curve file named on the command line or dropped on the
+    // window: its folder is opened and the file's entry selected, ticked
+    // where the list has check boxes, and clicked, so a curve is drawn and a
+    // result table opened. False when it cannot be opened.
+    bool openPath(const std::string& path);
 
     // ---- result table (Grid2) and the display item window (Form2) ----
     const ResultTable& grid2() const { return grid2_; }

@@ -4,6 +4,8 @@
 #include "Form1Batch.h"
 #include "PathCfg.h"
 
+#include <filesystem>
+
 namespace plotwise {
 namespace {
 
@@ -101,6 +103,24 @@ void Form1Core::drive1Change(const std::string& driveText) {
 void Form1Core::dir1Open(const std::string& path) {
     Batch batch(*this, Change::Folders);
     setDir(path);
+}
+
+bool Form1Core::openPath(const std::string& path) {
+    Batch batch(*this, Change::All);
+    if (fs_.subfolders(path)) return setDir(path);
+    const std::string file = lastPathPart(path);
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    if (file.empty() || !setDir(folder)) return false;
+    for (int i = 0; i < list_.count(); ++i) {
+        const CurveListEntry& entry = list_.entry(i);
+        if (entry.parent != -1) continue;
+        if (entry.text != file && entry.text.rfind(file + "\\", 0) != 0) continue;
+        list_.selected = i;
+        if (list_.checkBoxes && !list_.hasChildren(i)) list_.entry(i).checked = true;
+        treeViewClick();
+        return true;
+    }
+    return true;
 }
 
 void Form1Core::check2Click(bool ticked) {

@@ -19,6 +19,13 @@ StartupConfig startupConfigFromProcess(const QStringList& arguments,
     QString home = qEnvironmentVariable("PLOTWISE_HOME");
     config.programFolder = nativeText(home.isEmpty() ? applicationDirPath : home);
     config.executablePath = nativeText(arguments.value(0));
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == QLatin1String("/W")) {
+            config.wheelSwitch = true;
+        } else if (config.startPath.empty() && !argument.trimmed().isEmpty()) {
+            config.startPath = nativeText(QDir::current().absoluteFilePath(argument));
+        }
+    }
     return config;
 }
 

@@ -11,6 +11,10 @@ struct StartupConfig {
     std::string workingFolder; // the current folder at start
     std::string programFolder; // the executable's folder, or PLOTWISE_HOME
     std::string executablePath;
+    // A folder or curve file named on the command line ("" for none): the
+    // program opens on it.
+    std::string startPath;
+    bool wheelSwitch = false; // "/W" stands among the arguments
 };
 
 // The process's start-up config: `arguments` as QCoreApplication::arguments()

@@ -70,6 +70,8 @@ public:
     std::string program = temp.path("Console"), work = temp.path("work"),
                 appData = temp.path("appdata");
     std::string commandLine;
+    std::string startPath;
+    bool wheelSwitch = false;
     std::unique_ptr<Form1Core> core;
 
     CoreFixture() {
@@ -83,7 +85,7 @@ public:
     // The core before start-up (a window runs formLoad itself).
     Form1Core& make(const std::string& workingFolder = "") {
         StartupConfig config{commandLine, workingFolder.empty() ? work : workingFolder, program,
-                             program + "/plotwise"};
+                             program + "/plotwise", startPath, wheelSwitch};
         core = std::make_unique<Form1Core>(config, fs, platform);
         return *core;
     }

@@ -89,6 +89,40 @@ TEST(Form1CoreStartup, WheelSwitch) {
     EXPECT_EQ(Form1Core::wheelKey(-120), WheelKey::Down);
 }
 
+// A folder or a curve file named on the command line: the program opens on it.
+TEST(Form1CoreStartup, PathOnTheCommandLine) {
+    CoreFixture f;
+    f.temp.write("work/sub/B.NRCUR", test::nrcurFile("12.5"));
+    f.temp.write("work/sub/C.NRCUR", test::nrcurFile("30"));
+    f.startPath = f.temp.path("work/sub");
+    EXPECT_EQ(f.start().folders().dir, f.temp.path("work/sub"));
+    EXPECT_EQ(f.core->curveList().count(), 2);
+    EXPECT_EQ(f.core->grid1().rowCount(), 1) << "a folder ticks nothing";
+
+    f.startPath = f.temp.path("work/sub/C.NRCUR");
+    f.wheelSwitch = true;
+    Form1Core& core = f.start();
+    EXPECT_EQ(core.folders().dir, f.temp.path("work/sub"));
+    ASSERT_EQ(core.curveList().selected, 1);
+    EXPECT_TRUE(core.curveList().entry(1).checked);
+    ASSERT_EQ(core.grid1().rowCount(), 2) << "the file's curve is loaded for the drawing";
+    EXPECT_EQ(core.grid1().text(1, 0), "C.NRCUR");
+    EXPECT_TRUE(core.redrawPending());
+    EXPECT_FALSE(core.shellState().hookMouseWheel) << "/W beside a path";
+
+    // A path that cannot be opened leaves the folder as it was.
+    EXPECT_FALSE(core.openPath(f.temp.path("work/missing/X.NRCUR")));
+    EXPECT_EQ(core.folders().dir, f.temp.path("work/sub"));
+    EXPECT_TRUE(core.openPath(f.temp.path("work")));
+    EXPECT_EQ(core.folders().dir, f.work);
+
+    const StartupConfig parsed = startupConfigFromProcess(
+        {"plotwise", "/W", "curves/A.NRCUR"}, QStringLiteral("/opt/plotwise"));
+    EXPECT_TRUE(parsed.wheelSwitch);
+    EXPECT_TRUE(parsed.startPath.ends_with("curves/A.NRCUR"));
+    EXPECT_EQ(parsed.startPath.front(), '/');
+}
+
 TEST(Form1CoreStartup, ConsoleDetection) {
     const std::string tavrin = test::consoleExecutable("1.0.3.0");
     const std::string querna = test::consoleExecutable("2.1.0.5");

@@ -11,6 +11,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
@@ -262,6 +266,20 @@ TEST_F(MainWindowTest, PlotRedrawsWhenIdleAndTakesTheMouse) {
     EXPECT_TRUE(w().text1->isHidden());
     QCoreApplication::processEvents();
     EXPECT_NEAR(core().plot().view().yPerUnit, 30.0 / 5000, 1e-9);
+}
+
+TEST_F(MainWindowTest, ADroppedFileOpensItsFolderAndEntry) {
+    start();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(f_.temp.path("work/multi/E.NRACD")))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(window_.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(window_.get(), &drop);
+    EXPECT_EQ(core().folders().dir, f_.temp.path("work/multi"));
+    EXPECT_EQ(core().curveList().selected, 0);
+    EXPECT_EQ(w().treeView1->currentIndex(), list().indexOfEntry(0));
 }
 
 TEST_F(MainWindowTest, TheWheelWalksThroughTheListUnlessSwitchedOff) {

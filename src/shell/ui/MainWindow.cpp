@@ -14,6 +14,11 @@
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QLabel>
@@ -60,6 +65,7 @@ MainWindow::MainWindow(Form1Core& core, QWidget* parent)
     connectTimers();
     connectPlot();
     connectResultTable();
+    setAcceptDrops(true);
     core_.onChanged = [this](unsigned changes) { refresh(changes); };
     refresh(Change::All);
 }
@@ -130,6 +136,20 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     event->accept();
     QCoreApplication::quit();
+}
+
+// A folder or a curve file dropped on the window opens as one named on the
+// command line does.
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && urls.front().isLocalFile()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.front().isLocalFile()) return;
+    event->acceptProposedAction();
+    core_.openPath(toUtf8(QDir::toNativeSeparators(urls.front().toLocalFile())));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
