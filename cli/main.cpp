@@ -39,6 +39,7 @@ int main(int argc, char* argv[]) {
         {"load", runLoadCommand},
         {"grid", runGridCommand},
         {"render", runRenderCommand},
+        {"convert", runConvertCommand},
         {"table", runTableCommand},
         {"curve-path", runCurvePathCommand},
     };
