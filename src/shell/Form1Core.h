@@ -254,7 +254,6 @@ private:
     void selectColor();
     void SPCOLOR(int spindle);
     void saveTableText();
-    bool convertEntry(int entry, int done, int total, PictureWriter writer);
     void redrawAtOnce();
     void flushView();
     void setStatusLine(std::string line);

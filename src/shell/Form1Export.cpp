@@ -7,6 +7,7 @@
 #include "TableText.h"
 #include "curvefiles/NumberText.h"
 #include "export/AtomicFile.h"
+#include "export/PictureWriteQueue.h"
 
 #include <QPageSize>
 #include <QPainter>
@@ -21,6 +22,10 @@ constexpr unsigned kExportChanges =
     Change::List | Change::Grid1 | Change::Layout | Change::State | Change::Texts;
 constexpr int kSavePictureTitle = 11; // language table: "Save Picture As"
 constexpr double kPointsPerPixel = 72.0 / 96.0;
+// Convert all draws the next file while up to this many images are encoded
+// and written in the background: the two cores of a small machine encode
+// while a finished image waits for its turn to be written.
+constexpr int kWritesAhead = 3;
 
 std::string fileCount(int n) {
     return std::to_string(n) + (n == 1 ? " file" : " files");
@@ -174,9 +179,11 @@ void Form1Core::setStatusLine(std::string line) {
 }
 
 // Every top-level curve file entry in turn: ticked with its spindles, loaded
-// by the list click, drawn at once and written, then unticked again. The
-// list click runs without a selected entry, so the plot always draws the
-// ticked rows: a selected curve or result table would take its place.
+// by the list click, drawn at once and queued for writing, then unticked
+// again. The list click runs without a selected entry, so the plot always
+// draws the ticked rows: a selected curve or result table would take its
+// place. Images are encoded in the background while the next file is drawn
+// and written in order; a failed write ends the run there.
 ConvertAllResult Form1Core::convertAll() {
     Batch batch(*this, kExportChanges | Change::Picture);
     ConvertAllResult result;
@@ -199,15 +206,33 @@ ConvertAllResult Form1Core::convertAll() {
             files.emplace_back(i, list_.entry(i).text);
     result.total = static_cast<int>(files.size());
     // Window events run between files: a new folder or list ends the run.
-    auto listChanged = [&] {
-        return folders_.dir != folder || list_.count() != entries;
-    };
+    auto listChanged = [&] { return folders_.dir != folder || list_.count() != entries; };
     auto setTicks = [this](int entry, bool checked) {
         list_.entry(entry).checked = checked;
         for (int child : list_.children(entry))
             list_.entry(child).checked = checked;
     };
+    int failedEntry = -1;
+    auto settle = [&](const std::vector<PictureWriteQueue::Done>& done) {
+        for (const PictureWriteQueue::Done& write : done) {
+            if (write.skipped) continue;
+            if (write.error) {
+                if (failedEntry < 0) setStatusLine(writeFailureLine(write.path, *write.error));
+                if (failedEntry < 0) failedEntry = write.tag;
+                continue;
+            }
+            ++result.written;
+            if (failedEntry < 0)
+                setStatusLine("Converting: " + std::to_string(result.written) + " of " +
+                              std::to_string(result.total) + ", " + write.path + " (Esc stops)");
+            if (exportSeams.onConverted)
+                exportSeams.onConverted(write.path, result.written, result.total);
+        }
+    };
+
+    PictureWriteQueue writes(kWritesAhead);
     for (const auto& [entry, text] : files) {
+        if (failedEntry >= 0) break;
         if (stopRequested_ || listChanged() || list_.entry(entry).text != text) {
             result.stopped = true;
             break;
@@ -221,17 +246,24 @@ ConvertAllResult Form1Core::convertAll() {
             result.stopped = true;
             break;
         }
-        if (!convertEntry(entry, result.written + 1, result.total, writer)) {
-            result.failed = true;
-            break;
-        }
-        ++result.written;
+        treeViewClick();
+        redrawAtOnce();
+        settle(writes.push(plot_.canvas().image(), convertAllFileName(folder, text, writer),
+                           writer, entry));
         setTicks(entry, false);
         layout_.setPointer(MousePointer::Busy);
         flushView();
     }
+    settle(writes.finish());
+
     if (!listChanged() && selected < list_.count()) list_.selected = selected;
-    if (!result.failed) {
+    if (failedEntry >= 0) {
+        // The run ends at the file that could not be written, ticked and loaded.
+        result.failed = true;
+        result.stopped = false;
+        if (!listChanged()) setTicks(failedEntry, true);
+        treeViewClick();
+    } else {
         treeViewClick();
         if (result.stopped)
             setStatusLine("Convert all stopped after " + fileCount(result.written) + " of " +
@@ -244,21 +276,6 @@ ConvertAllResult Form1Core::convertAll() {
     converting_ = false;
     stopRequested_ = false;
     return result;
-}
-
-// One file entry, ticked: the list click, the redraw and the image.
-bool Form1Core::convertEntry(int entry, int done, int total, PictureWriter writer) {
-    treeViewClick();
-    redrawAtOnce();
-    const std::string path = convertAllFileName(folders_.dir, list_.entry(entry).text, writer);
-    if (const auto error = writePicture(plot_.canvas().image(), path, writer)) {
-        setStatusLine(writeFailureLine(path, *error));
-        return false;
-    }
-    setStatusLine("Converting: " + std::to_string(done) + " of " + std::to_string(total) + ", " +
-                  path + " (Esc stops)");
-    if (exportSeams.onConverted) exportSeams.onConverted(path, done, total);
-    return true;
 }
 
 // ---- PDF ----

@@ -256,8 +256,12 @@ TEST(ConvertAll, EscStopsAfterTheCurrentFile) {
     for (const char* name : {"A.NRCUR", "B.NRCUR", "C.NRCUR"})
         f.temp.write(std::string("work/") + name, risingCurve("25.34", 80, 0.3));
     Form1Core& core = startCore(f);
-    core.exportSeams.onConverted = [&core](const std::string&, int done, int) {
-        if (done == 1) core.stopConvertAll();
+    // Esc once the first file was drawn and unticked: it is still written.
+    bool ticked = false;
+    core.onChanged = [&core, &ticked](unsigned) {
+        const bool now = core.curveList().entry(0).checked;
+        if (ticked && !now) core.stopConvertAll();
+        ticked = ticked || now;
     };
     const ConvertAllResult result = core.convertAll();
     EXPECT_EQ(result.written, 1);
@@ -267,7 +271,7 @@ TEST(ConvertAll, EscStopsAfterTheCurrentFile) {
         EXPECT_FALSE(entry.checked) << entry.text;
     EXPECT_FALSE(core.convertAllRunning());
     EXPECT_EQ(core.texts().statusLine, "Convert all stopped after 1 file of 3");
-    core.exportSeams.onConverted = nullptr;
+    core.onChanged = nullptr;
     EXPECT_EQ(core.convertAll().written, 3); // the next run starts afresh
 }
 
