@@ -1,6 +1,7 @@
 #include "PictureWriteQueue.h"
 
 #include "AtomicFile.h"
+#include "PicSave.h"
 
 #include <QByteArray>
 
@@ -35,6 +36,11 @@ PictureWriteQueue::Done encodeAndWrite(const QImage& picture, const std::string&
 }
 
 } // namespace
+
+// The program's writer starts here, on the caller's thread, not on a worker.
+PictureWriteQueue::PictureWriteQueue(int depth) : depth_(depth < 1 ? 1 : depth) {
+    PicSave::instance();
+}
 
 PictureWriteQueue::~PictureWriteQueue() {
     finish();

@@ -26,7 +26,7 @@ public:
         bool skipped = false; // not written: an earlier write failed
     };
 
-    explicit PictureWriteQueue(int depth) : depth_(depth < 1 ? 1 : depth) {}
+    explicit PictureWriteQueue(int depth);
     // Waits for the writes still running; their results are dropped.
     ~PictureWriteQueue();
     PictureWriteQueue(const PictureWriteQueue&) = delete;

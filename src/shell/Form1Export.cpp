@@ -65,9 +65,8 @@ void Form1Core::command3Click(int index) {
 
 // ---- curve colour ----
 
-// With the loaded-curve table in front, the selected curve's row and list
-// entry take the colour; with the result table in front, the spindle of
-// Grid1's current row does.
+// Without the result table, the selected curve's row and list entry take the
+// colour; with it, the spindle of Grid1's current row does.
 void Form1Core::selectColor() {
     notify(Change::List | Change::Grid1 | Change::State);
     if (!layout_.layout().grid2.visible) {
