@@ -78,7 +78,13 @@ QString toolHelp() {
         "  render DIR -o OUT [--check all|PREFIX]... [--select PREFIX] [--scale I]\n"
         "         [--hs N] [--vs N] [--ymax V] [--size WxH]\n"
         "                           Scan, tick and select as the window does, set the\n"
-        "                           view, and write the plot picture (PNG).\n"
+        "                           view, and write the plot picture: OUT's ending\n"
+        "                           .png, .jpg, .gif or .bmp names the image format,\n"
+        "                           .pdf a vector PDF page of the picture's size.\n"
+        "  convert DIR [--format jpg|png|gif|bmp]\n"
+        "                           Convert all: write the plot of every curve file of\n"
+        "                           DIR as an image into DIR (default jpg; A.NRCUR gives\n"
+        "                           A.jpg) and print each written path.\n"
         "  table FILE [--page K]    Show a result table (TABLESHOW, then the next-page\n"
         "                           action K - 1 times) and print the grid: a page row\n"
         "                           as its label, any other row as its cells 0 to 39\n"
@@ -87,8 +93,12 @@ QString toolHelp() {
         "                           Show a result table's first page, click row R and\n"
         "                           print the curve file path found (empty when none).\n"
         "\n"
-        "COMMAND --help shows a command's own options; --version the version.\n"
-        "Exit status: 0 on success, 2 on a usage error.\n");
+        "COMMAND --help shows a command's own options; --version the version.
+"
+        "Exit status: 0 on success, 1 when a file could not be written, 2 on a usage
+"
+        "error.
+");
 }
 
 } // namespace plotwise::cli

@@ -9,6 +9,7 @@ int runScanCommand(const QStringList& arguments);
 int runLoadCommand(const QStringList& arguments);
 int runGridCommand(const QStringList& arguments);
 int runRenderCommand(const QStringList& arguments);
+int runConvertCommand(const QStringList& arguments);
 int runTableCommand(const QStringList& arguments);
 int runCurvePathCommand(const QStringList& arguments);
 

@@ -45,15 +45,12 @@ bool sizeOption(const QString& text, RenderOptions& options) {
     return true;
 }
 
+bool endsWithPdf(const std::string& path) {
+    return QString::fromStdString(path).endsWith(".pdf", Qt::CaseInsensitive);
+}
+
 // Scan, tick, select, set the view, click the list and run the pending redraw.
-QImage renderPlot(const std::string& folder, const RenderOptions& options) {
-    QTemporaryDir programFolder;
-    const LocalFileSystem fs;
-    const HeadlessPlatform platform(programFolder.path().toStdString());
-    StartupConfig config;
-    config.workingFolder = folder;
-    config.programFolder = programFolder.path().toStdString();
-    Form1Core core(config, fs, platform);
+void renderPlot(Form1Core& core, const RenderOptions& options) {
     core.formLoad();
     core.setPictureSize(options.width, options.height);
     tickEntries(core.curveList(), options.checks);
@@ -64,7 +61,6 @@ QImage renderPlot(const std::string& folder, const RenderOptions& options) {
     if (options.ymax) core.text1Change(options.ymax->toStdString());
     core.treeViewClick();
     core.timer3Tick();
-    return core.plot().canvas().image();
 }
 
 } // namespace
@@ -72,7 +68,8 @@ QImage renderPlot(const std::string& folder, const RenderOptions& options) {
 int runRenderCommand(const QStringList& arguments) {
     QCommandLineParser parser;
     const QCommandLineOption output(
-        {"o", "output"}, "The image file to write: .png, .jpg, .gif or .bmp.", "OUT");
+        {"o", "output"}, "The file to write: an image (.png, .jpg, .gif, .bmp) or a PDF (.pdf).",
+        "OUT");
     const QCommandLineOption check("check", "Tick every entry (all) or those beginning with PREFIX.",
                                    "all|PREFIX");
     const QCommandLineOption select("select", "Select the first entry beginning with PREFIX.",
@@ -100,8 +97,9 @@ int runRenderCommand(const QStringList& arguments) {
     }
     const std::string outputPath = localPath(options.output);
     const std::optional<PictureWriter> writer = writerForFileName(outputPath);
-    if (!writer) {
-        writeError("render: OUT must end in .png, .jpg, .gif or .bmp");
+    const bool pdf = endsWithPdf(outputPath);
+    if (!writer && !pdf) {
+        writeError("render: OUT must end in .png, .jpg, .gif, .bmp or .pdf");
         return kExitUsage;
     }
     options.checks = parser.values(check);
@@ -116,8 +114,22 @@ int runRenderCommand(const QStringList& arguments) {
     }
     if (parser.isSet(size) && !sizeOption(parser.value(size), options)) return kExitUsage;
 
-    const QImage image = renderPlot(*folder, options);
-    if (const auto failure = writePicture(image, outputPath, *writer)) {
+    QTemporaryDir programFolder;
+    const LocalFileSystem fs;
+    const HeadlessPlatform platform(programFolder.path().toStdString());
+    StartupConfig config;
+    config.workingFolder = *folder;
+    config.programFolder = programFolder.path().toStdString();
+    Form1Core core(config, fs, platform);
+    renderPlot(core, options);
+    if (pdf) {
+        if (const auto failure = core.writePlotPdf(outputPath)) {
+            writeError("render: " + QString::fromStdString(*failure));
+            return 1;
+        }
+        return kExitOk;
+    }
+    if (const auto failure = writePicture(core.plot().canvas().image(), outputPath, *writer)) {
         writeError("render: cannot write " + options.output + ": " +
                    QString::fromStdString(failure->description));
         return 1;

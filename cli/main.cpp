@@ -48,6 +48,7 @@ int main(int argc, char* argv[]) {
         {"load", runLoadCommand},
         {"grid", runGridCommand},
         {"render", runRenderCommand},
+        {"convert", runConvertCommand},
         {"table", runTableCommand},
         {"curve-path", runCurvePathCommand},
     };

@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "QtImageEncoder.h"
 
+#include <QBuffer>
 #include <QImage>
 
 namespace plotwise {
@@ -15,6 +16,16 @@ std::optional<ImageWriteError> saveBitmap(const QImage& picture, const std::stri
     auto write = [&bitmap](QIODevice& device) { return writeWithQt(bitmap, device, "bmp"); };
     if (auto failure = writeFileAtomically(fileName, write))
         return imageWriteError(*failure, BitmapWriterSource);
+    return std::nullopt;
+}
+
+std::optional<ImageWriteError> encodeBitmap(const QImage& picture, QByteArray& bytes) {
+    if (picture.isNull())
+        return imageWriteError(ImageErrorNumber::InvalidArgument, BitmapWriterSource);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (const int status = writeWithQt(picture.convertToFormat(QImage::Format_RGB32), buffer, "bmp"))
+        return imageWriteError(ImageErrorNumber::SaveFailed, BitmapWriterSource, status);
     return std::nullopt;
 }
 

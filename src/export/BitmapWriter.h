@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+class QByteArray;
 class QImage;
 
 namespace plotwise {
@@ -14,5 +15,7 @@ inline constexpr const char* BitmapWriterSource = "SaveBitmap";
 // file only when the whole of it was written. Errors carry the picture
 // writer's numbers: 5 for a missing picture, then the file errors.
 std::optional<ImageWriteError> saveBitmap(const QImage& picture, const std::string& fileName);
+// The same bitmap into memory; nullopt on success.
+std::optional<ImageWriteError> encodeBitmap(const QImage& picture, QByteArray& bytes);
 
 } // namespace plotwise

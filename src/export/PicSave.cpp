@@ -4,6 +4,7 @@
 #include "GifEncoder.h"
 #include "QtImageEncoder.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QImageWriter>
 
@@ -43,17 +44,35 @@ PicSave::PicSave(const QList<QByteArray>& encoders) {
     if (encoders.contains("jpeg") && encoders.contains("png")) startToken_ = 1;
 }
 
-std::optional<ImageWriteError> PicSave::savePicture(const QImage& picture,
-                                                    const std::string& fileName, int format,
-                                                    int quality) const {
+std::optional<ImageWriteError> PicSave::prepare(const QImage& picture, int format, int quality,
+                                                QImage& bitmap) const {
     if (!started()) return imageWriteError(ImageErrorNumber::StartFailed, SourceName);
     if (!validArguments(picture, format, quality))
         return imageWriteError(ImageErrorNumber::InvalidArgument, SourceName);
-    const QImage bitmap = picture.convertToFormat(QImage::Format_RGB32);
+    bitmap = picture.convertToFormat(QImage::Format_RGB32);
     if (bitmap.isNull())
         return imageWriteError(ImageErrorNumber::BitmapFailed, SourceName, OutOfMemory);
+    return std::nullopt;
+}
+
+std::optional<ImageWriteError> PicSave::savePicture(const QImage& picture,
+                                                    const std::string& fileName, int format,
+                                                    int quality) const {
+    QImage bitmap;
+    if (auto error = prepare(picture, format, quality, bitmap)) return error;
     if (auto failure = writeFileAtomically(fileName, encoderFor(bitmap, format, quality)))
         return imageWriteError(*failure, SourceName);
+    return std::nullopt;
+}
+
+std::optional<ImageWriteError> PicSave::encodePicture(const QImage& picture, int format,
+                                                      int quality, QByteArray& bytes) const {
+    QImage bitmap;
+    if (auto error = prepare(picture, format, quality, bitmap)) return error;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (const int status = encoderFor(bitmap, format, quality)(buffer); status != 0)
+        return imageWriteError(ImageErrorNumber::SaveFailed, SourceName, status);
     return std::nullopt;
 }
 

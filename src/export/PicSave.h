@@ -39,8 +39,16 @@ public:
     // nullopt on success.
     std::optional<ImageWriteError> savePicture(const QImage& picture, const std::string& fileName,
                                                int format, int quality) const;
+    // The same encoding into memory; nullopt on success.
+    std::optional<ImageWriteError> encodePicture(const QImage& picture, int format, int quality,
+                                                 QByteArray& bytes) const;
 
 private:
+    // Checks the start and the arguments, and gives the picture as the
+    // encoders take it.
+    std::optional<ImageWriteError> prepare(const QImage& picture, int format, int quality,
+                                           QImage& bitmap) const;
+
     unsigned long startToken_ = 0;
 };
 

@@ -65,4 +65,24 @@ std::optional<ImageWriteError> writePicture(const QImage& picture, const std::st
     return saveBitmap(picture, fileName);
 }
 
+std::optional<ImageWriteError> encodePicture(const QImage& picture, PictureWriter writer,
+                                             QByteArray& bytes) {
+    const PicSave& picSave = PicSave::instance();
+    switch (writer) {
+    case PictureWriter::Jpeg:
+        return picSave.encodePicture(picture, ImageFormatCode::Jpeg, JpegQuality, bytes);
+    case PictureWriter::Png:
+        return picSave.encodePicture(picture, ImageFormatCode::Png, JpegQuality, bytes);
+    case PictureWriter::Gif:
+        return picSave.encodePicture(picture, ImageFormatCode::Gif, JpegQuality, bytes);
+    case PictureWriter::Bitmap:
+        break;
+    }
+    return encodeBitmap(picture, bytes);
+}
+
+const char* pictureWriterSource(PictureWriter writer) {
+    return writer == PictureWriter::Bitmap ? BitmapWriterSource : PicSave::SourceName;
+}
+
 } // namespace plotwise

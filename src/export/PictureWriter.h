@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+class QByteArray;
 class QImage;
 
 namespace plotwise {
@@ -24,5 +25,10 @@ std::string_view convertAllExtension(PictureWriter writer);
 // program's PicSave or the bitmap writer. nullopt on success.
 std::optional<ImageWriteError> writePicture(const QImage& picture, const std::string& fileName,
                                             PictureWriter writer);
+// The file writePicture would write, into memory; nullopt on success.
+std::optional<ImageWriteError> encodePicture(const QImage& picture, PictureWriter writer,
+                                             QByteArray& bytes);
+// The source its errors name: the PicSave class or the bitmap writer.
+const char* pictureWriterSource(PictureWriter writer);
 
 } // namespace plotwise

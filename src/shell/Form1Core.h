@@ -1,6 +1,7 @@
 #pragma once
 #include "DisplayItems.h"
 #include "DriveRules.h"
+#include "ExportSeams.h"
 #include "FolderState.h"
 #include "FormLayout.h"
 #include "LayoutEngine.h"
@@ -15,6 +16,7 @@
 #include "curvelist/CurveList.h"
 #include "curvelist/ResultTable.h"
 #include "curvelist/SpindleColors.h"
+#include "export/PictureWriter.h"
 #include "plot/PlotController.h"
 #include "plot/PlotHost.h"
 
@@ -154,8 +156,8 @@ public:
     void grid2Click(int row, int column, int selectedRows = 1);
     // The user changed a column's width (twips); every width is then captured.
     void grid2ColumnResized(int column, int twips);
-    // A click on Grid1 in `column`.
-    void grid1Click(int column);
+    // A click on Grid1's cell (row 0 the heading row).
+    void grid1Click(int column, int row = 0);
     // True once after a handler asked to show the display item window.
     bool takeForm2Request() { return std::exchange(form2Requested_, false); }
     // True once after the live monitor made Grid2's last row current.
@@ -192,8 +194,27 @@ public:
     void picture1Click();
     void picture1DblClick();
     void picture1MouseLeave();
-    // Copies the plot picture to the clipboard; set by the window.
-    std::function<void(const QImage&)> onCopyPicture;
+
+    // ---- export buttons (Form1Export.cpp) ----
+    // Dialogs, clipboard and progress, as the window provides them.
+    ExportSeams exportSeams;
+    // Command3_Click: 0 "Select Color", 1 the plot as an image file, 2 the
+    // list as TABLE.TXT, 3 the plot and 4 the list to the clipboard, 5 convert
+    // all. Any other index does nothing.
+    void command3Click(int index);
+    // The single save of the plot through the save dialog.
+    void PICTURESAVE();
+    // An image of every curve file of the list, in the remembered format.
+    ConvertAllResult convertAll();
+    // Esc: a running convert all stops after the file it is on.
+    void stopConvertAll() { stopRequested_ = true; }
+    bool convertAllRunning() const { return converting_; }
+    // The remembered export format, kept in the convert-all button's tool tip.
+    PictureWriter exportFormat() const;
+    void setExportFormat(PictureWriter writer);
+    // The plot redrawn as a vector PDF page of the picture's size; nullopt on
+    // success, else what failed.
+    std::optional<std::string> writePlotPdf(const std::string& path);
 
     // ---- mouse wheel ----
     // One key press per notch: Up for a positive delta, else Down.
@@ -233,6 +254,14 @@ private:
     void syncPictureSize();
     unsigned takePlotChanges();
     PlotWords plotWords() const;
+
+    // export helpers (Form1Export.cpp)
+    void selectColor();
+    void SPCOLOR(int spindle);
+    void saveTableText();
+    void redrawAtOnce();
+    void flushView();
+    void setStatusLine(std::string line);
 
     // PlotHost
     const CurveList& hostCurveList() const override { return list_; }
@@ -278,6 +307,10 @@ private:
     bool form2Requested_ = false;
     bool grid2ScrollToEnd_ = false;
     std::vector<DisplayItem> form2Items_;
+    int grid1Row_ = 0; // Grid1's current cell
+    int grid1Column_ = 0;
+    bool converting_ = false;
+    bool stopRequested_ = false;
     unsigned pending_ = 0;
     int depth_ = 0;
 };

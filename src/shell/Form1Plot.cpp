@@ -180,7 +180,7 @@ void Form1Core::processEvents() {
 }
 
 void Form1Core::copyPictureToClipboard(const QImage& image) {
-    if (onCopyPicture) onCopyPicture(image);
+    if (exportSeams.clipboard.setPicture) exportSeams.clipboard.setPicture(image);
 }
 
 } // namespace plotwise

@@ -109,8 +109,10 @@ void Form1Core::grid2ColumnResized(int column, int twips) {
         shell_.columnWidths[static_cast<std::size_t>(c)] = grid2_.columnWidth(c);
 }
 
-void Form1Core::grid1Click(int column) {
+void Form1Core::grid1Click(int column, int row) {
     Batch batch(*this, Change::Layout);
+    grid1Row_ = std::clamp(row, 0, std::max(grid1_.rowCount() - 1, 0));
+    grid1Column_ = std::clamp(column, 0, LoadedCurveTable::kColumns - 1);
     layout_.layout().command3[0].enabled = column < 3;
 }
 

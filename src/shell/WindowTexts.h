@@ -15,6 +15,7 @@ struct WindowTexts {
     std::array<std::string, 6> command3Tips;
     std::string pagePrevRow; // paging rows of the result table
     std::string pageNextRow;
+    std::string statusLine; // the status bar: what the last export did or why it failed
 
     std::array<std::string, 2> command2 = {"Check All", "Uncheck All"};
     std::string check1 = "Toggle Tag";

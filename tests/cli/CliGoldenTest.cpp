@@ -2,7 +2,9 @@
 // Regenerate a file only after checking the new output by hand.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -73,7 +75,8 @@ TEST(CliGolden, UsageErrorsExitWithTwo) {
           "render . -o /tmp/x.png --size 0x10", "render . -o /tmp/x.png --hs left", "table",
           "table no.tsv", "table paging/line5_results_2500.TSV --page 0",
           "curve-path paging/line5_results_2500.TSV",
-          "curve-path paging/line5_results_2500.TSV --row x"})
+          "curve-path paging/line5_results_2500.TSV --row x", "convert", "convert no/such/folder",
+          "convert . --format tiff", "convert . --format .png"})
         EXPECT_EQ(runCli(arguments).status, 2) << arguments;
     EXPECT_EQ(runCli("--help").status, 0);
 }
@@ -108,6 +111,55 @@ TEST(CliRender, WritesThePictureInTheNamedFormat) {
     EXPECT_EQ(bigEndian(16), 320);
     EXPECT_EQ(bigEndian(20), 200);
     EXPECT_EQ(runCli("render . -o /no/such/folder/plot.png").status, 1);
+}
+
+std::string fileHead(const std::string& path, std::size_t n) {
+    std::ifstream in(path, std::ios::binary);
+    std::string head(n, '\0');
+    in.read(head.data(), static_cast<std::streamsize>(n));
+    head.resize(static_cast<std::size_t>(in.gcount()));
+    return head;
+}
+
+// Convert all on a copy of a few samples: one image per curve file (none for
+// the result table), named after the file, in the format asked for.
+TEST(CliConvert, WritesAnImagePerCurveFileInTheFormatAskedFor) {
+    struct Row {
+        const char* option;
+        const char* extension;
+        const char* signature;
+    } rows[] = {{"", "jpg", "\xff\xd8"},
+                {"--format gif", "gif", "GIF8"},
+                {"--format PNG", "png", "\x89PNG"},
+                {"--format bmp", "BMP", "BM"}};
+    const char* samples[] = {"M8_bolt_spindle1.nrcur", "engine_head_4spindle.nracd",
+                             "nr_M5_90pts.BIN", "line3_results_202611.TSV"};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.extension);
+        const std::string folder = testing::TempDir() + "/convert-" + row.extension;
+        std::system(("rm -rf '" + folder + "' && mkdir -p '" + folder + "'").c_str());
+        for (const char* sample : samples)
+            std::system(("cp '" + std::string(PLOTWISE_SAMPLES_DIR) + "/" + sample + "' '" + folder + "'").c_str());
+        const CliRun run = runCli("convert " + folder + " " + row.option);
+        EXPECT_EQ(run.status, 0);
+        std::string expected;
+        for (const char* stem : {"M8_bolt_spindle1.", "engine_head_4spindle.", "nr_M5_90pts."}) {
+            const std::string image = folder + "/" + stem + row.extension;
+            EXPECT_NE(run.output.find(image + "\n"), std::string::npos) << image;
+            EXPECT_EQ(fileHead(image, std::strlen(row.signature)), row.signature) << image;
+        }
+        EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 3) << run.output;
+    }
+    EXPECT_EQ(runCli("convert " + testing::TempDir() + "/convert-none").status, 2);
+}
+
+// A PDF of the plot, drawn by the same renderer as the picture.
+TEST(CliRender, WritesAVectorPdf) {
+    const std::string path = testing::TempDir() + "/plot.pdf";
+    std::remove(path.c_str());
+    EXPECT_EQ(runCli("render . -o " + path + " --check engine --size 640x400").status, 0);
+    EXPECT_EQ(fileHead(path, 5), "%PDF-");
+    EXPECT_EQ(runCli("render . -o /no/such/folder/plot.PDF").status, 1);
 }
 
 // The path printed is the folder list's (absolute) path: compared from the

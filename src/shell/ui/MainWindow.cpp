@@ -65,6 +65,8 @@ MainWindow::MainWindow(Form1Core& core, QWidget* parent)
     connectTimers();
     connectPlot();
     connectResultTable();
+    connectExport();
+    buildStatusBar();
     setAcceptDrops(true);
     core_.onChanged = [this](unsigned changes) { refresh(changes); };
     refresh(Change::All);
@@ -86,7 +88,7 @@ void MainWindow::start() {
 
 void MainWindow::applyStartSize() {
     int width = kStartWidth;
-    int height = FormLayout::kStartHeight / FormLayout::kTwipsPerPixel;
+    int height = FormLayout::kStartHeight / FormLayout::kTwipsPerPixel + statusBarHeight();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
         width = std::min(width, available.width());
@@ -122,10 +124,14 @@ void MainWindow::applyWindowFont() {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    core_.formResize(toTwips(width()), toTwips(height()), toTwips(frameGeometry().width()));
+    placeStatusBar();
+    // The status bar takes the bottom of the window; the core lays out the rest.
+    core_.formResize(toTwips(width()), toTwips(height() - statusBarHeight()),
+                     toTwips(frameGeometry().width()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    core_.stopConvertAll();
     if (!unloaded_) {
         unloaded_ = true;
         timer1_.stop();

@@ -10,6 +10,9 @@
 #include <memory>
 #include <optional>
 
+class QLabel;
+class QStatusBar;
+
 namespace plotwise {
 
 class Form1Core;
@@ -48,6 +51,13 @@ public:
     // A colour dialog unless replaced.
     using ColorChooser = std::function<std::optional<QColor>(const QString&, const QColor&)>;
     void setColorChooser(ColorChooser chooser) { chooseColor_ = std::move(chooser); }
+    // Asks the user for a file to save (title, start name, Qt name filter);
+    // nullopt when cancelled. A file dialog unless replaced.
+    using SaveFileChooser =
+        std::function<std::optional<QString>(const QString&, const QString&, const QString&)>;
+    void setSaveFileChooser(SaveFileChooser chooser) { chooseSaveFile_ = std::move(chooser); }
+    // The status bar's line: what the last export did or why it failed.
+    QLabel* statusLine() const { return statusLabel_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -66,6 +76,11 @@ private:
     void connectPlotMouse();
     void connectPlotControls();
     void connectResultTable();
+    void connectExport();
+    void buildStatusBar();
+    int statusBarHeight() const;
+    void placeStatusBar();
+    void refreshStatusLine();
 
     void refresh(unsigned changes);
     void refreshCurveList(bool newFolder);
@@ -105,6 +120,9 @@ private:
     QTimer timer1_, timer2_, timer3_;
     WheelKeyFilter* wheel_ = nullptr;
     ColorChooser chooseColor_;
+    SaveFileChooser chooseSaveFile_;
+    QStatusBar* status_ = nullptr;
+    QLabel* statusLabel_ = nullptr;
     bool updating_ = false; // the view is being set from the core's state
     bool pointerOverridden_ = false;
     bool skipNextRelease_ = false; // the release that ends a double-click

@@ -5,8 +5,6 @@
 #include "UiConvert.h"
 #include "shell/Form1Core.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,12 +48,6 @@ void setScrollBar(QScrollBar* bar, const ScrollBarState& state) {
 } // namespace
 
 void MainWindow::connectPlot() {
-    core_.onCopyPicture = [](const QImage& image) {
-        if (QClipboard* clipboard = QGuiApplication::clipboard()) {
-            clipboard->clear();
-            clipboard->setImage(image);
-        }
-    };
     connectPlotMouse();
     connectPlotControls();
 }

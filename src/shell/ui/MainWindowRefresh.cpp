@@ -183,6 +183,7 @@ void MainWindow::refreshTexts() {
     w_.frame3->setTitle(fromUtf8(texts.frame3));
     w_.frame4->setTitle(fromUtf8(texts.frame4));
     w_.frame5->setTitle(fromUtf8(texts.frame5));
+    refreshStatusLine();
 }
 
 void MainWindow::refreshState() {

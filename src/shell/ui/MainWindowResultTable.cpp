@@ -2,6 +2,7 @@
 #include "Form2Window.h"
 #include "MainWindow.h"
 #include "UiConvert.h"
+#include "curvelist/LoadedCurveTableModel.h"
 #include "curvelist/ResultTableModel.h"
 #include "shell/Form1Core.h"
 
@@ -27,7 +28,8 @@ void MainWindow::connectResultTable() {
                 if (!updating_) core_.grid2ColumnResized(column, toTwips(width));
             });
     connect(w_.grid1, &QTableView::clicked, this, [this](const QModelIndex& index) {
-        if (!updating_) core_.grid1Click(index.column());
+        if (!updating_)
+            core_.grid1Click(index.column(), LoadedCurveTableModel::tableRow(index.row()));
     });
 }
 

@@ -1,5 +1,7 @@
 #include "UiConvert.h"
 
+#include <QStringList>
+
 namespace plotwise::ui {
 
 QString fromUtf8(const std::string& text) {
@@ -48,6 +50,14 @@ int shiftCode(Qt::KeyboardModifiers modifiers) {
     if (modifiers & Qt::ControlModifier) code |= 2;
     if (modifiers & Qt::AltModifier) code |= 4;
     return code;
+}
+
+QString qtFileFilter(const std::string& filter) {
+    const QStringList parts = fromUtf8(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        filters << parts[i] + " (" + QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) + ")";
+    return filters.join(";;");
 }
 
 } // namespace plotwise::ui

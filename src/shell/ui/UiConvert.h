@@ -18,6 +18,9 @@ QString fromUtf8(const std::string& text);
 std::string toUtf8(const QString& text);
 QString fromLatin1(const std::string& text);
 
+// A dialog filter "Label|*.ext|Label|*.ext" as Qt's "Label (*.ext);;Label (*.ext)".
+QString qtFileFilter(const std::string& filter);
+
 // Twips to pixels and back (15 twips per pixel).
 QRect toPixels(const Rect& twips);
 int toTwips(int pixels);

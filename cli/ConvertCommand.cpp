@@ -1,0 +1,55 @@
+// plotwise-cli convert: the window's convert all, run by the same core on a
+// folder, in the export format given.
+#include "CliOutput.h"
+#include "Commands.h"
+#include "HeadlessPlatform.h"
+#include "curvefiles/FileSystem.h"
+#include "export/PictureWriter.h"
+#include "shell/Form1Core.h"
+
+#include <QTemporaryDir>
+
+namespace plotwise::cli {
+
+int runConvertCommand(const QStringList& arguments) {
+    QCommandLineParser parser;
+    const QCommandLineOption format("format", "Image format: jpg (default), png, gif or bmp.",
+                                    "jpg|png|gif|bmp", "jpg");
+    if (!parseCommand(parser,
+                      {"convert",
+                       "Convert all: write the plot of every curve file of DIR as an image "
+                       "into DIR, in the format given (as if last saved in it), and print each "
+                       "written path.",
+                       {"DIR"},
+                       {format}},
+                      arguments))
+        return kExitUsage;
+    const auto folder = folderArgument(parser, "convert");
+    if (!folder) return kExitUsage;
+    const QString name = parser.value(format).toLower();
+    const std::optional<PictureWriter> writer =
+        name.contains('.') ? std::nullopt : writerForFileName("." + name.toStdString());
+    if (!writer) {
+        writeError("convert: --format takes jpg, png, gif or bmp");
+        return kExitUsage;
+    }
+
+    QTemporaryDir programFolder;
+    const LocalFileSystem fs;
+    const HeadlessPlatform platform(programFolder.path().toStdString());
+    StartupConfig config;
+    config.workingFolder = *folder;
+    config.programFolder = programFolder.path().toStdString();
+    Form1Core core(config, fs, platform);
+    core.formLoad();
+    core.setExportFormat(*writer);
+    core.exportSeams.onConverted = [](const std::string& path, int, int) { writeLine(path); };
+    const ConvertAllResult result = core.convertAll();
+    if (result.failed) {
+        writeError("convert: " + QString::fromStdString(core.texts().statusLine));
+        return 1;
+    }
+    return kExitOk;
+}
+
+} // namespace plotwise::cli

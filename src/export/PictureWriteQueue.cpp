@@ -1,0 +1,88 @@
+#include "PictureWriteQueue.h"
+
+#include "AtomicFile.h"
+#include "PicSave.h"
+
+#include <QByteArray>
+
+#include <exception>
+#include <system_error>
+
+namespace plotwise {
+namespace {
+
+// Encodes, waits for the write before it, then writes the file; `written`
+// tells the write after it whether this one succeeded.
+PictureWriteQueue::Done encodeAndWrite(const QImage& picture, const std::string& path,
+                                       PictureWriter writer, int tag,
+                                       const std::shared_future<bool>& before,
+                                       std::promise<bool>& written) {
+    PictureWriteQueue::Done done{path, tag, std::nullopt, false};
+    try {
+        QByteArray bytes;
+        done.error = encodePicture(picture, writer, bytes);
+        if (before.valid() && !before.get()) {
+            done.skipped = true;
+        } else if (!done.error) {
+            if (auto failure = writeFileAtomically(path, std::string_view(bytes.constData(),
+                                                                          std::size_t(bytes.size()))))
+                done.error = imageWriteError(*failure, pictureWriterSource(writer));
+        }
+    } catch (const std::exception&) { // out of memory on the way
+        done.error = imageWriteError(ImageErrorNumber::SaveFailed, pictureWriterSource(writer), 1);
+    }
+    written.set_value(!done.skipped && !done.error);
+    return done;
+}
+
+} // namespace
+
+// The program's writer starts here, on the caller's thread, not on a worker.
+PictureWriteQueue::PictureWriteQueue(int depth) : depth_(depth < 1 ? 1 : depth) {
+    PicSave::instance();
+}
+
+PictureWriteQueue::~PictureWriteQueue() {
+    finish();
+}
+
+PictureWriteQueue::Done PictureWriteQueue::takeFront() {
+    Job job = std::move(jobs_.front());
+    jobs_.pop_front();
+    return job.result.get();
+}
+
+std::vector<PictureWriteQueue::Done> PictureWriteQueue::push(const QImage& picture,
+                                                             std::string path,
+                                                             PictureWriter writer, int tag) {
+    std::vector<Done> done;
+    while (static_cast<int>(jobs_.size()) >= depth_)
+        done.push_back(takeFront());
+    auto written = std::make_shared<std::promise<bool>>();
+    const std::shared_future<bool> before = lastWritten_;
+    lastWritten_ = written->get_future().share();
+    // The caller draws on into its picture: the write gets a copy of its own.
+    QImage copy = picture.copy();
+    Job job{path, tag, {}};
+    try {
+        job.result = std::async(std::launch::async, [copy = std::move(copy), path, writer, tag,
+                                                     before, written] {
+            return encodeAndWrite(copy, path, writer, tag, before, *written);
+        });
+    } catch (const std::system_error&) { // no thread to be had: write here
+        std::promise<Done> now;
+        now.set_value(encodeAndWrite(picture, path, writer, tag, before, *written));
+        job.result = now.get_future();
+    }
+    jobs_.push_back(std::move(job));
+    return done;
+}
+
+std::vector<PictureWriteQueue::Done> PictureWriteQueue::finish() {
+    std::vector<Done> done;
+    while (!jobs_.empty())
+        done.push_back(takeFront());
+    return done;
+}
+
+} // namespace plotwise

@@ -1,0 +1,54 @@
+#pragma once
+#include "ImageWriteError.h"
+#include "PictureWriter.h"
+
+#include <QImage>
+
+#include <deque>
+#include <future>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace plotwise {
+
+// Writes pictures on background threads while the caller draws the next one:
+// encoding a picture takes several times as long as drawing it. Up to `depth`
+// pictures are encoded at once, but the files are written one after the
+// other in the order queued, and none after a write that failed; results
+// come back in that order.
+class PictureWriteQueue {
+public:
+    struct Done {
+        std::string path;
+        int tag = 0;
+        std::optional<ImageWriteError> error;
+        bool skipped = false; // not written: an earlier write failed
+    };
+
+    explicit PictureWriteQueue(int depth);
+    // Waits for the writes still running; their results are dropped.
+    ~PictureWriteQueue();
+    PictureWriteQueue(const PictureWriteQueue&) = delete;
+    PictureWriteQueue& operator=(const PictureWriteQueue&) = delete;
+
+    // Queues a write of a copy of the picture, after waiting for room; returns
+    // the writes that finished meanwhile, in order.
+    std::vector<Done> push(const QImage& picture, std::string path, PictureWriter writer, int tag);
+    // Waits for every queued write; their results in order.
+    std::vector<Done> finish();
+
+private:
+    struct Job {
+        std::string path;
+        int tag = 0;
+        std::future<Done> result;
+    };
+    Done takeFront();
+
+    int depth_;
+    std::deque<Job> jobs_;
+    std::shared_future<bool> lastWritten_; // the newest job's file was written
+};
+
+} // namespace plotwise

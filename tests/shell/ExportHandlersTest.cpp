@@ -1,0 +1,448 @@
+// The export buttons of the headless window: the single save, convert all,
+// the list as TABLE.TXT, the clipboard and the curve colour.
+#include "CoreFixture.h"
+#include "export/ExportFiles.h"
+#include "shell/TableText.h"
+#include "support/GuiApp.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace plotwise {
+namespace {
+
+using test::CoreFixture;
+using test::fileBytes;
+using test::folderEntries;
+
+// A single-spindle curve that rises in `samples` steps to its peak.
+std::string risingCurve(const std::string& peak, int samples, double step) {
+    return test::keyedSingleFile(10,
+                                 {"SPNO\t1", "YPeak\t" + peak, "XPeak\t40", "WavePoint\t" +
+                                  std::to_string(samples), "Interval\t0"},
+                                 test::numberedSamples(samples, step));
+}
+
+// A two-spindle nutrunner file (spindles 1 and 3) of `samples` rising samples.
+std::string risingMultiCurve(int samples) {
+    std::string text = "SPNO\t1\t3\r\nYPeak\t10.5\t11.5\r\nXPeak\t40\t40\r\nWavePoint\t" +
+                       std::to_string(samples) + "\t" + std::to_string(samples) +
+                       "\r\nInterval\t0\t0\r\nWaveData\r\n";
+    for (int i = 1; i <= samples; ++i)
+        text += std::to_string(i) + "\t" + std::to_string(i * 0.1).substr(0, 5) + "\t" +
+                std::to_string(i * 0.11).substr(0, 5) + "\r\n";
+    return text;
+}
+
+constexpr int kPictureWidth = 320, kPictureHeight = 200;
+
+// A started core on the work folder, with a small picture.
+Form1Core& startCore(CoreFixture& f) {
+    test::guiApp();
+    Form1Core& core = f.start();
+    core.setPictureSize(kPictureWidth, kPictureHeight);
+    return core;
+}
+
+// The plot of one entry alone, drawn by a fresh core on the same folder.
+QImage plotOfEntryAlone(CoreFixture& f, const std::string& prefix) {
+    CoreFixture other;
+    other.work = f.work;
+    Form1Core& core = startCore(other);
+    const int entry = other.entryNamed(prefix);
+    EXPECT_GE(entry, 0) << prefix;
+    core.setEntryChecked(entry, true);
+    for (int child : core.curveList().children(entry))
+        core.setEntryChecked(child, true);
+    core.treeViewClick();
+    core.timer3Tick();
+    return core.plot().canvas().image().convertToFormat(QImage::Format_RGB32);
+}
+
+QImage readImage(const std::string& path) {
+    return QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
+}
+
+// A save dialog that answers with the given names in turn and records what
+// it was shown; nullopt is a cancel.
+struct FakeSaveDialog {
+    std::vector<std::optional<std::string>> answers;
+    std::vector<SaveDialogRequest> shown;
+    void install(Form1Core& core) {
+        core.exportSeams.chooseSaveFile = [this](const SaveDialogRequest& request) {
+            shown.push_back(request);
+            const std::size_t i = shown.size() - 1;
+            return i < answers.size() ? answers[i] : std::nullopt;
+        };
+    }
+};
+
+// ---- single save ----
+
+TEST(PictureSave, DialogReturnsUntilAnImageEndingAndWritesByIt) {
+    CoreFixture f;
+    f.temp.write("work/A1234.NRCUR", risingCurve("25.34", 80, 0.3));
+    Form1Core& core = startCore(f);
+    FakeSaveDialog dialog;
+    dialog.install(core);
+    core.command3Click(1); // nothing selected: no dialog
+    EXPECT_TRUE(dialog.shown.empty());
+
+    core.treeViewSelect(0);
+    const std::string chosen = f.temp.path("out/PLOT.PNG");
+    f.temp.makeFolder("out");
+    dialog.answers = {f.temp.path("out/plot"), f.temp.path("out/plot.txt"), chosen};
+    core.command3Click(1);
+    ASSERT_EQ(dialog.shown.size(), 3u);
+    EXPECT_EQ(dialog.shown[0].title, "Save Picture As");
+    EXPECT_EQ(dialog.shown[0].fileName, f.work + "/A1234");
+    EXPECT_EQ(dialog.shown[0].filter, "JPG File|*.jpg|PNG File|*.png|GIF File|*.gif|BMP File|*.bmp");
+    EXPECT_EQ(dialog.shown[1].fileName, f.temp.path("out/plot")); // the name typed last
+    EXPECT_EQ(dialog.shown[2].fileName, f.temp.path("out/plot.txt"));
+    EXPECT_EQ(folderEntries(f.temp.path("out")), std::set<std::string>{"PLOT.PNG"});
+    EXPECT_EQ(fileBytes(chosen).substr(0, 4), "\x89PNG"); // upper-case .PNG is a PNG
+    EXPECT_EQ(readImage(chosen), core.plot().canvas().image().convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(core.exportFormat(), PictureWriter::Png);
+    EXPECT_EQ(core.texts().command3Tips[5], "Convert All Curve as png Files");
+    EXPECT_EQ(core.texts().statusLine, "Saved the plot as " + chosen);
+}
+
+TEST(PictureSave, CancelOrAFailedWriteKeepsTheFormatAndWritesNothing) {
+    CoreFixture f;
+    f.temp.write("work/A1234.NRCUR", risingCurve("25.34", 80, 0.3));
+    Form1Core& core = startCore(f);
+    core.treeViewSelect(0);
+    FakeSaveDialog dialog;
+    dialog.install(core);
+    dialog.answers = {f.temp.path("work/plot"), std::nullopt};
+    core.command3Click(1); // a bad name, then cancel: the dialog does not come back
+    EXPECT_EQ(dialog.shown.size(), 2u);
+
+    f.temp.makeFolder("work/taken.gif");
+    dialog = {{f.temp.path("work/taken.gif")}, {}};
+    dialog.install(core);
+    core.command3Click(1);
+    EXPECT_EQ(dialog.shown.size(), 1u);
+    EXPECT_EQ(core.exportFormat(), PictureWriter::Jpeg);
+    EXPECT_EQ(core.texts().statusLine,
+              "Could not save taken.gif: a folder of that name is in the way");
+    EXPECT_EQ(folderEntries(f.work), (std::set<std::string>{"A1234.NRCUR", "taken.gif"}));
+}
+
+struct FormatCase {
+    const char* chosen;
+    PictureWriter writer;
+    const char* convertedName;
+    std::string magic;
+};
+
+// Each single save sets the format of the next convert-all run; a restart
+// begins with JPEG again.
+TEST(PictureSave, RememberedFormatAfterEachSaveAndAfterARestart) {
+    const FormatCase cases[] = {
+        {"p.gif", PictureWriter::Gif, "A1234.gif", "GIF8"},
+        {"p.bmp", PictureWriter::Bitmap, "A1234.BMP", "BM"},
+        {"p.jpg", PictureWriter::Jpeg, "A1234.jpg", "\xFF\xD8\xFF"},
+        {"p.png", PictureWriter::Png, "A1234.png", "\x89PNG"},
+    };
+    CoreFixture f;
+    f.temp.write("work/A1234.NRCUR", risingCurve("25.34", 80, 0.3));
+    f.temp.makeFolder("out");
+    Form1Core& core = startCore(f);
+    EXPECT_EQ(core.exportFormat(), PictureWriter::Jpeg);
+    for (const FormatCase& c : cases) {
+        SCOPED_TRACE(c.chosen);
+        core.treeViewSelect(0);
+        FakeSaveDialog dialog{{f.temp.path("out/") + c.chosen}, {}};
+        dialog.install(core);
+        core.command3Click(1);
+        EXPECT_EQ(fileBytes(f.temp.path("out/") + c.chosen).substr(0, c.magic.size()), c.magic);
+        EXPECT_EQ(core.exportFormat(), c.writer);
+        core.command3Click(5);
+        const std::string converted = f.work + "/" + c.convertedName;
+        EXPECT_EQ(fileBytes(converted).substr(0, c.magic.size()), c.magic);
+        const QImage image = readImage(converted);
+        EXPECT_EQ(image.size(), QSize(kPictureWidth, kPictureHeight));
+    }
+    EXPECT_EQ(startCore(f).exportFormat(), PictureWriter::Jpeg);
+    EXPECT_EQ(f.core->texts().command3Tips[5], "Convert All Curve as jpg Files");
+}
+
+// ---- convert all ----
+
+TEST(ConvertAll, EveryImageShowsItsOwnFileOnly) {
+    CoreFixture f;
+    f.temp.write("work/A1234.NRCUR", risingCurve("25.34", 80, 0.3));
+    f.temp.write("work/B77.NRCUR", risingCurve("12.00", 30, 0.4));
+    f.temp.write("work/AA.NRACD", risingMultiCurve(100));
+    f.temp.write("work/line3.TSV", "Date\tTime\r\n");
+    Form1Core& core = startCore(f);
+    core.setExportFormat(PictureWriter::Png);
+    // Earlier ticks go, an expanded file keeps no spindles ticked for the next
+    // image, and the selected result table is not opened per file.
+    core.setEntryChecked(f.entryNamed("B77"), true);
+    core.setEntryExpanded(f.entryNamed("AA.NRACD"), true);
+    core.treeViewSelect(f.entryNamed("line3"));
+    std::vector<std::string> told;
+    core.exportSeams.onConverted = [&told](const std::string& path, int done, int total) {
+        told.push_back(path + " " + std::to_string(done) + "/" + std::to_string(total));
+    };
+    const ConvertAllResult result = core.convertAll();
+    EXPECT_EQ(result.written, 3);
+    EXPECT_EQ(result.total, 3);
+    EXPECT_FALSE(result.stopped || result.failed);
+    EXPECT_EQ(told, (std::vector<std::string>{f.work + "/A1234.png 1/3", f.work + "/AA.png 2/3",
+                                              f.work + "/B77.png 3/3"}));
+    EXPECT_EQ(folderEntries(f.work),
+              (std::set<std::string>{"A1234.NRCUR", "A1234.png", "AA.NRACD", "AA.png", "B77.NRCUR",
+                                     "B77.png", "line3.TSV"}));
+    for (const char* name : {"A1234", "AA", "B77"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(readImage(f.work + "/" + name + ".png"), plotOfEntryAlone(f, std::string(name) + "."));
+    }
+    EXPECT_NE(readImage(f.work + "/A1234.png"), readImage(f.work + "/B77.png"));
+    for (const CurveListEntry& entry : core.curveList().entries())
+        EXPECT_FALSE(entry.checked) << entry.text;
+    EXPECT_EQ(core.grid1().rowCount(), 1);
+    EXPECT_EQ(core.curveList().selected, f.entryNamed("line3"));
+    EXPECT_EQ(core.mousePointer(), MousePointer::Default);
+    EXPECT_EQ(core.texts().statusLine, "Converted 3 files to png");
+}
+
+// A single older-format file scanned after a multi-spindle one leaves the
+// list without check boxes: a selected entry would then be drawn alone by
+// every list click, so the run clicks with no entry selected.
+TEST(ConvertAll, ASelectedCurveDoesNotTakeEveryImage) {
+    CoreFixture f;
+    f.temp.write("work/AA.NRACD", risingMultiCurve(100));
+    f.temp.write("work/nr_M5_90pts.BIN",
+                 fileBytes(std::string(PLOTWISE_SAMPLES_DIR) + "/nr_M5_90pts.BIN"));
+    Form1Core& core = startCore(f);
+    ASSERT_FALSE(core.curveList().checkBoxes);
+    core.treeViewSelect(f.entryNamed("nr_M5"));
+    core.treeViewClick();
+    core.setExportFormat(PictureWriter::Gif);
+    EXPECT_EQ(core.convertAll().written, 2);
+    for (const char* name : {"AA", "nr_M5_90pts"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(readImage(f.work + "/" + name + ".gif"), plotOfEntryAlone(f, name));
+    }
+    EXPECT_NE(readImage(f.work + "/AA.gif"), readImage(f.work + "/nr_M5_90pts.gif"));
+}
+
+TEST(ConvertAll, DrawsThePlotEvenWhenTheTableIsShown) {
+    CoreFixture f;
+    f.temp.write("work/A1234.NRCUR", risingCurve("25.34", 80, 0.3));
+    Form1Core& core = startCore(f);
+    core.check1Click(true); // the loaded-curve table in front of the plot
+    core.command3Click(5);
+    EXPECT_EQ(readImage(f.work + "/A1234.jpg").size(), QSize(kPictureWidth, kPictureHeight));
+    EXPECT_FALSE(core.check1Value());
+    EXPECT_TRUE(core.layout().picture1.visible);
+    // JPEG is near, not exact: compare a coarse sum of the curve's dark pixels.
+    auto darkPixels = [](const QImage& image) {
+        int dark = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                dark += qGray(image.pixel(x, y)) < 96;
+        return dark;
+    };
+    const int alone = darkPixels(plotOfEntryAlone(f, "A1234"));
+    EXPECT_NEAR(darkPixels(readImage(f.work + "/A1234.jpg")), alone, alone / 10);
+}
+
+TEST(ConvertAll, EscStopsAfterTheCurrentFile) {
+    CoreFixture f;
+    for (const char* name : {"A.NRCUR", "B.NRCUR", "C.NRCUR"})
+        f.temp.write(std::string("work/") + name, risingCurve("25.34", 80, 0.3));
+    Form1Core& core = startCore(f);
+    // Esc once the first file was drawn and unticked: it is still written.
+    bool ticked = false;
+    core.onChanged = [&core, &ticked](unsigned) {
+        const bool now = core.curveList().entry(0).checked;
+        if (ticked && !now) core.stopConvertAll();
+        ticked = ticked || now;
+    };
+    const ConvertAllResult result = core.convertAll();
+    EXPECT_EQ(result.written, 1);
+    EXPECT_TRUE(result.stopped);
+    EXPECT_EQ(folderEntries(f.work), (std::set<std::string>{"A.NRCUR", "A.jpg", "B.NRCUR", "C.NRCUR"}));
+    for (const CurveListEntry& entry : core.curveList().entries())
+        EXPECT_FALSE(entry.checked) << entry.text;
+    EXPECT_FALSE(core.convertAllRunning());
+    EXPECT_EQ(core.texts().statusLine, "Convert all stopped after 1 file of 3");
+    core.onChanged = nullptr;
+    EXPECT_EQ(core.convertAll().written, 3); // the next run starts afresh
+}
+
+TEST(ConvertAll, AFailedWriteEndsTheRunThere) {
+    CoreFixture f;
+    for (const char* name : {"A.NRCUR", "B.NRCUR", "C.NRCUR"})
+        f.temp.write(std::string("work/") + name, risingCurve("25.34", 80, 0.3));
+    f.temp.makeFolder("work/B.jpg");
+    Form1Core& core = startCore(f);
+    const ConvertAllResult result = core.convertAll();
+    EXPECT_TRUE(result.failed);
+    EXPECT_EQ(result.written, 1);
+    EXPECT_EQ(folderEntries(f.work),
+              (std::set<std::string>{"A.NRCUR", "A.jpg", "B.NRCUR", "B.jpg", "C.NRCUR"}));
+    EXPECT_EQ(core.texts().statusLine, "Could not save B.jpg: a folder of that name is in the way");
+    EXPECT_TRUE(core.curveList().entry(f.entryNamed("B.NRCUR")).checked); // where it stopped
+    EXPECT_EQ(core.mousePointer(), MousePointer::Default);
+}
+
+// ---- the list as text and the clipboard ----
+
+std::vector<std::string> crlfLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t at; (at = text.find("\r\n", start)) != std::string::npos; start = at + 2)
+        lines.push_back(text.substr(start, at - start));
+    EXPECT_EQ(start, text.size()) << "the last line is ended too";
+    return lines;
+}
+
+TEST(TableText, HeadingsOnlyAndLoadedRowsInTableTxt) {
+    CoreFixture f;
+    f.temp.write("work/A.NRCUR", risingCurve("25.34", 80, 0.3));
+    Form1Core& core = startCore(f);
+    const std::string path = f.work + "/TABLE.TXT";
+    core.command3Click(2); // headings only: one line, 4005 cells
+    std::vector<std::string> lines = crlfLines(fileBytes(path));
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(std::count(lines[0].begin(), lines[0].end(), '\t'), 4004);
+    EXPECT_TRUE(lines[0].starts_with("File Name\t"));
+    EXPECT_TRUE(lines[0].ends_with("\t4000"));
+    EXPECT_EQ(core.texts().statusLine, "Saved the list as " + path);
+
+    core.command2Click(0); // saving again replaces the file
+    core.command3Click(2);
+    EXPECT_EQ(fileBytes(path), loadedCurveTableText(core.grid1()));
+    lines = crlfLines(fileBytes(path));
+    ASSERT_EQ(lines.size(), 2u);
+    // Cells as the grid shows them; column 5 holds the interval code.
+    EXPECT_TRUE(lines[1].starts_with("A.NRCUR\t1\t 25.34  \t    40.0\t80\t0\t0.6000\t"))
+        << lines[1].substr(0, 60);
+    EXPECT_EQ(std::count(lines[1].begin(), lines[1].end(), '\t'), 4004);
+}
+
+TEST(TableText, AFailedSaveKeepsTheEarlierFile) {
+    CoreFixture f;
+    f.temp.write("work/A.NRCUR", risingCurve("25.34", 80, 0.3));
+    Form1Core& core = startCore(f);
+    core.dir1Open(f.temp.path("work/gone"));
+    ASSERT_EQ(core.folders().dir, f.work); // the folder list stays where it is
+    f.temp.makeFolder("work/TABLE.TXT");
+    core.command3Click(2);
+    EXPECT_EQ(core.texts().statusLine,
+              "Could not save TABLE.TXT: a folder of that name is in the way");
+    EXPECT_EQ(folderEntries(f.work), (std::set<std::string>{"A.NRCUR", "TABLE.TXT"}));
+}
+
+TEST(Clipboard, PlotAsPictureAndListAsText) {
+    CoreFixture f;
+    f.temp.write("work/A.NRCUR", risingCurve("25.34", 80, 0.3));
+    Form1Core& core = startCore(f);
+    core.command3Click(3); // no clipboard: nothing happens
+    core.command3Click(4);
+    EXPECT_EQ(core.texts().statusLine, "");
+    QImage picture;
+    std::string text;
+    int calls = 0;
+    core.exportSeams.clipboard.setPicture = [&](const QImage& image) { picture = image, ++calls; };
+    core.exportSeams.clipboard.setText = [&](const std::string& t) { text = t, ++calls; };
+    core.command3Click(3); // the empty plot
+    EXPECT_EQ(picture, core.plot().canvas().image());
+    core.command2Click(0);
+    core.timer3Tick();
+    core.command3Click(3);
+    EXPECT_EQ(picture, core.plot().canvas().image());
+    core.command3Click(4);
+    EXPECT_EQ(text, loadedCurveTableText(core.grid1()));
+    EXPECT_EQ(crlfLines(text).size(), 2u);
+    EXPECT_EQ(calls, 3);
+    for (int index : {-1, 6, 100})
+        core.command3Click(index);
+    EXPECT_EQ(calls, 3);
+}
+
+// ---- "Select Color" ----
+
+struct FakeColorDialog {
+    std::optional<std::uint32_t> answer;
+    std::vector<std::string> titles;
+    void install(Form1Core& core) {
+        core.exportSeams.chooseColor = [this](const std::string& title, std::uint32_t) {
+            titles.push_back(title);
+            return answer;
+        };
+    }
+};
+
+TEST(SelectColor, OnTheListPathTheSelectedCurveTakesTheColour) {
+    CoreFixture f;
+    f.temp.write("work/A.NRCUR", risingCurve("25.34", 80, 0.3));
+    f.temp.write("work/B.NRCUR", risingCurve("12.00", 30, 0.4));
+    f.temp.write("work/C.NRCUR", risingCurve("10.00", 30, 0.4));
+    Form1Core& core = startCore(f);
+    const int b = f.entryNamed("B.NRCUR"), c = f.entryNamed("C.NRCUR");
+    core.setEntryChecked(b, true);
+    core.setEntryChecked(c, true);
+    core.treeViewSelect(c);
+    core.treeViewClick();
+    ASSERT_EQ(core.selectedCurveRow(), 2);
+    core.timer3Tick();
+    FakeColorDialog dialog{std::nullopt, {}};
+    dialog.install(core);
+    core.command3Click(0); // cancelled: nothing changes
+    EXPECT_FALSE(core.redrawPending());
+    EXPECT_EQ(core.curveList().entry(c).textColor, std::nullopt);
+
+    dialog.answer = 0x00123456;
+    core.command3Click(0);
+    EXPECT_EQ(dialog.titles, (std::vector<std::string>{"Select Curve Color", "Select Curve Color"}));
+    EXPECT_EQ(core.grid1().textColor(2, 2), 0x00123456u);
+    EXPECT_EQ(core.curveList().entry(c).textColor, 0x00123456u);
+    EXPECT_EQ(core.curveList().entry(b).textColor, std::nullopt);
+    EXPECT_TRUE(core.redrawPending());
+    EXPECT_TRUE(core.plot().view().gridDirty);
+    EXPECT_EQ(core.plot().view().drawSource, 2);
+    core.treeViewClick(); // the entry's colour goes on to the next table
+    EXPECT_EQ(core.grid1().textColor(2, 2), 0x00123456u);
+}
+
+TEST(SelectColor, OnTheResultTablePathTheSpindleOfGrid1TakesTheColour) {
+    CoreFixture f;
+    test::guiApp();
+    const std::string day = "data/CURVE/202611/20261105/ST01";
+    f.temp.write(day + "/ENG4711_20261105_080502_009_ANG_0.nracd",
+                 test::multiFileText("1\t3", "8.70\t8.82"));
+    f.temp.write("data/RESULT/202611/r.tsv",
+                 test::crlf({"Date\tTime\tSerial\tSEQ #\tJudge\tSpindle\tTorque",
+                             "2026/11/05\t08:05:02\tENG:4711\t9\tOK\t1", "\t\t\t\t\t3"}));
+    Form1Core& core = f.start(f.temp.path("data/RESULT/202611"));
+    core.treeViewSelect(f.entryNamed("r.tsv"));
+    core.treeViewClick();
+    core.grid2Click(1, 5);
+    ASSERT_EQ(core.grid1().rowCount(), 3);
+    ASSERT_EQ(core.grid1().text(2, 1), "3");
+    FakeColorDialog dialog{0x00ABCDEF, {}};
+    dialog.install(core);
+    core.check1Click(true);
+    core.grid1Click(1, 2); // column 1: nothing to do
+    core.command3Click(0);
+    EXPECT_TRUE(dialog.titles.empty());
+
+    core.grid1Click(2, 2);
+    core.command3Click(0);
+    EXPECT_EQ(dialog.titles.size(), 1u);
+    EXPECT_EQ(core.spindleColors()[2], 0x00ABCDEFu);
+    EXPECT_EQ(core.grid1().textColor(2, 2), 0x00ABCDEFu);
+    EXPECT_FALSE(core.check1Value()); // the plot comes back to show it
+    EXPECT_TRUE(core.layout().picture1.visible);
+    EXPECT_TRUE(core.redrawPending());
+    EXPECT_EQ(core.plot().view().drawSource, 2);
+}
+
+} // namespace
+} // namespace plotwise
