@@ -93,12 +93,9 @@ QString toolHelp() {
         "                           Show a result table's first page, click row R and\n"
         "                           print the curve file path found (empty when none).\n"
         "\n"
-        "COMMAND --help shows a command's own options; --version the version.
-"
-        "Exit status: 0 on success, 1 when a file could not be written, 2 on a usage
-"
-        "error.
-");
+        "COMMAND --help shows a command's own options; --version the version.\n"
+        "Exit status: 0 on success, 1 when a file could not be written, 2 on a usage\n"
+        "error.\n");
 }
 
 } // namespace plotwise::cli
