@@ -104,11 +104,24 @@ void markLastRowsOfFiles(LoadedCurveTable& table) {
     }
 }
 
+// The kind of a row's file: a keyed file's own extension says it; other rows
+// go by the kind scanned or loaded last. In a folder of mixed kinds the last
+// file alone would decide for every row, and single curves after a
+// multi-spindle file would never be loaded.
+int rowFormat(const std::string& name, int lastFormat) {
+    const std::string upper = upperAscii(name);
+    if (rightChars(upper, 6) == ".NRCUR" || rightChars(upper, 5) == ".NCUR") return CurveFormat::NrCur;
+    if (rightChars(upper, 6) == ".SPCUR") return CurveFormat::SpCur;
+    if (rightChars(upper, 6) == ".NRACD") return CurveFormat::NrAcd;
+    if (rightChars(upper, 6) == ".SPACD") return CurveFormat::SpAcd;
+    return lastFormat;
+}
+
 void loadRows(LoadedCurveTable& table, LoadState& state, const LoadContext& context) {
     std::array<int, 32> spindleRows{};
     for (int row = 1; row < table.rowCount(); ++row) {
         const std::string name = table.text(row, kFileName);
-        int format = state.curveFormat;
+        int format = rowFormat(name, state.curveFormat);
         if (format == CurveFormat::NrCur || format == CurveFormat::SpCur) {
             SINGLEFILELOAD(name, table, row, state, context);
         } else if (format == CurveFormat::NrAcd || format == CurveFormat::SpAcd) {

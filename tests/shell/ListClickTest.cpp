@@ -197,13 +197,17 @@ TEST(ListClick, LastRowDecidesLoadInNewton) {
 }
 
 TEST(ListClick, LoadersFillTheRows) {
-    for (int format : {CurveFormat::NrCur, CurveFormat::Cur}) { // only the format's loader runs
+    // A keyed file's rows load by its own kind, whatever kind was scanned
+    // last (a folder of mixed kinds); rows of other files load nothing.
+    for (int format : {CurveFormat::NrCur, CurveFormat::Cur, CurveFormat::NrAcd}) {
         Fixture f(format);
         f.fs.put("A.nrcur", test::keyedSingleFile(10, {"SPNO\t3", "WavePoint\t2", "Interval\t7"},
                                                   {"0.5", "1.0"}));
+        f.fs.put("B.cur", "2\r\n1234\r\n356\r\n");
         f.single("A.nrcur");
+        f.single("B.cur");
         f.click();
-        EXPECT_EQ(f.cells({1, 4, 5, 6}), Rows{format == CurveFormat::Cur ? "  |||" : "3|2|7|1.0"});
+        EXPECT_EQ(f.cells({1, 4, 5, 6}), (Rows{"3|2|7|1.0", "  |||"})) << format;
     }
     Fixture f(CurveFormat::NrAcd); // the spindle rows start afresh for every file
     f.fs.put("F1.NRACD", multiFile(1));
