@@ -2,12 +2,10 @@
 // folder, in the export format given.
 #include "CliOutput.h"
 #include "Commands.h"
-#include "HeadlessPlatform.h"
-#include "curvefiles/FileSystem.h"
+#include "HeadlessCore.h"
 #include "export/PictureWriter.h"
 #include "shell/Form1Core.h"
 
-#include <QTemporaryDir>
 
 namespace plotwise::cli {
 
@@ -34,14 +32,8 @@ int runConvertCommand(const QStringList& arguments) {
         return kExitUsage;
     }
 
-    QTemporaryDir programFolder;
-    const LocalFileSystem fs;
-    const HeadlessPlatform platform(programFolder.path().toStdString());
-    StartupConfig config;
-    config.workingFolder = *folder;
-    config.programFolder = programFolder.path().toStdString();
-    Form1Core core(config, fs, platform);
-    core.formLoad();
+    HeadlessCore headless(*folder);
+    Form1Core& core = headless.core();
     core.setExportFormat(*writer);
     core.exportSeams.onConverted = [](const std::string& path, int, int) { writeLine(path); };
     const ConvertAllResult result = core.convertAll();

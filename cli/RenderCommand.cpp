@@ -1,14 +1,12 @@
 // plotwise-cli render: the window's plot, drawn by the same core, to a file.
 #include "CliOutput.h"
 #include "Commands.h"
-#include "HeadlessPlatform.h"
+#include "HeadlessCore.h"
 #include "ListTicks.h"
-#include "curvefiles/FileSystem.h"
 #include "export/PictureWriter.h"
 #include "shell/Form1Core.h"
 
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <optional>
 
@@ -51,7 +49,6 @@ bool endsWithPdf(const std::string& path) {
 
 // Scan, tick, select, set the view, click the list and run the pending redraw.
 void renderPlot(Form1Core& core, const RenderOptions& options) {
-    core.formLoad();
     core.setPictureSize(options.width, options.height);
     tickEntries(core.curveList(), options.checks);
     if (options.select) core.treeViewSelect(firstEntryWithPrefix(core.curveList(), *options.select));
@@ -114,13 +111,8 @@ int runRenderCommand(const QStringList& arguments) {
     }
     if (parser.isSet(size) && !sizeOption(parser.value(size), options)) return kExitUsage;
 
-    QTemporaryDir programFolder;
-    const LocalFileSystem fs;
-    const HeadlessPlatform platform(programFolder.path().toStdString());
-    StartupConfig config;
-    config.workingFolder = *folder;
-    config.programFolder = programFolder.path().toStdString();
-    Form1Core core(config, fs, platform);
+    HeadlessCore headless(*folder);
+    Form1Core& core = headless.core();
     renderPlot(core, options);
     if (pdf) {
         if (const auto failure = core.writePlotPdf(outputPath)) {
