@@ -1,5 +1,6 @@
 #include "CliOutput.h"
 #include "Commands.h"
+#include "ListPrint.h"
 #include "curvefiles/FolderScan.h"
 #include "curvelist/CurveListBuilder.h"
 
@@ -22,11 +23,6 @@ private:
     }
 };
 
-void printList(const CurveList& list) {
-    for (const auto& entry : list.entries())
-        writeLine(entry.parent >= 0 ? '\t' + entry.text : entry.text);
-}
-
 } // namespace
 
 int runScanCommand(const QStringList& arguments) {
@@ -48,7 +44,7 @@ int runScanCommand(const QStringList& arguments) {
     const SpindleColors colors = defaultSpindleColors();
     CurveListBuilder builder(list, state, colors);
     scanFolder(*folder, fs, state, builder);
-    printList(list);
+    printCurveList(list);
     return kExitOk;
 }
 

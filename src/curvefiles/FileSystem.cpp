@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+#include <vector>
 
 #ifndef _WIN32
 #include <dirent.h>
@@ -99,25 +100,20 @@ std::optional<FileHead> LocalFileSystem::readHead(const std::string& path,
     FileHead head;
     struct stat status {};
     if (::fstat(fd, &status) == 0) head.modified = static_cast<std::int64_t>(status.st_mtime);
-    const std::size_t want =
-        status.st_size > 0 ? std::min<std::size_t>(maxBytes, static_cast<std::size_t>(status.st_size) + 1)
-                           : std::min<std::size_t>(maxBytes, 64 * 1024);
-    head.bytes.resize(want);
-    std::size_t got = 0;
+    // Heads are read into one buffer and copied out at their length.
+    thread_local std::vector<char> buffer(64 * 1024);
     bool failed = false;
-    while (got < head.bytes.size()) {
-        const ssize_t n = ::read(fd, head.bytes.data() + got, head.bytes.size() - got);
+    for (;;) {
+        const std::size_t room = std::min(maxBytes - head.bytes.size(), buffer.size());
+        if (room == 0) break;
+        const ssize_t n = ::read(fd, buffer.data(), room);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) failed = true;
         if (n <= 0) break;
-        got += static_cast<std::size_t>(n);
-        // A file that grew since its status was taken: read on up to the limit.
-        if (got == head.bytes.size() && got < maxBytes)
-            head.bytes.resize(std::min(maxBytes, head.bytes.size() * 2));
+        head.bytes.append(buffer.data(), static_cast<std::size_t>(n));
     }
     ::close(fd);
     if (failed) return std::nullopt;
-    head.bytes.resize(got);
     return head;
 }
 

@@ -78,7 +78,7 @@ public:
         const std::optional<FileHead> head = fs_.readHead(path, headBytes);
         const std::string noBytes;
         const std::string& bytes = head ? head->bytes : noBytes;
-        const std::string dateTime = head ? dateTimeText(head->modified) : "";
+        const std::string dateTime = head ? dateTime_(head->modified) : "";
         auto addSingle = [&](const std::optional<SingleCurveSummary>& summary) {
             if (summary && head) builder_.TreeAdd(summaryLine(dateTime, name, *summary), waveForm_);
         };
@@ -155,6 +155,16 @@ private:
     LoadState& state_;
     ListBuilder& builder_;
     std::string waveForm_; // last "WAVEF" line of a keyed file in this scan
+
+    // Files written together share their time: its text is made once.
+    struct DateTimeCache {
+        std::int64_t time = -1;
+        std::string text;
+        const std::string& operator()(std::int64_t modified) {
+            if (modified != time) text = dateTimeText(time = modified);
+            return text;
+        }
+    } dateTime_;
 };
 
 } // namespace
