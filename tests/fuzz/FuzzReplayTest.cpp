@@ -19,6 +19,9 @@ struct ReplayInput {
     fs::path file;
 };
 
+// ctest lists a case by its file, not by the bytes of the parameter.
+void PrintTo(const ReplayInput& input, std::ostream* out) { *out << input.file.string(); }
+
 std::vector<ReplayInput> replayInputs() {
     std::vector<ReplayInput> inputs;
     for (const char* kind : {"regressions", "seeds"}) {
