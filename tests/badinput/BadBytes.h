@@ -90,6 +90,14 @@ inline std::string firstLines(const std::string& text, int lines) {
 
 } // namespace bad
 
+// The time a case may take: a second, stretched for the sanitizer builds,
+// whose checked memory copies make long inputs several times slower.
+#ifdef PLOTWISE_SANITIZED_BUILD
+inline constexpr double kSecond = 4.0;
+#else
+inline constexpr double kSecond = 1.0;
+#endif
+
 // Runs `body` and reports the processor time it took, in seconds: the
 // thread's own time, so that other work on a busy machine does not count.
 inline double secondsFor(const std::function<void()>& body) {

@@ -56,7 +56,7 @@ TEST(FolderBadInput, EntriesThatAreNoOrdinaryFilesAreSkipped) {
 
     LocalFileSystem local;
     std::vector<std::string> names;
-    EXPECT_LT(test::secondsFor([&] { names = scanNames(temp.path(), local); }), 1.0);
+    EXPECT_LT(test::secondsFor([&] { names = scanNames(temp.path(), local); }), test::kSecond);
     EXPECT_EQ(names, std::vector<std::string>{"good.nrcur"});
     for (const char* name : {"pipe.nrcur", "loop.nrcur", "a.NRACD", "folder.nrcur", "dangling.nrcur"}) {
         SCOPED_TRACE(name);
@@ -96,7 +96,7 @@ TEST(FolderBadInput, SymbolicLinkLoopsUnderTheFolderList) {
                       deep = joinPath(deep, "again");
                   }
               }),
-              1.0);
+              test::kSecond);
     auto top = local.subfolders(temp.path());
     ASSERT_TRUE(top);
     EXPECT_EQ(*top, (std::vector<std::string>{"CURVE", "RESULT"})); // x and y lead nowhere
@@ -107,7 +107,7 @@ TEST(FolderBadInput, SymbolicLinkLoopsUnderTheFolderList) {
     EXPECT_LT(test::secondsFor([&] {
                   found = CF_Curve_Path(key, 2, {temp.path("RESULT/202611"), "", ""}, local);
               }),
-              1.0);
+              test::kSecond);
     EXPECT_EQ(found, joinPath(temp.path("CURVE/202611/20261105/ST02"), "20261105_090703_0_01.nrcur"));
     EXPECT_EQ(test::folderSnapshot(temp.path()), before);
 }
@@ -130,7 +130,7 @@ TEST(FolderBadInput, FolderVanishesDuringTheScan) {
     temp.write("gone/h.tsv", "");
     VanishingFolder vanishing;
     std::vector<std::string> names;
-    EXPECT_LT(test::secondsFor([&] { names = scanNames(temp.path("gone"), vanishing); }), 1.0);
+    EXPECT_LT(test::secondsFor([&] { names = scanNames(temp.path("gone"), vanishing); }), test::kSecond);
     // Result tables are listed by name alone; no curve file could be read.
     EXPECT_EQ(names, std::vector<std::string>{"h.tsv"});
     EXPECT_FALSE(fs::exists(temp.path("gone")));

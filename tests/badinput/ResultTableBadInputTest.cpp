@@ -35,7 +35,7 @@ struct Case {
 // TABLESHOW, then every page turn and a click on every row, as the window
 // would run them, each within a second; returns the rows TABLESHOW left.
 int showTurnAndClick(test::MemoryTree& fs, bool& shown) {
-    auto timed = [](const std::function<void()>& operation) { EXPECT_LT(test::secondsFor(operation), 1.0); };
+    auto timed = [](const std::function<void()>& operation) { EXPECT_LT(test::secondsFor(operation), test::kSecond); };
     ResultTable table;
     table.setPageRowTexts(ResultTable::pageRowCells("PREVIOUS"), ResultTable::pageRowCells("NEXT"));
     std::optional<std::vector<std::string>> headings;
@@ -152,7 +152,7 @@ TEST(ResultTableBadInput, ClickOnMalformedLines) {
                       (void)fillGrid1FromMultiCurve(*bytes, "/c/x.nracd", grid1, defaultSpindleColors(), rows);
                       EXPECT_EQ(grid1.rowCount(), 1);
                   }),
-                  1.0);
+                  test::kSecond);
     }
 }
 

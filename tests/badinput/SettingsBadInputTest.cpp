@@ -35,7 +35,7 @@ TEST(LanguageFileBadInput, CommonCases) {
         LanguageTable table;
         table.applyBuiltIn();
         bool loaded = false;
-        EXPECT_LT(test::secondsFor([&] { loaded = table.load(c.bytes()); }), 1.0);
+        EXPECT_LT(test::secondsFor([&] { loaded = table.load(c.bytes()); }), test::kSecond);
         EXPECT_EQ(loaded, !c.bytes().empty());
         EXPECT_EQ(table[LanguageTable::HeadingFileName], "File Name");
     }
@@ -70,7 +70,7 @@ TEST(PathCfgBadInput, FewerThanTwoLinesIsNoSetting) {
     for (const Case& c : kCommon) {
         SCOPED_TRACE(c.name);
         std::optional<PathCfg> cfg;
-        EXPECT_LT(test::secondsFor([&] { cfg = PathCfg::parse(c.bytes()); }), 1.0);
+        EXPECT_LT(test::secondsFor([&] { cfg = PathCfg::parse(c.bytes()); }), test::kSecond);
         // Only the twelve 1 MiB lines and the TAB and comma lines (a line and
         // an empty tail) are more than one line... and those two are one.
         EXPECT_EQ(cfg.has_value(), c.bytes() == bad::megabyteLines());
@@ -91,7 +91,7 @@ TEST(ConsoleSettingsBadInput, UnknownLinesKeepEverySetting) {
             shell.rSaveFolder = "/kept";
             shell.stationName = "kept";
             shell.waveAutoSavePath = "/kept";
-            EXPECT_LT(test::secondsFor([&] { readConsoleSettings(shell, fs, test::SizePlatform(fs)); }), 1.0);
+            EXPECT_LT(test::secondsFor([&] { readConsoleSettings(shell, fs, test::SizePlatform(fs)); }), test::kSecond);
             EXPECT_EQ(shell.rSaveFolder, "/kept");
             EXPECT_EQ(shell.stationName, "kept");
             EXPECT_EQ(shell.waveAutoSavePath, "/kept");
@@ -103,7 +103,7 @@ TEST(VersionRecordBadInput, NoKeyGivesNoVersion) {
     for (const Case& c : kCommon) {
         SCOPED_TRACE(c.name);
         std::string digits = "?";
-        EXPECT_LT(test::secondsFor([&] { digits = versionDigits(c.bytes()); }), 1.0);
+        EXPECT_LT(test::secondsFor([&] { digits = versionDigits(c.bytes()); }), test::kSecond);
         EXPECT_EQ(digits, "");
     }
     EXPECT_EQ(versionDigits(std::string("Assembly Version")), "");
