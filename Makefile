@@ -2,23 +2,40 @@
 # make test — install what is missing, build, run every test
 # make live — the viewer linked to the sample console (samples/live)
 # make bench — scan, load, redraw, page-turn, convert-all and table-text timings
+# make fuzz — every fuzz target for FUZZ_SECONDS (default 60) each (clang)
+# make sanitize — the whole test suite with ASan and UBSan (gcc)
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake g++ make qt6-base-dev libgif-dev libgtest-dev fonts-liberation
+FUZZ_PACKAGES := clang libclang-rt-dev python3
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_JOBS ?= $(JOBS)
+SANITIZE_BUILD ?= build-sanitize
+# The sanitizer run CI makes: only the tests that need no window.
+SANITIZE_GUI ?= ON
 
-.PHONY: all deps build test run live bench deb clean
+.PHONY: all deps fuzz-deps build test run live bench deb fuzz sanitize clean
 
 all: build
 
-deps:
-	@missing=""; for p in $(PACKAGES); do \
+# Installs the packages named in PACKAGES when any is missing.
+define install_missing
+	@missing=""; for p in $(1); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
 	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(PACKAGES))
+
+fuzz-deps:
+	$(call install_missing,$(FUZZ_PACKAGES))
 
 $(BUILD)/CMakeCache.txt:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
@@ -69,6 +86,28 @@ deb: deps
 	cmake --build $(BUILD)-deb -j $(JOBS)
 	cd $(BUILD)-deb && cpack -G DEB
 	lintian --fail-on error $(BUILD)-deb/plotwise_*.deb
+
+# The fuzz targets in their own build folder (clang, libFuzzer, ASan, UBSan),
+# each run for FUZZ_SECONDS from a seed corpus of samples/ and the test
+# fixtures; ends with one line per target. A finding's input belongs under
+# tests/fuzz/regressions/<target>/ once its fault is fixed.
+fuzz: deps fuzz-deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DPLOTWISE_BUILD_FUZZ=ON -DPLOTWISE_BUILD_GUI=OFF -DPLOTWISE_BUILD_TESTS=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target plotwise_fuzz_targets
+	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_JOBS)
+
+# The test suite built with ASan and UBSan (gcc, -O1); any report fails its
+# test. SANITIZE_GUI=OFF leaves out the window and its tests.
+sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
+	  -DPLOTWISE_SANITIZE=ON -DPLOTWISE_BUILD_GUI=$(SANITIZE_GUI)
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS)
 
 clean:
 	rm -rf $(BUILD)

@@ -29,19 +29,26 @@ std::optional<std::string_view> FileLineReader::next() {
     for (;;) {
         const char* start = buffer_.data() + pos_;
         const std::size_t left = buffer_.size() - pos_;
-        const auto* lf = static_cast<const char*>(std::memchr(start, '\n', left));
+        // The first searched_ bytes hold no line end: a long line is searched once.
+        const auto* lf = static_cast<const char*>(std::memchr(start + searched_, '\n', left - searched_));
         const std::size_t lfAt = lf ? static_cast<std::size_t>(lf - start) : left;
-        const auto* cr = static_cast<const char*>(std::memchr(start, '\r', lfAt));
+        const auto* cr = static_cast<const char*>(std::memchr(start + searched_, '\r', lfAt - searched_));
         const std::size_t end = cr ? static_cast<std::size_t>(cr - start) : lfAt;
         if (end < left) {
             // A CR at the end of the buffer may be the first half of CR LF.
-            if (cr && end + 1 == left && !atEnd_ && fill()) continue;
+            if (cr && end + 1 == left && !atEnd_) {
+                searched_ = end;
+                if (fill()) continue;
+            }
             std::size_t step = end + 1;
             if (cr && end + 1 < left && start[end + 1] == '\n') ++step;
             pos_ += step;
+            searched_ = 0;
             return std::string_view(start, end);
         }
+        searched_ = left;
         if (fill()) continue;
+        searched_ = 0;
         if (left == 0) return std::nullopt;
         pos_ = buffer_.size();
         return std::string_view(start, left);

@@ -32,6 +32,7 @@ private:
     std::size_t chunk_;
     std::string buffer_;
     std::size_t pos_ = 0;       // start of the unread part of buffer_
+    std::size_t searched_ = 0;  // bytes from pos_ on known to hold no line end
     std::uint64_t offset_ = 0;  // file offset of the next chunk
     bool atEnd_ = false;
     bool failed_ = false;

@@ -30,9 +30,17 @@ std::int64_t toEpochSeconds(fs::file_time_type time) {
 
 fs::path nativePath(const std::string& path) { return fs::path(path); }
 
+// Only ordinary files are read: a FIFO would block the read for good and a
+// device such as /dev/zero would never end.
+bool regularFile(const fs::path& path) {
+    std::error_code ec;
+    return fs::is_regular_file(path, ec);
+}
+
 } // namespace
 
 std::optional<std::string> LocalFileSystem::read(const std::string& path, std::size_t maxBytes) const {
+    if (!regularFile(nativePath(path))) return std::nullopt;
     std::ifstream in(nativePath(path), std::ios::binary);
     if (!in) return std::nullopt;
     std::string data;
@@ -61,6 +69,7 @@ std::optional<std::string> FileSystem::readAt(const std::string& path, std::uint
 
 std::optional<std::string> LocalFileSystem::readAt(const std::string& path, std::uint64_t offset,
                                                    std::size_t maxBytes) const {
+    if (!regularFile(nativePath(path))) return std::nullopt;
     std::ifstream in(nativePath(path), std::ios::binary);
     if (!in) return std::nullopt;
     in.seekg(0, std::ios::end);

@@ -49,13 +49,21 @@ void apply(ShellState& shell, SettingsFile file, const std::array<std::string, 5
 std::array<std::string, 5> settingsFields(std::string_view line) {
     std::array<std::string, 5> fields{};
     std::size_t field = 0;
-    for (char c : line) {
+    auto kept = [](char c) {
         const auto code = static_cast<unsigned char>(c);
-        if (c == '\t') {
+        return c != '\t' && code >= 32 && code <= 127;
+    };
+    // Runs of kept characters are appended whole: a long line costs one pass.
+    for (std::size_t i = 0; i < line.size();) {
+        if (line[i] == '\t') {
             if (field < fields.size() - 1) ++field;
-        } else if (code >= 32 && code <= 127) {
-            fields[field] += c;
+            ++i;
+            continue;
         }
+        std::size_t run = i;
+        while (run < line.size() && kept(line[run])) ++run;
+        fields[field].append(line.substr(i, run - i));
+        i = run == i ? i + 1 : run;
     }
     return fields;
 }
@@ -68,7 +76,7 @@ void readConsoleSettings(ShellState& shell, const FileSystem& fs, const Platform
         if (platform.fileSize(path) < 1) continue;
         const auto bytes = fs.read(path);
         if (!bytes) return;
-        for (const std::string& line : textLines(*bytes))
+        for (std::string_view line : textLineViews(*bytes))
             apply(shell, file, settingsFields(line));
     }
 }

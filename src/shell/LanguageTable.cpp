@@ -67,16 +67,18 @@ bool hasBuiltIn(int entry) {
     return entry != 32 && entry != 33 && entry != 34 && entry != 50;
 }
 
-// True when the text starts with a decimal number (blanks skipped), so that a
-// comment line is not taken for entry 0.
+// True when the text starts with a decimal number (blanks and TABs skipped
+// wherever they stand), so that a comment line is not taken for entry 0.
 bool startsWithNumber(std::string_view text) {
-    std::string compact;
-    for (char c : text)
-        if (c != ' ' && c != '\t') compact += c;
     std::size_t i = 0;
-    if (i < compact.size() && (compact[i] == '+' || compact[i] == '-')) ++i;
-    if (i < compact.size() && compact[i] == '.') ++i;
-    return i < compact.size() && std::isdigit(static_cast<unsigned char>(compact[i]));
+    auto next = [&]() -> char {
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+        return i < text.size() ? text[i] : '\0';
+    };
+    char c = next();
+    if (c == '+' || c == '-') ++i, c = next();
+    if (c == '.') ++i, c = next();
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
 }
 
 constexpr std::size_t kFields = 10;
@@ -106,10 +108,13 @@ bool LanguageTable::load(const std::optional<std::string>& fileBytes) {
         applyBuiltIn();
         return false;
     }
-    for (const std::string& line : textLines(utf8Text(*fileBytes))) {
+    const std::string text = utf8Text(*fileBytes);
+    for (std::string_view line : textLineViews(text)) {
         if (line.empty()) continue;
+        // Field 0 is looked at before the line is cut, so a long line of
+        // text is never copied.
+        if (!startsWithNumber(line.substr(0, line.find('\t')))) continue;
         TabFields fields(line, kFields);
-        if (!startsWithNumber(fields[0])) continue;
         double value = LeadingNumber(fields[0]);
         if (value > kEntries - 1) continue;
         std::int64_t entry = nearestInteger(value);

@@ -2,10 +2,12 @@
 
 #include <QString>
 
+#include <algorithm>
+
 namespace plotwise {
 
-std::vector<std::string> textLines(std::string_view bytes) {
-    std::vector<std::string> lines;
+std::vector<std::string_view> textLineViews(std::string_view bytes) {
+    std::vector<std::string_view> lines;
     std::size_t start = 0;
     std::size_t i = 0;
     while (i < bytes.size()) {
@@ -14,15 +16,24 @@ std::vector<std::string> textLines(std::string_view bytes) {
             ++i;
             continue;
         }
-        lines.emplace_back(bytes.substr(start, i - start));
+        lines.push_back(bytes.substr(start, i - start));
         i += (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
         start = i;
     }
-    if (start < bytes.size()) lines.emplace_back(bytes.substr(start));
+    if (start < bytes.size()) lines.push_back(bytes.substr(start));
     return lines;
 }
 
+std::vector<std::string> textLines(std::string_view bytes) {
+    const auto views = textLineViews(bytes);
+    return std::vector<std::string>(views.begin(), views.end());
+}
+
 std::string utf8Text(std::string_view bytes) {
+    // Plain ASCII is UTF-8 as it is; most files are, and a long one is then
+    // copied once instead of decoded twice.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return std::string(bytes);
     QByteArray raw(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QString decoded = QString::fromUtf8(raw);
     if (decoded.toUtf8() == raw) return std::string(bytes);

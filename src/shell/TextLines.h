@@ -8,6 +8,8 @@ namespace plotwise {
 // The lines of a text file: ended by CR LF, LF or CR; a last line without an
 // end counts, an empty tail after the last end does not.
 std::vector<std::string> textLines(std::string_view bytes);
+// The same lines as views into `bytes`, for readers that need no copy.
+std::vector<std::string_view> textLineViews(std::string_view bytes);
 
 // Text as UTF-8: valid UTF-8 stays as it is, anything else is read as Latin-1.
 std::string utf8Text(std::string_view bytes);

@@ -1,0 +1,145 @@
+// Bad folders on the real file system: entries that are not ordinary files,
+// symbolic-link loops under the folder list, a folder that vanishes while it
+// is scanned. Each case ends within a second and writes nothing.
+#include "BadBytes.h"
+#include "curvefiles/CurveFilePath.h"
+#include "curvefiles/CurveLoader.h"
+#include "curvefiles/FolderScan.h"
+#include "support/CurveFileText.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace plotwise {
+namespace {
+
+namespace fs = std::filesystem;
+
+class RecordingBuilder : public ListBuilder {
+public:
+    void TreeAdd(const std::string& summary, const std::string&) override { names.push_back(nameOf(summary)); }
+    void TreeAddMulti(const std::string& summary, const std::string&) override { names.push_back(nameOf(summary)); }
+    void TreeAddTSV(const std::string& name) override { names.push_back(name); }
+    std::vector<std::string> names;
+
+private:
+    static std::string nameOf(const std::string& summary) {
+        const auto tab = summary.find('\t');
+        return summary.substr(tab + 1, summary.find('\t', tab + 1) - tab - 1);
+    }
+};
+
+std::vector<std::string> scanNames(const std::string& folder, const FileSystem& files) {
+    LoadState state;
+    RecordingBuilder builder;
+    scanFolder(folder, files, state, builder);
+    return builder.names;
+}
+
+const std::string kCurve =
+    test::keyedSingleFile(10, {"YPeak\t2.5", "XPeak\t10.5", "WavePoint\t2"}, {"1", "2"});
+
+TEST(FolderBadInput, EntriesThatAreNoOrdinaryFilesAreSkipped) {
+    test::TempFolder temp;
+    temp.write("good.nrcur", kCurve);
+    temp.makeFolder("folder.nrcur");
+    fs::create_symlink(temp.path("missing.nrcur"), temp.path("dangling.nrcur"));
+    fs::create_symlink(temp.path("loop.nrcur"), temp.path("loop.nrcur"));
+    fs::create_symlink(temp.path("b.NRACD"), temp.path("a.NRACD"));
+    fs::create_symlink(temp.path("a.NRACD"), temp.path("b.NRACD"));
+    // A FIFO would block a read for good.
+    ASSERT_EQ(::mkfifo(temp.path("pipe.nrcur").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(temp.path("pipe.TSV").c_str(), 0600), 0);
+    const auto before = test::folderSnapshot(temp.path());
+
+    LocalFileSystem local;
+    std::vector<std::string> names;
+    EXPECT_LT(test::secondsFor([&] { names = scanNames(temp.path(), local); }), test::kSecond);
+    EXPECT_EQ(names, std::vector<std::string>{"good.nrcur"});
+    for (const char* name : {"pipe.nrcur", "loop.nrcur", "a.NRACD", "folder.nrcur", "dangling.nrcur"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(local.read(temp.path(name)), std::nullopt);
+        EXPECT_EQ(local.readAt(temp.path(name), 0, 10), std::nullopt);
+        LoadState state;
+        state.curveFileName = name;
+        CurveTrace trace;
+        EXPECT_FALSE(CURVELOAD(trace, 1, state, LoadContext{local, temp.path(), false}));
+    }
+    EXPECT_EQ(test::folderSnapshot(temp.path()), before);
+}
+
+TEST(FolderBadInput, SymbolicLinkLoopsUnderTheFolderList) {
+    test::TempFolder temp;
+    temp.write("RESULT/202611/t.tsv", "x");
+    temp.write("CURVE/202611/20261105/ST02/20261105_090703_0_01.nrcur", kCurve);
+    fs::create_directory_symlink(temp.path(), temp.path("CURVE/202611/20261105/ST02/up"));
+    fs::create_directory_symlink(temp.path("CURVE/202611/20261105"), temp.path("CURVE/202611/20261105/again"));
+    fs::create_symlink(temp.path("x"), temp.path("y"));
+    fs::create_symlink(temp.path("y"), temp.path("x"));
+    const auto before = test::folderSnapshot(temp.path());
+    LocalFileSystem local;
+
+    // The folder list shows the loops as folders; following them goes deeper
+    // one step at a time and never hangs. Past the system's limit of links in
+    // one path the deeper folders cannot be listed any more.
+    std::string deep = temp.path("CURVE/202611/20261105");
+    EXPECT_LT(test::secondsFor([&] {
+                  for (int depth = 0; depth < 60; ++depth) {
+                      auto subfolders = local.subfolders(deep);
+                      if (depth < 30) {
+                          ASSERT_TRUE(subfolders) << depth;
+                          EXPECT_EQ(*subfolders, (std::vector<std::string>{"again", "ST02"})) << depth;
+                      }
+                      (void)scanNames(deep, local);
+                      deep = joinPath(deep, "again");
+                  }
+              }),
+              test::kSecond);
+    auto top = local.subfolders(temp.path());
+    ASSERT_TRUE(top);
+    EXPECT_EQ(*top, (std::vector<std::string>{"CURVE", "RESULT"})); // x and y lead nowhere
+
+    // The curve-file search walks a fixed depth: the loops change nothing.
+    ResultLineKey key{"2026/11/05", "09:07:03", "0", "", "001"};
+    std::string found;
+    EXPECT_LT(test::secondsFor([&] {
+                  found = CF_Curve_Path(key, 2, {temp.path("RESULT/202611"), "", ""}, local);
+              }),
+              test::kSecond);
+    EXPECT_EQ(found, joinPath(temp.path("CURVE/202611/20261105/ST02"), "20261105_090703_0_01.nrcur"));
+    EXPECT_EQ(test::folderSnapshot(temp.path()), before);
+}
+
+// The folder is removed after it was listed and before its files are read.
+class VanishingFolder : public LocalFileSystem {
+public:
+    std::optional<std::vector<FileEntry>> files(const std::string& folder) const override {
+        auto entries = LocalFileSystem::files(folder);
+        std::error_code ec;
+        fs::remove_all(folder, ec);
+        return entries;
+    }
+};
+
+TEST(FolderBadInput, FolderVanishesDuringTheScan) {
+    test::TempFolder temp;
+    for (const char* name : {"a.nrcur", "b.NRACD", "c.CUR", "d.csv", "e.bin", "f.spcur", "g.QUERNACUR"})
+        temp.write(std::string("gone/") + name, kCurve);
+    temp.write("gone/h.tsv", "");
+    VanishingFolder vanishing;
+    std::vector<std::string> names;
+    EXPECT_LT(test::secondsFor([&] { names = scanNames(temp.path("gone"), vanishing); }), test::kSecond);
+    // Result tables are listed by name alone; no curve file could be read.
+    EXPECT_EQ(names, std::vector<std::string>{"h.tsv"});
+    EXPECT_FALSE(fs::exists(temp.path("gone")));
+    // A folder that is gone lists nothing.
+    LocalFileSystem local;
+    EXPECT_EQ(local.files(temp.path("gone")), std::nullopt);
+    EXPECT_EQ(local.subfolders(temp.path("gone")), std::nullopt);
+    EXPECT_TRUE(scanNames(temp.path("gone"), local).empty());
+}
+
+} // namespace
+} // namespace plotwise
