@@ -115,8 +115,8 @@ TEST(FolderBadInput, SymbolicLinkLoopsUnderTheFolderList) {
 // The folder is removed after it was listed and before its files are read.
 class VanishingFolder : public LocalFileSystem {
 public:
-    std::optional<std::vector<FileEntry>> files(const std::string& folder) const override {
-        auto entries = LocalFileSystem::files(folder);
+    std::optional<std::vector<std::string>> fileNames(const std::string& folder) const override {
+        auto entries = LocalFileSystem::fileNames(folder);
         std::error_code ec;
         fs::remove_all(folder, ec);
         return entries;
