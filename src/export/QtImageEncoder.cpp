@@ -2,31 +2,50 @@
 
 #include "PicturePalette.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QImageWriter>
+#include <cerrno>
+#include <functional>
 
 namespace plotwise {
+namespace {
 
-int writeWithQt(const QImage& picture, QIODevice& device, const char* format, int quality) {
-    QImageWriter writer(&device, format);
-    writer.setQuality(quality);
-    if (writer.write(picture)) return 0;
-    // UnknownError is 0; a failure never reports 0.
-    int status = int(writer.error());
-    return status != 0 ? status : 1;
+// The encoder writes into memory, the file gets the finished bytes: Qt's PNG
+// writer leaks its row buffer when the device fails under it (a full disk),
+// and the file sees one write either way.
+int writeEncoded(const QImage& picture, QIODevice& device, const char* format,
+                 const std::function<void(QImageWriter&)>& configure) {
+    QBuffer encoded;
+    encoded.open(QIODevice::WriteOnly);
+    QImageWriter writer(&encoded, format);
+    configure(writer);
+    if (!writer.write(picture)) {
+        // UnknownError is 0; a failure never reports 0.
+        int status = int(writer.error());
+        return status != 0 ? status : 1;
+    }
+    const QByteArray& bytes = encoded.data();
+    errno = 0;
+    if (device.write(bytes) == bytes.size()) return 0;
+    return errno != 0 ? errno : 1;
 }
 
 // On Qt's 0..100 scale, zlib's fastest level: a plot is mostly runs of
 // white, which that level packs nearly as well in half the time.
 constexpr int kPngCompression = 20;
 
+} // namespace
+
+int writeWithQt(const QImage& picture, QIODevice& device, const char* format, int quality) {
+    return writeEncoded(picture, device, format,
+                        [quality](QImageWriter& writer) { writer.setQuality(quality); });
+}
+
 int writePng(const QImage& picture, QIODevice& device) {
     const QImage indexed = exactIndexedImage(picture.convertToFormat(QImage::Format_RGB32));
-    QImageWriter writer(&device, "png");
-    writer.setCompression(kPngCompression);
-    if (writer.write(indexed.isNull() ? picture : indexed)) return 0;
-    const int status = int(writer.error());
-    return status != 0 ? status : 1;
+    return writeEncoded(indexed.isNull() ? picture : indexed, device, "png",
+                        [](QImageWriter& writer) { writer.setCompression(kPngCompression); });
 }
 
 } // namespace plotwise
