@@ -12,7 +12,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
+#include <QStringListModel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -91,7 +93,8 @@ void Form1Widgets::buildFrame1(QWidget* form) {
     dir1 = add(new QListWidget(frame1), "Dir1");
     dir1->setItemDelegate(new DirListDelegate(dir1));
     dir1->setUniformItemSizes(true);
-    file1 = add(new QListWidget(frame1), "File1");
+    file1 = add(new QListView(frame1), "File1");
+    file1->setModel(new QStringListModel(file1));
     file1->hide(); // kept for the folder it lists; the curve list shows the files
     for (std::size_t i = 0; i < command1.size(); ++i)
         command1[i] =

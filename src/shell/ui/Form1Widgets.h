@@ -10,6 +10,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListView;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
@@ -39,7 +40,7 @@ public:
     PanelFrame* frame1 = nullptr;
     QComboBox* drive1 = nullptr;
     QListWidget* dir1 = nullptr;
-    QListWidget* file1 = nullptr;
+    QListView* file1 = nullptr; // over a string list: folders of many files fill it at once
     std::array<QToolButton*, 6> command1{};
     QCheckBox* check2 = nullptr;
     QWidget* picture2 = nullptr;

@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QStringListModel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
@@ -96,9 +97,11 @@ void MainWindow::refreshFolders() {
     refreshDrives();
     refreshDirList();
     const FolderState& folders = core_.folders();
-    w_.file1->clear();
+    QStringList names;
+    names.reserve(static_cast<qsizetype>(folders.files.size()));
     for (const std::string& name : folders.files)
-        w_.file1->addItem(fromUtf8(name));
+        names.push_back(fromUtf8(name));
+    static_cast<QStringListModel*>(w_.file1->model())->setStringList(names);
 }
 
 void MainWindow::refreshDrives() {
