@@ -7,7 +7,7 @@
 # Needs: xvfb, xdotool, bc, python3-numpy.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build}
+build=$(cd "${1:-$root/build}" && pwd)
 files=${2:-100000}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -20,7 +20,11 @@ cd "$work/curves"
 start=\$(date +%s.%N)
 "$build/app/plotwise" &
 pid=\$!
-while ! xdotool search --name "Image Size" >/dev/null 2>&1; do sleep 0.02; done
+tries=0
+while ! xdotool search --name "Image Size" >/dev/null 2>&1; do
+    tries=\$((tries + 1)); [ \$tries -lt 3000 ] || break
+    sleep 0.02
+done
 end=\$(date +%s.%N)
 kill \$pid
 echo "\$end - \$start" | bc
