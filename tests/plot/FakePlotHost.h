@@ -10,6 +10,7 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -75,6 +76,22 @@ public:
             table.setText(row, 6 + static_cast<int>(i), std::to_string(samples[i]));
         table.setTextColor(row, 2, color);
     }
+};
+
+// A plot on a torque check-box list, 413 x 385 pixels: one picture unit is
+// one design unit (sx = sy = 1), so X0 = 1200.
+class PlotFixture : public ::testing::Test {
+protected:
+    FakePlotHost host;
+    PlotController plot{host};
+
+    void SetUp() override {
+        host.load.curveFormat = 6;
+        host.list.checkBoxes = true;
+        plot.view().drawSource = 2;
+        plot.resizePicture(413, 385);
+    }
+    const QImage& image() const { return plot.canvas().image(); }
 };
 
 // Counts the pixels of one colour in a rectangle of the image (inclusive).

@@ -27,19 +27,7 @@ int leftmost(const QImage& image, QRgb color, int top, int bottom) {
     return -1;
 }
 
-class PlotDrawing : public ::testing::Test {
-protected:
-    FakePlotHost host;
-    PlotController plot{host};
-
-    void SetUp() override {
-        host.load.curveFormat = 6;
-        host.list.checkBoxes = true;
-        plot.view().drawSource = 2;
-        plot.resizePicture(413, 385);
-    }
-    const QImage& image() const { return plot.canvas().image(); }
-};
+using PlotDrawing = PlotFixture;
 
 TEST_F(PlotDrawing, FrameAndGridFollowThePictureSize) {
     for (QSize size : {QSize(413, 385), QSize(800, 500), QSize(1600, 1000)}) {

@@ -11,23 +11,15 @@ constexpr QRgb kRed = 0xff0000;
 constexpr int kLeft = PlotController::kLeftButton;
 constexpr int kRight = PlotController::kRightButton;
 
-class PlotMouse : public ::testing::Test {
+class PlotMouse : public PlotFixture {
 protected:
-    FakePlotHost host;
-    PlotController plot{host};
-
     void SetUp() override {
-        host.load.curveFormat = 6;
-        host.list.checkBoxes = true;
-        plot.view().drawSource = 2;
-        plot.resizePicture(413, 385);
+        PlotFixture::SetUp();
         host.addRow("10", "300", std::vector<double>(400, 5.0));
         plot.option1Click(2);
         plot.setHS(300);
         plot.timer3Tick();
     }
-    const QImage& image() const { return plot.canvas().image(); }
-
     // Move there, press, release and click, as one left click.
     void clickAt(double x, double y, int button = kLeft) {
         plot.mouseMove(0, x, y);
