@@ -1,12 +1,13 @@
 // Every writer the program has, on a disk that fills up, in a folder that is
 // read-only and under a parent that is a file: the write fails, the earlier
-// file stays as it was and no temporary file is left behind. New writers
-// (convert all, TABLE.TXT) join by adding a row to kWriters.
+// file stays as it was and no temporary file is left behind. Convert all and
+// TABLE.TXT are run through the window core in the shell tests.
 #include "ExportFiles.h"
 #include "export/AtomicFile.h"
 #include "export/BitmapWriter.h"
 #include "export/PicSave.h"
 #include "shell/LocalPlatform.h"
+#include "support/SmallTmpfs.h"
 
 #include <gtest/gtest.h>
 
@@ -14,15 +15,12 @@
 #include <functional>
 #include <random>
 
-#ifdef __linux__
-#include <sys/mount.h>
-#endif
-
 namespace plotwise {
 namespace {
 
 using test::fileBytes;
 using test::folderEntries;
+using test::SmallTmpfs;
 
 // A picture of noise: no encoder makes it small.
 const QImage& noisePicture() {
@@ -64,34 +62,6 @@ const Writer kWriters[] = {
 
 const std::string kEarlier = "the earlier file\r\n";
 
-#ifdef __linux__
-// A small tmpfs of its own; mounting needs a privilege a plain CI run may
-// not have, so ok() says whether it worked.
-class SmallTmpfs {
-public:
-    explicit SmallTmpfs(const std::string& folder) : folder_(folder) {
-        std::filesystem::create_directories(folder_);
-        mounted_ = ::mount("tmpfs", folder_.c_str(), "tmpfs", 0, "size=256k") == 0;
-    }
-    ~SmallTmpfs() {
-        if (mounted_) ::umount2(folder_.c_str(), MNT_DETACH);
-    }
-    bool ok() const { return mounted_; }
-    bool makeReadOnly() const {
-        return ::mount("tmpfs", folder_.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=256k") == 0;
-    }
-    // Fills the file system until no byte is left.
-    void fill() const {
-        std::ofstream out(folder_ + "/filler", std::ios::binary);
-        const std::string block(4096, 'f');
-        while (out.write(block.data(), static_cast<std::streamsize>(block.size()))) {}
-    }
-
-private:
-    std::string folder_;
-    bool mounted_ = false;
-};
-#endif
 
 TEST(WriterFailure, ParentIsAFile) {
     for (const Writer& writer : kWriters) {
@@ -104,7 +74,6 @@ TEST(WriterFailure, ParentIsAFile) {
     }
 }
 
-#ifdef __linux__
 TEST(WriterFailure, FullDiskKeepsTheEarlierFile) {
     for (const Writer& writer : kWriters) {
         SCOPED_TRACE(writer.name);
@@ -135,7 +104,6 @@ TEST(WriterFailure, ReadOnlyFolderKeepsTheEarlierFile) {
         EXPECT_EQ(folderEntries(temp.path("disk")), std::set<std::string>{writer.fileName});
     }
 }
-#endif
 
 // The same writers succeed where they can write: the failures above are the
 // conditions', not the writers'.

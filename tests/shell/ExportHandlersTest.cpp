@@ -4,6 +4,7 @@
 #include "export/ExportFiles.h"
 #include "shell/TableText.h"
 #include "support/GuiApp.h"
+#include "support/SmallTmpfs.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -289,6 +290,48 @@ TEST(ConvertAll, AFailedWriteEndsTheRunThere) {
     EXPECT_EQ(core.texts().statusLine, "Could not save B.jpg: a folder of that name is in the way");
     EXPECT_TRUE(core.curveList().entry(f.entryNamed("B.NRCUR")).checked); // where it stopped
     EXPECT_EQ(core.mousePointer(), MousePointer::Default);
+}
+
+// Convert all and TABLE.TXT on a working folder whose disk is full or
+// read-only: each save fails with a line saying so, the earlier files keep
+// their bytes and nothing new (no temporary file) is left in the folder.
+TEST(ExportOnABadDisk, ConvertAllAndTableTxtKeepTheEarlierFiles) {
+    for (const bool full : {true, false}) {
+        SCOPED_TRACE(full ? "full disk" : "read-only folder");
+        CoreFixture f;
+        test::SmallTmpfs disk(f.work);
+        if (!disk.ok()) GTEST_SKIP() << "no tmpfs can be mounted here (needs CAP_SYS_ADMIN)";
+        for (const char* name : {"A.NRCUR", "B.NRCUR"})
+            f.temp.write(std::string("work/") + name, risingCurve("25.34", 80, 0.3));
+        const std::string earlierPicture = "an earlier picture", earlierTable = "File Name\r\n";
+        f.temp.write("work/A.jpg", earlierPicture);
+        f.temp.write("work/TABLE.TXT", earlierTable);
+        Form1Core& core = startCore(f);
+        if (full)
+            disk.fill();
+        else
+            ASSERT_TRUE(disk.makeReadOnly());
+        const std::set<std::string> before = folderEntries(f.work);
+
+        const ConvertAllResult result = core.convertAll();
+        EXPECT_TRUE(result.failed);
+        EXPECT_EQ(result.written, 0);
+        EXPECT_TRUE(core.texts().statusLine.starts_with("Could not save A.jpg: "))
+            << core.texts().statusLine;
+        EXPECT_FALSE(core.convertAllRunning());
+
+        core.command2Click(0);
+        core.command3Click(2);
+        EXPECT_TRUE(core.texts().statusLine.starts_with("Could not save TABLE.TXT: "))
+            << core.texts().statusLine;
+        if (!full)
+            EXPECT_EQ(core.texts().statusLine,
+                      "Could not save TABLE.TXT: the folder " + f.work + " is not writable");
+
+        EXPECT_EQ(fileBytes(f.work + "/A.jpg"), earlierPicture);
+        EXPECT_EQ(fileBytes(f.work + "/TABLE.TXT"), earlierTable);
+        EXPECT_EQ(folderEntries(f.work), before);
+    }
 }
 
 // ---- the list as text and the clipboard ----
