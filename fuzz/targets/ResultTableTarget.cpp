@@ -78,8 +78,10 @@ PLOTWISE_FUZZ_TARGET(resulttable) {
 
     test::MemoryTree& fs = consoleTree();
     fs.put(kTable, std::string(input.rest()));
+    static const std::string previous = ResultTable::pageRowCells("PREVIOUS"),
+                             next = ResultTable::pageRowCells("NEXT");
     ResultTable table;
-    table.setPageRowTexts(ResultTable::pageRowCells("PREVIOUS"), ResultTable::pageRowCells("NEXT"));
+    table.setPageRowTexts(previous, next);
     int family = (flags >> 1) & 3;
     if (auto headings = table.show(fs, kTable); headings && family == 0)
         family = ResultTable::curveFileFamily(*headings);

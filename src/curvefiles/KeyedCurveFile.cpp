@@ -150,10 +150,11 @@ bool loadMulti(std::string_view bytes, int spindle, CurveTrace& trace, LoadState
         }
     }
     trace.set(CurveTrace::kScaleDigits, "2");
+    TabFields fields;
     bool ok = readSamples(reader, n, trace, [&]() -> std::optional<std::string> {
         auto line = reader.readLine();
         if (!line) return std::nullopt;
-        TabFields fields(*line);
+        fields.assign(*line);
         if (fields.size() > kMaxTraceFields) return std::nullopt;
         return fields[column];
     });
@@ -233,8 +234,9 @@ bool MULTIFILELOAD(std::string_view bytes, const std::string& fileName,
     int column = LoadedCurveTable::kFirstSampleColumn;
     int count = 0;
     std::string last;
+    TabFields fields;
     while (auto line = reader.readLine()) {
-        TabFields fields(*line);
+        fields.assign(*line);
         if (fields.size() > kMaxTableFields) return false;
         for (std::size_t j = 1; j <= 32; ++j) {
             int row = spindleRows[j - 1];

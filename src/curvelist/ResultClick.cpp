@@ -59,8 +59,12 @@ std::array<std::string, kMultiFields> multiFields(const std::string& line) {
 // The numerically largest field, starting from empty text (value 0).
 std::string largest(const std::array<std::string, kMultiFields>& fields) {
     std::string best;
+    double bestValue = 0;
     for (const std::string& field : fields)
-        if (LeadingNumber(field) > LeadingNumber(best)) best = field;
+        if (const double value = LeadingNumber(field); value > bestValue) {
+            best = field;
+            bestValue = value;
+        }
     return best;
 }
 

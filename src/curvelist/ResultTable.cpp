@@ -2,6 +2,7 @@
 
 #include "curvefiles/FileLineReader.h"
 
+#include <algorithm>
 #include <deque>
 
 namespace plotwise {
@@ -13,6 +14,8 @@ const std::string kEmpty;
 // limit are not kept.
 std::vector<std::string> tabFields(std::string_view line, std::size_t limit) {
     std::vector<std::string> fields;
+    const auto tabs = static_cast<std::size_t>(std::count(line.begin(), line.end(), '\t'));
+    fields.reserve(std::min(tabs + 1, limit));
     std::size_t start = 0;
     while (fields.size() < limit) {
         const std::size_t tab = line.find('\t', start);
@@ -212,11 +215,12 @@ void ResultTable::readPage(PageSource& source) {
     pageRows_ = linePosition_ - start;
     if (linePosition_ > kPageLines) {
         rows_.insert(rows_.begin() + 1, pageRow(previousRow_));
-        while (rowCount() >= 3 && text(2, 0).empty()) {
-            rows_.erase(rows_.begin() + 2);
-            --linePosition_;
-            --pageRows_;
-        }
+        // Empty rows at the top of the page go, in one erase.
+        int empty = 0;
+        while (2 + empty < rowCount() && text(2 + empty, 0).empty()) ++empty;
+        rows_.erase(rows_.begin() + 2, rows_.begin() + 2 + empty);
+        linePosition_ -= empty;
+        pageRows_ -= empty;
     }
 }
 

@@ -1,5 +1,6 @@
 #include "curvefiles/ByteReader.h"
 #include "curvefiles/KeyedCurveFile.h"
+#include "curvefiles/TabFields.h"
 #include "support/CurveFileText.h"
 
 #include <gtest/gtest.h>
@@ -258,3 +259,34 @@ TEST(MultiFileLoad, RowsBySpindleNumberFollowTheSpnoLine) {
     EXPECT_EQ(table.text(2, 6), "2.2");
     EXPECT_EQ(table.text(2, 4), " 3");
 }
+
+namespace plotwise {
+namespace {
+
+// One field list cuts the lines of a file in turn: a shorter line after a
+// longer one shows none of the longer line's fields.
+TEST(TabFields, ReusedStorageShowsOnlyTheCurrentLine) {
+    TabFields fields;
+    EXPECT_EQ(fields.size(), 0u);
+    fields.assign("1\t2.5\t3.5\t4.5");
+    ASSERT_EQ(fields.size(), 4u);
+    EXPECT_EQ(fields[3], "4.5");
+    fields.assign("7\t\t8");
+    ASSERT_EQ(fields.size(), 3u);
+    EXPECT_EQ(fields[0], "7");
+    EXPECT_EQ(fields[1], "");
+    EXPECT_EQ(fields[2], "8");
+    EXPECT_EQ(fields[3], "");
+    fields.assign("");
+    EXPECT_EQ(fields.size(), 1u);
+    EXPECT_EQ(fields[0], "");
+    // At most two fields: the TABs beyond are dropped, the rest joins the last.
+    fields.assign("Key\ta\tb\tc", 2);
+    ASSERT_EQ(fields.size(), 2u);
+    EXPECT_EQ(fields[1], "abc");
+    EXPECT_EQ(TabFields("x\ty", 0).size(), 1u);
+    EXPECT_EQ(TabFields("x\ty", 0)[0], "xy");
+}
+
+} // namespace
+} // namespace plotwise
