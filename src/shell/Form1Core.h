@@ -164,6 +164,8 @@ public:
     bool takeGrid2ScrollToEnd() { return std::exchange(grid2ScrollToEnd_, false); }
     // Form2 opening: its list lines (kept for the clicks) and its caption.
     std::vector<DisplayItem> form2Load();
+    // The list lines Form2 would show now, without loading it.
+    std::vector<DisplayItem> displayItemsNow() const;
     std::string form2Caption() const;
     // Form2's list selection changed: applied to Grid2 at once.
     void form2ListClick(const std::vector<bool>& selected);

@@ -121,6 +121,8 @@ std::vector<DisplayItem> Form1Core::form2Load() {
     return form2Items_;
 }
 
+std::vector<DisplayItem> Form1Core::displayItemsNow() const { return displayItems(shell_); }
+
 std::string Form1Core::form2Caption() const {
     return shell_.languageTable[LanguageTable::DisplayItemSelect];
 }

@@ -324,9 +324,10 @@ TEST(ExportOnABadDisk, ConvertAllAndTableTxtKeepTheEarlierFiles) {
         core.command3Click(2);
         EXPECT_TRUE(core.texts().statusLine.starts_with("Could not save TABLE.TXT: "))
             << core.texts().statusLine;
-        if (!full)
+        if (!full) {
             EXPECT_EQ(core.texts().statusLine,
                       "Could not save TABLE.TXT: the folder " + f.work + " is not writable");
+        }
 
         EXPECT_EQ(fileBytes(f.work + "/A.jpg"), earlierPicture);
         EXPECT_EQ(fileBytes(f.work + "/TABLE.TXT"), earlierTable);

@@ -3,7 +3,9 @@
 
 #include "curvelist/CurveListModel.h"
 #include "curvelist/LoadedCurveTableModel.h"
+#include "curvelist/ResultTableModel.h"
 #include "shell/ui/Form1Widgets.h"
+#include "shell/ui/Form2Window.h"
 #include "shell/ui/MainWindow.h"
 #include "shell/ui/PanelFrame.h"
 #include "shell/ui/PlotSurface.h"
@@ -177,6 +179,51 @@ TEST_F(MainWindowTest, TickClickAndButtonsFillGrid1) {
     EXPECT_EQ(list().data(list().index(0, 0), Qt::CheckStateRole).toInt(), Qt::Checked);
     QTest::mouseClick(w().command2[1], Qt::LeftButton); // Uncheck All
     EXPECT_EQ(grid.rowCount(), 0);
+}
+
+// The display item window left open follows the result table shown next;
+// a change the user makes in it stays as made.
+TEST_F(MainWindowTest, DisplayItemWindowFollowsTheShownTable) {
+    f_.temp.write("work/r1.tsv", test::crlf({"Date\tTime\tSerial\tWORK No.\tJudge\tSpindle",
+                                             "2026/11/05\t09:07:03\t\t3\tOK\t1"}));
+    f_.temp.write("work/r2.tsv", test::crlf({"Date\tTime\tSerial\tPart\tJudge\tSpindle\tTorque",
+                                             "2026/11/05\t09:07:03\t\t3\tOK\t1\t5.5"}));
+    start();
+    auto showTable = [&](const char* name) {
+        core().treeViewSelect(f_.entryNamed(name));
+        core().treeViewClick();
+        QCoreApplication::processEvents();
+    };
+    showTable("r1.tsv");
+    core().grid2Click(0, 1); // the heading row opens the window
+    QCoreApplication::processEvents();
+    ui::Form2Window* form2 = window_->form2();
+    ASSERT_NE(form2, nullptr);
+    EXPECT_TRUE(form2->isVisible());
+    auto lines = [&] {
+        QStringList texts;
+        for (int i = 0; i < form2->list1()->count(); ++i) texts << form2->list1()->item(i)->text();
+        return texts;
+    };
+    EXPECT_EQ(lines(), QStringList({"Date", "Time", "Serial", "WORK No.", "Judge", "Spindle"}));
+
+    showTable("r2.tsv");
+    EXPECT_EQ(lines(),
+              QStringList({"Date", "Time", "Serial", "Part", "Judge", "Spindle", "Torque"}));
+    form2->list1()->item(3)->setSelected(false);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(core().grid2().columnWidth(3), 0);
+    EXPECT_TRUE(w().grid2->isColumnHidden(3));
+    EXPECT_EQ(form2->list1()->count(), 7);
+    EXPECT_FALSE(form2->list1()->item(3)->isSelected());
+    EXPECT_TRUE(form2->list1()->item(4)->isSelected());
+
+    // Enter opens the result of the current cell, as a click does.
+    EXPECT_NE(core().grid2().markedRow(), 1);
+    w().grid2->setCurrentIndex(w().grid2->model()->index(ResultTableModel::modelRow(1), 0));
+    QTest::keyClick(w().grid2, Qt::Key_Return);
+    EXPECT_EQ(core().grid2().markedRow(), 1);
+    EXPECT_EQ(core().grid2Row(), 1);
 }
 
 TEST_F(MainWindowTest, FolderListOpensASubfolderAndClosingSavesIt) {

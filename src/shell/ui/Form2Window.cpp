@@ -2,6 +2,7 @@
 
 #include "UiConvert.h"
 #include "shell/Form1Core.h"
+#include "shell/WindowFont.h"
 
 #include <QListWidget>
 #include <QScopedValueRollback>
@@ -12,6 +13,10 @@ namespace {
 
 constexpr int kWidthPixels = 260;
 constexpr int kHeightPixels = 420;
+
+QString latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 } // namespace
 
@@ -30,21 +35,33 @@ Form2Window::Form2Window(Form1Core& core, QWidget* mainWindow)
 }
 
 void Form2Window::open() {
-    {
-        QScopedValueRollback<bool> guard(filling_, true);
-        list1_->clear();
-        for (const DisplayItem& item : core_.form2Load()) {
-            auto* line = new QListWidgetItem(QString::fromLatin1(item.name.data(),
-                                                                 static_cast<qsizetype>(item.name.size())),
-                                             list1_);
-            line->setSelected(item.selected);
-        }
-        const WindowFont font = core_.windowFont();
-        setFont(QFont(fromUtf8(font.name), font.size));
-        setWindowTitle(fromUtf8(core_.form2Caption()));
-    }
+    fill();
     show();
     raise();
+}
+
+void Form2Window::followTable() {
+    if (!isVisible()) return;
+    const std::vector<DisplayItem> items = core_.displayItemsNow();
+    bool same = static_cast<int>(items.size()) == list1_->count();
+    for (int i = 0; same && i < list1_->count(); ++i) {
+        const QListWidgetItem* line = list1_->item(i);
+        const DisplayItem& item = items[static_cast<std::size_t>(i)];
+        same = line->text() == latin1(item.name) && line->isSelected() == item.selected;
+    }
+    if (!same) fill();
+}
+
+void Form2Window::fill() {
+    QScopedValueRollback<bool> guard(filling_, true);
+    list1_->clear();
+    for (const DisplayItem& item : core_.form2Load()) {
+        auto* line = new QListWidgetItem(latin1(item.name), list1_);
+        line->setSelected(item.selected);
+    }
+    const WindowFont font = core_.windowFont();
+    setFont(toQFont(font));
+    setWindowTitle(fromUtf8(core_.form2Caption()));
 }
 
 void Form2Window::list1Click() {

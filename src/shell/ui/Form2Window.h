@@ -19,9 +19,13 @@ public:
 
     // Fills the list from the current column names and shows the window.
     void open();
+    // While the window is open, another result table (other column names or
+    // shown columns) fills the list again.
+    void followTable();
     QListWidget* list1() const { return list1_; }
 
 private:
+    void fill();
     void list1Click();
 
     Form1Core& core_;

@@ -160,7 +160,8 @@ void MainWindow::dropEvent(QDropEvent* event) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == w_.treeView1->viewport() && treeViewportEvent(event)) return true;
-    if (watched == w_.grid2->viewport() && grid2ViewportEvent(event)) return true;
+    if ((watched == w_.grid2 || watched == w_.grid2->viewport()) && grid2Event(watched, event))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 

@@ -88,7 +88,8 @@ private:
     void refreshGrid1();
     void refreshGrid2();
     void openForm2();
-    bool grid2ViewportEvent(QEvent* event);
+    bool grid2Event(QObject* watched, QEvent* event);
+    void grid2ClickCurrent();
     void refreshFolders();
     void refreshDrives();
     void refreshDirList();

@@ -7,6 +7,7 @@
 #include "shell/Form1Core.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTableView>
 
@@ -17,6 +18,7 @@ namespace plotwise::ui {
 void MainWindow::connectResultTable() {
     QTableView* grid2 = w_.grid2;
     grid2->viewport()->installEventFilter(this);
+    grid2->installEventFilter(this);
     connect(grid2->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
         if (updating_) return;
         // The heading row opens the display item window; it selects nothing.
@@ -34,24 +36,31 @@ void MainWindow::connectResultTable() {
 }
 
 // A click on a cell, after the view has moved the current cell and the
-// selection: the core is told the cell and how many rows are selected.
-bool MainWindow::grid2ViewportEvent(QEvent* event) {
-    if (event->type() != QEvent::MouseButtonRelease) return false;
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() != Qt::LeftButton) return false;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            const QModelIndex current = w_.grid2->currentIndex();
-            if (!current.isValid()) return;
-            std::set<int> rows;
-            for (const QModelIndex& index : w_.grid2->selectionModel()->selectedIndexes())
-                rows.insert(index.row());
-            core_.grid2Click(ResultTableModel::tableRow(current.row()), current.column(),
-                             std::max<int>(1, static_cast<int>(rows.size())));
-        },
-        Qt::QueuedConnection);
-    return false;
+// selection. Enter does the same for the current cell, so results can be
+// opened from the keyboard after the arrow keys moved there.
+bool MainWindow::grid2Event(QObject* watched, QEvent* event) {
+    if (watched == w_.grid2->viewport()) {
+        if (event->type() != QEvent::MouseButtonRelease) return false;
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return false;
+        QMetaObject::invokeMethod(this, [this] { grid2ClickCurrent(); }, Qt::QueuedConnection);
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    grid2ClickCurrent();
+    return true;
+}
+
+// The core is told the current cell and how many rows are selected.
+void MainWindow::grid2ClickCurrent() {
+    const QModelIndex current = w_.grid2->currentIndex();
+    if (!current.isValid()) return;
+    std::set<int> rows;
+    for (const QModelIndex& index : w_.grid2->selectionModel()->selectedIndexes())
+        rows.insert(index.row());
+    core_.grid2Click(ResultTableModel::tableRow(current.row()), current.column(),
+                     std::max<int>(1, static_cast<int>(rows.size())));
 }
 
 void MainWindow::refreshGrid2() {
@@ -87,6 +96,7 @@ void MainWindow::refreshGrid2() {
         if (current.isValid())
             grid2->selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
     }
+    if (form2_) form2_->followTable();
 }
 
 void MainWindow::openForm2() {
