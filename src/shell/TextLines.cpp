@@ -8,6 +8,9 @@ namespace plotwise {
 
 std::vector<std::string_view> textLineViews(std::string_view bytes) {
     std::vector<std::string_view> lines;
+    // One allocation: at most one line per line-end byte, and the last line.
+    lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n') +
+                                           std::count(bytes.begin(), bytes.end(), '\r')) + 1);
     std::size_t start = 0;
     std::size_t i = 0;
     while (i < bytes.size()) {
