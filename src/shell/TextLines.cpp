@@ -8,9 +8,11 @@ namespace plotwise {
 
 std::vector<std::string_view> textLineViews(std::string_view bytes) {
     std::vector<std::string_view> lines;
-    // One allocation: at most one line per line-end byte, and the last line.
-    lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n') +
-                                           std::count(bytes.begin(), bytes.end(), '\r')) + 1);
+    // One allocation for files whose lines end alike (LF, CR or CR LF); a file
+    // that mixes lone CRs and LFs grows the list as it goes.
+    lines.reserve(static_cast<std::size_t>(std::max(std::count(bytes.begin(), bytes.end(), '\n'),
+                                                    std::count(bytes.begin(), bytes.end(), '\r'))) +
+                  1);
     std::size_t start = 0;
     std::size_t i = 0;
     while (i < bytes.size()) {
