@@ -211,6 +211,8 @@ public:
     // Esc: a running convert all stops after the file it is on.
     void stopConvertAll() { stopRequested_ = true; }
     bool convertAllRunning() const { return converting_; }
+    // The list entry convert all is on, -1 when no run is going.
+    int convertingEntry() const { return convertingEntry_; }
     // The remembered export format, kept in the convert-all button's tool tip.
     PictureWriter exportFormat() const;
     void setExportFormat(PictureWriter writer);
@@ -312,6 +314,7 @@ private:
     int grid1Row_ = 0; // Grid1's current cell
     int grid1Column_ = 0;
     bool converting_ = false;
+    int convertingEntry_ = -1;
     bool stopRequested_ = false;
     unsigned pending_ = 0;
     int depth_ = 0;

@@ -237,6 +237,7 @@ ConvertAllResult Form1Core::convertAll() {
             break;
         }
         setTicks(entry, true);
+        convertingEntry_ = entry;
         notify(Change::List);
         flushView();
         processEvents();
@@ -254,6 +255,7 @@ ConvertAllResult Form1Core::convertAll() {
         flushView();
     }
     settle(writes.finish());
+    convertingEntry_ = -1;
 
     if (!listChanged() && selected < list_.count()) list_.selected = selected;
     if (failedEntry >= 0) {

@@ -6,15 +6,18 @@
 
 #include "shell/TableText.h"
 #include "shell/ui/Form1Widgets.h"
+#include "curvelist/CurveListModel.h"
 #include "shell/ui/MainWindow.h"
 #include "shell/ui/PanelFrame.h"
 
 #include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 namespace plotwise {
@@ -103,6 +106,25 @@ TEST_F(ExportWindowTest, EscDuringConvertAllStopsIt) {
     click(5);
     EXPECT_EQ(window_->statusLine()->text(), "Converted 3 files to jpg");
     EXPECT_EQ(test::folderEntries(f_.work).size(), 6u);
+}
+
+// The list follows convert all down a folder longer than the list's height.
+TEST_F(ExportWindowTest, ListFollowsTheFileBeingConverted) {
+    for (int i = 10; i < 70; ++i)
+        f_.temp.write("work/F" + std::to_string(i) + ".NRCUR", test::nrcurFile("45.67"));
+    start();
+    QTreeView* tree = w().treeView1;
+    int outOfView = 0, converted = 0;
+    core().exportSeams.onConverted = [&](const std::string&, int, int) {
+        ++converted;
+        const QModelIndex current = window_->curveListModel().indexOfEntry(core().convertingEntry());
+        if (!tree->viewport()->rect().intersects(tree->visualRect(current))) ++outOfView;
+    };
+    click(5);
+    EXPECT_EQ(converted, 63);
+    EXPECT_EQ(outOfView, 0);
+    EXPECT_GT(tree->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(core().convertingEntry(), -1);
 }
 
 } // namespace

@@ -86,6 +86,8 @@ void MainWindow::refreshTreeState() {
     if (selected != tree->currentIndex()) {
         tree->selectionModel()->setCurrentIndex(selected, QItemSelectionModel::ClearAndSelect);
     }
+    // Convert all: the file being converted stays in view.
+    if (core_.convertingEntry() >= 0) tree->scrollTo(listModel_->indexOfEntry(core_.convertingEntry()));
 }
 
 void MainWindow::refreshGrid1() {
