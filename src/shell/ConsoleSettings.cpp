@@ -18,11 +18,44 @@ void setFlag(bool& flag, const std::string& value) {
     else if (value == "False") flag = false;
 }
 
-void apply(ShellState& shell, SettingsFile file, const std::array<std::string, 5>& fields) {
-    const std::string& value = fields[1];
+// The characters a settings field keeps: printable ASCII.
+bool keptInField(char c) {
+    const auto code = static_cast<unsigned char>(c);
+    return c != '\t' && code >= 32 && code <= 127;
+}
+
+// Appends the kept characters of `text` to `field`, whole runs at a time.
+void appendKept(std::string& field, std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t run = i;
+        while (run < text.size() && keptInField(text[run])) ++run;
+        field.append(text.substr(i, run - i));
+        i = run == i ? i + 1 : run;
+    }
+}
+
+// Fields 0 and 1 of a line, cut as settingsFields cuts them; the rest of the
+// line is not looked at.
+struct KeyAndValue {
+    std::string key;
+    std::string value;
+};
+KeyAndValue keyAndValue(std::string_view line) {
+    KeyAndValue fields;
+    const std::size_t tab = line.find('\t');
+    appendKept(fields.key, line.substr(0, tab));
+    if (tab != std::string_view::npos) {
+        const std::string_view rest = line.substr(tab + 1);
+        appendKept(fields.value, rest.substr(0, rest.find('\t')));
+    }
+    return fields;
+}
+
+void apply(ShellState& shell, SettingsFile file, const KeyAndValue& fields) {
+    const std::string& value = fields.value;
     switch (file) {
     case SettingsFile::Ip: {
-        const std::string key = trimmedSpaces(fields[0]);
+        const std::string key = trimmedSpaces(fields.key);
         if (key == "StationName") {
             shell.stationName = value;
         } else if (key == "ResumeSetup") {
@@ -33,13 +66,13 @@ void apply(ShellState& shell, SettingsFile file, const std::array<std::string, 5
         break;
     }
     case SettingsFile::Moni:
-        if (fields[0] == "RSaveFolder") shell.rSaveFolder = value;
-        else if (fields[0] == "RSaveName") shell.rSaveName = value;
-        else if (fields[0] == "RSaveFlag") setFlag(shell.rSaveFlag, value);
+        if (fields.key == "RSaveFolder") shell.rSaveFolder = value;
+        else if (fields.key == "RSaveName") shell.rSaveName = value;
+        else if (fields.key == "RSaveFlag") setFlag(shell.rSaveFlag, value);
         break;
     case SettingsFile::Wave:
-        if (fields[0] == "WaveAutoSavePath") shell.waveAutoSavePath = value;
-        else if (fields[0] == "WaveAutoSave") setFlag(shell.waveAutoSave, value);
+        if (fields.key == "WaveAutoSavePath") shell.waveAutoSavePath = value;
+        else if (fields.key == "WaveAutoSave") setFlag(shell.waveAutoSave, value);
         break;
     }
 }
@@ -48,22 +81,13 @@ void apply(ShellState& shell, SettingsFile file, const std::array<std::string, 5
 
 std::array<std::string, 5> settingsFields(std::string_view line) {
     std::array<std::string, 5> fields{};
-    std::size_t field = 0;
-    auto kept = [](char c) {
-        const auto code = static_cast<unsigned char>(c);
-        return c != '\t' && code >= 32 && code <= 127;
-    };
-    // Runs of kept characters are appended whole: a long line costs one pass.
-    for (std::size_t i = 0; i < line.size();) {
-        if (line[i] == '\t') {
-            if (field < fields.size() - 1) ++field;
-            ++i;
-            continue;
-        }
-        std::size_t run = i;
-        while (run < line.size() && kept(line[run])) ++run;
-        fields[field].append(line.substr(i, run - i));
-        i = run == i ? i + 1 : run;
+    // The last field takes the rest of the line, its TABs dropped.
+    std::size_t start = 0;
+    for (std::size_t field = 0; field < fields.size(); ++field) {
+        const std::size_t tab = field + 1 < fields.size() ? line.find('\t', start) : line.npos;
+        appendKept(fields[field], line.substr(start, tab == line.npos ? line.npos : tab - start));
+        if (tab == line.npos) break;
+        start = tab + 1;
     }
     return fields;
 }
@@ -76,8 +100,10 @@ void readConsoleSettings(ShellState& shell, const FileSystem& fs, const Platform
         if (platform.fileSize(path) < 1) continue;
         const auto bytes = fs.read(path);
         if (!bytes) return;
-        for (std::string_view line : textLineViews(*bytes))
-            apply(shell, file, settingsFields(line));
+        const SettingsFile kind = file; // a structured binding is not captured everywhere
+        forEachTextLine(*bytes, [&shell, kind](std::string_view line) {
+            apply(shell, kind, keyAndValue(line));
+        });
     }
 }
 

@@ -109,12 +109,13 @@ bool LanguageTable::load(const std::optional<std::string>& fileBytes) {
         return false;
     }
     const std::string text = utf8Text(*fileBytes);
+    TabFields fields;
     for (std::string_view line : textLineViews(text)) {
         if (line.empty()) continue;
         // Field 0 is looked at before the line is cut, so a long line of
         // text is never copied.
         if (!startsWithNumber(line.substr(0, line.find('\t')))) continue;
-        TabFields fields(line, kFields);
+        fields.assign(line, kFields);
         double value = LeadingNumber(fields[0]);
         if (value > kEntries - 1) continue;
         std::int64_t entry = nearestInteger(value);

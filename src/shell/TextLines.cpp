@@ -13,19 +13,7 @@ std::vector<std::string_view> textLineViews(std::string_view bytes) {
     lines.reserve(static_cast<std::size_t>(std::max(std::count(bytes.begin(), bytes.end(), '\n'),
                                                     std::count(bytes.begin(), bytes.end(), '\r'))) +
                   1);
-    std::size_t start = 0;
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        char c = bytes[i];
-        if (c != '\r' && c != '\n') {
-            ++i;
-            continue;
-        }
-        lines.push_back(bytes.substr(start, i - start));
-        i += (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
-        start = i;
-    }
-    if (start < bytes.size()) lines.push_back(bytes.substr(start));
+    forEachTextLine(bytes, [&lines](std::string_view line) { lines.push_back(line); });
     return lines;
 }
 
