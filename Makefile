@@ -15,6 +15,8 @@ FUZZ_JOBS ?= $(JOBS)
 SANITIZE_BUILD ?= build-sanitize
 # The sanitizer run CI makes: only the tests that need no window.
 SANITIZE_GUI ?= ON
+# ccache, when installed, keeps rebuilds and other build folders cheap.
+LAUNCHER := $(if $(shell command -v ccache 2>/dev/null),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 .PHONY: all deps fuzz-deps build test run live bench deb fuzz sanitize clean
 
@@ -38,7 +40,7 @@ fuzz-deps:
 	$(call install_missing,$(FUZZ_PACKAGES))
 
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(LAUNCHER)
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
@@ -59,7 +61,7 @@ live: build
 	cd samples/live && PLOTWISE_HOME="$$PWD" XDG_DATA_HOME="$$PWD/appdata" ../../$(BUILD)/app/plotwise
 
 bench: deps
-	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DPLOTWISE_BUILD_BENCH=ON \
+	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release $(LAUNCHER) -DPLOTWISE_BUILD_BENCH=ON \
 	  -DPLOTWISE_BUILD_GUI=OFF -DPLOTWISE_BUILD_TESTS=OFF
 	cmake --build $(BUILD)-bench -j $(JOBS) --target plotwise-bench plotwise-plot-bench \
 	  plotwise-table-bench plotwise-export-bench plotwise-cli
@@ -100,7 +102,7 @@ fuzz: deps fuzz-deps
 # The test suite built with ASan and UBSan (gcc, -O1); any report fails its
 # test. SANITIZE_GUI=OFF leaves out the window and its tests.
 sanitize: deps
-	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug $(LAUNCHER) -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
 	  -DPLOTWISE_SANITIZE=ON -DPLOTWISE_BUILD_GUI=$(SANITIZE_GUI)
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen \
