@@ -1,9 +1,11 @@
 #include "curvefiles/ByteReader.h"
 #include "curvefiles/CommaCurveFile.h"
+#include "support/CurveFileText.h"
 
 #include <gtest/gtest.h>
 
 using namespace plotwise;
+using plotwise::test::Strings;
 
 namespace {
 
@@ -35,75 +37,55 @@ std::optional<SingleCurveSummary> scanWith(std::optional<SingleCurveSummary> (*s
 
 } // namespace
 
-TEST(CurScan, PeakScaledByExponent) {
+TEST(CurFiles, ScanAndLoadInHundredths) {
     auto summary = scanWith(comma::scanCur, curFile("2,1234,356\r\n", 2));
     ASSERT_TRUE(summary);
-    EXPECT_EQ(summary->peakY, "12.34");
-    EXPECT_EQ(summary->peakX, "356");
-    EXPECT_EQ(summary->curveType, "N/R");
+    EXPECT_EQ((Strings{summary->peakY, summary->peakX, summary->curveType}), (Strings{"12.34", "356", "N/R"}));
     EXPECT_FALSE(scanWith(comma::scanCur, "2,1234,356\r\n1"));
+    struct Row {
+        const char* name;
+        std::string bytes;
+        bool ok;
+        std::initializer_list<int> at;
+        Strings expected;
+        int format; // 7 before the load: kept when it fails
+    } rows[] = {
+        {"999 samples", curFile("2,1234,356\r\n", 999), true, {1, 2, 12, 18, 17 + 999},
+         {"2", "1234", "356", " 1", " 999"}, 0},
+        {"short file keeps what was read", curFile("2,1234,356\r\n", 500), false, {517}, {" 500"}, 7},
+        {"non-numeric sample stays as read", "2,1234,356\r\n100,abc,300\r\n", false, {18, 19},
+         {" 1", "abc"}, 7},
+    };
+    for (const auto& row : rows) {
+        CurveTrace trace;
+        LoadState state;
+        state.curveFormat = 7;
+        EXPECT_EQ(comma::loadCur(row.bytes, trace, state), row.ok) << row.name;
+        EXPECT_EQ(test::slotTexts(trace, row.at), row.expected) << row.name;
+        EXPECT_EQ(state.curveFormat, row.format) << row.name;
+    }
 }
 
-TEST(CurLoad, SamplesInHundredths) {
-    CurveTrace trace;
-    LoadState state;
-    state.curveFormat = 7;
-    ASSERT_TRUE(comma::loadCur(curFile("2,1234,356\r\n", 999), trace, state));
-    EXPECT_EQ(trace[1], "2");
-    EXPECT_EQ(trace[2], "1234");
-    EXPECT_EQ(trace[12], "356");
-    EXPECT_EQ(trace[18], " 1");
-    EXPECT_EQ(trace[17 + 999], " 999");
-    EXPECT_EQ(state.curveFormat, 0);
-    EXPECT_EQ(state.peakXText, "356");
-}
-
-TEST(CurLoad, ShortFileFailsKeepingWhatWasRead) {
-    CurveTrace trace;
-    LoadState state;
-    state.curveFormat = 7;
-    EXPECT_FALSE(comma::loadCur(curFile("2,1234,356\r\n", 500), trace, state));
-    EXPECT_EQ(trace[517], " 500");
-    EXPECT_EQ(state.curveFormat, 7);
-}
-
-TEST(CurLoad, NonNumericSampleStaysAsReadAndFails) {
-    CurveTrace trace;
-    LoadState state;
-    EXPECT_FALSE(comma::loadCur("2,1234,356\r\n100,abc,300\r\n", trace, state));
-    EXPECT_EQ(trace[18], " 1");
-    EXPECT_EQ(trace[19], "abc");
-}
-
+// The exponent decides Newton and the divisor; a part-id head moves the fields.
 TEST(QuernaCur, BothLayouts) {
     auto plain = scanWith(comma::scanQuernaCur, quernaFile(false, "2", 1));
     ASSERT_TRUE(plain);
-    EXPECT_EQ(plain->peakY, "15.23");
-    EXPECT_EQ(plain->peakX, "12.345");
-    EXPECT_EQ(plain->curveType, "Press");
+    EXPECT_EQ((Strings{plain->peakY, plain->peakX, plain->curveType}), (Strings{"15.23", "12.345", "Press"}));
     auto part = scanWith(comma::scanQuernaCur, quernaFile(true, "0", 1));
     ASSERT_TRUE(part);
     EXPECT_EQ(part->peakY, "1523.00");
     EXPECT_FALSE(scanWith(comma::scanQuernaCur, "a,b,2,x,100,notanumber,c\r\n"));
-}
 
-TEST(QuernaCur, ExponentDecidesNewtonAndDivisor) {
     CurveTrace trace;
     LoadState state;
     ASSERT_TRUE(comma::loadQuernaCur(quernaFile(false, "0", 999), trace, state));
     EXPECT_TRUE(state.loadInNewton);
-    EXPECT_EQ(trace[1], " 0");
-    EXPECT_EQ(trace[2], "1523");
-    EXPECT_EQ(trace[12], " 12.345");
-    EXPECT_EQ(trace[18], " .01");
+    EXPECT_EQ(test::slotTexts(trace, {1, 2, 12, 18}), (Strings{" 0", "1523", " 12.345", " .01"}));
     EXPECT_EQ(state.curveFormat, 1);
-
     CurveTrace second;
     ASSERT_TRUE(comma::loadQuernaCur(quernaFile(true, "2", 999), second, state));
     EXPECT_FALSE(state.loadInNewton);
-    EXPECT_EQ(second[1], " 2");
-    EXPECT_EQ(second[18], " .001");
-    EXPECT_EQ(second[17 + 999], " .999");
+    EXPECT_EQ(test::slotTexts(second, {1, 18, 17 + 999}), (Strings{" 2", " .001", " .999"}));
 }
 
 TEST(CsvScan, UnitCases) {
@@ -142,26 +124,16 @@ TEST(CsvLoad, ReversesSamplesAndReadsUnits) {
     CurveTrace trace;
     LoadState state;
     ASSERT_TRUE(comma::loadCsv(csvFile(true, "1.5KN", "12.5MM", 4), trace, state));
-    EXPECT_EQ(trace[2], " 1.5");
-    EXPECT_EQ(trace[12], " 12.5");
+    EXPECT_EQ(test::slotTexts(trace, {2, 12, 18, 21, 1}), (Strings{" 1.5", " 12.5", "40", "10", ""}));
     EXPECT_FALSE(state.loadInNewton);
     EXPECT_EQ(state.curveFormat, 5);
-    EXPECT_EQ(trace[18], "40");
-    EXPECT_EQ(trace[21], "10");
-    EXPECT_EQ(trace[1], "");
     EXPECT_EQ(state.peakXText, "");
-
     CurveTrace degree;
     ASSERT_TRUE(comma::loadCsv(csvFile(false, "12.34Nm", "356DEG", 2), degree, state));
     EXPECT_TRUE(state.loadInNewton);
     EXPECT_EQ(state.curveFormat, 4);
-}
-
-TEST(CsvLoad, UsesAtMost1024SampleLines) {
-    CurveTrace trace;
-    LoadState state;
-    ASSERT_TRUE(comma::loadCsv(csvFile(false, "1500N", "12.5MM", 1100), trace, state));
-    EXPECT_EQ(trace[17 + 1024], "10");
-    EXPECT_EQ(trace[18], "10240");
-    EXPECT_EQ(trace[17 + 1025], "");
+    // At most 1024 sample lines are used.
+    CurveTrace many;
+    ASSERT_TRUE(comma::loadCsv(csvFile(false, "1500N", "12.5MM", 1100), many, state));
+    EXPECT_EQ(test::slotTexts(many, {17 + 1024, 18, 17 + 1025}), (Strings{"10", "10240", ""}));
 }

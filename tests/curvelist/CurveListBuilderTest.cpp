@@ -86,14 +86,3 @@ TEST(CurveListBuilder, CheckBoxesFollowTheLastCall) {
     EXPECT_EQ(f.list.entry(2).text, "r.TSV");
     EXPECT_EQ(toggles, 6);
 }
-
-TEST(Pallet, StartColours) {
-    auto rgb = [](std::uint32_t c) { return std::array<int, 3>{int(c & 255), int(c >> 8 & 255), int(c >> 16)}; };
-    EXPECT_EQ(rgb(Pallet(1)), (std::array<int, 3>{0, 0, 71}));
-    EXPECT_EQ(rgb(Pallet(3)), (std::array<int, 3>{0, 0, 213}));
-    EXPECT_EQ(rgb(Pallet(4)), (std::array<int, 3>{113, 0, 0}));
-    EXPECT_EQ(rgb(Pallet(12)), (std::array<int, 3>{255, 0, 0}));
-    EXPECT_EQ(rgb(Pallet(16)), (std::array<int, 3>{0, 180, 0}));
-    EXPECT_EQ(rgb(Pallet(31)), (std::array<int, 3>{255, 180, 213}));
-    EXPECT_EQ(rgb(Pallet(32)), (std::array<int, 3>{0, 255, 0}));
-}
