@@ -99,12 +99,6 @@ TEST(KeyedLoad, HeaderLinesAndValueSyntax) {
     EXPECT_FALSE(loadSingle("XPeak\t1\r\nWaveData\r\n").ok);            // header ends early
     EXPECT_FALSE(loadSingle(keyedSingleFile(10, {"XPeak"}, {"1"})).ok);    // key without a TAB
     EXPECT_TRUE(loadSingle(keyedSingleFile(10, {"XPeak\t"}, {"1"})).ok);
-    auto spcur = loadSingle(keyedSingleFile(16, {"XPeak\t18.4", "WavePoint\t3"}, {"1", "2", "3"}),
-                            keyed::kSpCurHeaderLines);
-    ASSERT_TRUE(spcur.ok);
-    EXPECT_EQ(test::slotTexts(spcur.trace, {20, 18}), (Strings{"1", "3"}));
-    EXPECT_EQ(spcur.state.curveFormat, 8);
-    EXPECT_EQ(spcur.state.curveFileFamily, 3);
     // Values split at commas and lose their quotes.
     auto quoted = loadSingle(keyedSingleFile(10, {"WavePoint\t3"}, {" \"7\" , 8", "9"}));
     ASSERT_TRUE(quoted.ok);
