@@ -73,6 +73,27 @@ TEST(CliGolden, OutputMatchesTheExpectedFiles) {
     }
 }
 
+// Readers on the edge: small files under data/edge/, each load's output in
+// data/edge/<file>[.spindle<N>].txt.
+TEST(CliGolden, LoadsOfReaderEdgeCases) {
+    const std::pair<const char*, int> rows[] = {
+        {"surplus_sample.nrcur", 0},        {"two_surplus_samples.nrcur", 0},
+        {"largest_count.nrcur", 0},         {"count_beyond_the_trace.nrcur", 0},
+        {"quoted_values.nrcur", 0},         {"key_without_tab.nrcur", 0},
+        {"key_with_empty_value.nrcur", 0},  {"header_ends_early.nrcur", 0},
+        {"negative_peak.nracd", 2},         {"negative_peak.nracd", 5},
+        {"negative_peak.nracd", 9},         {"cut_after_500_samples.cur", 0},
+        {"non_numeric_sample.cur", 0},      {"1100_sample_lines.csv", 0},
+    };
+    for (const auto& [file, spindle] : rows) {
+        const std::string path = std::string(PLOTWISE_TESTDATA_DIR) + "/edge/" + file;
+        const std::string suffix = spindle ? ".spindle" + std::to_string(spindle) : "";
+        const CliRun run = runCli("load '" + path + "'" + (spindle ? " --spindle " + std::to_string(spindle) : ""));
+        EXPECT_EQ(run.status, 0) << file;
+        EXPECT_TRUE(run.output == readFile(std::string("edge/") + file + suffix + ".txt")) << file << suffix;
+    }
+}
+
 TEST(CliGolden, UsageErrorsExitWithTwo) {
     for (const char* arguments :
          {"", "nonsense", "scan", "scan no/such/folder", "load", "load x.nrcur --spindle many",

@@ -30,33 +30,12 @@ std::optional<SingleCurveSummary> scanWith(std::optional<SingleCurveSummary> (*s
 
 } // namespace
 
-TEST(CurFiles, ScanAndLoadInHundredths) {
+TEST(CurFiles, PeakScaledByTheExponent) {
     auto summary = scanWith(comma::scanCur, curFile("2,1234,356\r\n", 2));
     ASSERT_TRUE(summary);
     EXPECT_EQ((Strings{summary->peakY, summary->peakX, summary->curveType}), (Strings{"12.34", "356", "N/R"}));
     EXPECT_FALSE(scanWith(comma::scanCur, "2,1234,356\r\n1"));
-    struct Row {
-        const char* name;
-        std::string bytes;
-        bool ok;
-        std::initializer_list<int> at;
-        Strings expected;
-        int format; // 7 before the load: kept when it fails
-    } rows[] = {
-        {"999 samples", curFile("2,1234,356\r\n", 999), true, {1, 2, 12, 18, 17 + 999},
-         {"2", "1234", "356", " 1", " 999"}, 0},
-        {"short file keeps what was read", curFile("2,1234,356\r\n", 500), false, {517}, {" 500"}, 7},
-        {"non-numeric sample stays as read", "2,1234,356\r\n100,abc,300\r\n", false, {18, 19},
-         {" 1", "abc"}, 7},
-    };
-    for (const auto& row : rows) {
-        CurveTrace trace;
-        LoadState state;
-        state.curveFormat = 7;
-        EXPECT_EQ(comma::loadCur(row.bytes, trace, state), row.ok) << row.name;
-        EXPECT_EQ(test::slotTexts(trace, row.at), row.expected) << row.name;
-        EXPECT_EQ(state.curveFormat, row.format) << row.name;
-    }
+    // Loads, whole, cut short or with a non-numeric sample, are in the CLI golden files.
 }
 
 // Both layouts load as the CLI golden files show; a head without a number is no curve.
@@ -96,16 +75,4 @@ TEST(CsvScan, UnitCases) {
     EXPECT_FALSE(scanWith(comma::scanCsv, "a\r\nb\r\n"));
 }
 
-TEST(CsvLoad, ReversesSamplesAndReadsUnits) {
-    CurveTrace trace;
-    LoadState state;
-    ASSERT_TRUE(comma::loadCsv(csvFile(true, "1.5KN", "12.5MM", 4), trace, state));
-    EXPECT_EQ(test::slotTexts(trace, {2, 12, 18, 21, 1}), (Strings{" 1.5", " 12.5", "40", "10", ""}));
-    EXPECT_FALSE(state.loadInNewton);
-    EXPECT_EQ(state.curveFormat, 5);
-    EXPECT_EQ(state.peakXText, "");
-    // At most 1024 sample lines are used.
-    CurveTrace many;
-    ASSERT_TRUE(comma::loadCsv(csvFile(false, "1500N", "12.5MM", 1100), many, state));
-    EXPECT_EQ(test::slotTexts(many, {17 + 1024, 18, 17 + 1025}), (Strings{"10", "10240", ""}));
-}
+// Loads, the 1024-line limit among them, are in the CLI golden files.

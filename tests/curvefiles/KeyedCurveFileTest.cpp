@@ -19,18 +19,6 @@ std::string nrcur(int count, int sampleLines, const std::string& unit = "Unit\t3
                            numberedSamples(sampleLines));
 }
 
-struct Loaded {
-    bool ok;
-    CurveTrace trace;
-    LoadState state;
-};
-
-Loaded loadSingle(const std::string& bytes, int headerLines = keyed::kNrCurHeaderLines) {
-    Loaded out{};
-    out.ok = keyed::loadSingle(bytes, headerLines, out.trace, out.state);
-    return out;
-}
-
 const std::string kMulti =
     "SPNO\t1\t2\t5\r\n"
     "YPeak\t48.62\t-3.5\t49.10\r\n"
@@ -65,70 +53,8 @@ TEST(KeyedScan, SummariesOfSingleAndMultiSpindleFiles) {
                      "WAVEFormat\t0\t0\t0"}));
 }
 
-// Samples fill the slots from the count plus 17 down to 18; one surplus
-// sample lands in slot 17; a count beyond the trace fails.
-TEST(KeyedLoad, SampleSlotsFollowTheCount) {
-    struct Row {
-        const char* name;
-        int count, lines;
-        bool ok;
-        std::initializer_list<int> at;
-        Strings expected;
-    } rows[] = {
-        {"360 samples", 360, 360, true, {377, 378, 18, 17, 1, 2, 12},
-         {"0.5000", "", numberedSamples(360).back(), "", "2", "25.34", "412.5"}},
-        {"one surplus", 360, 361, true, {17, 16}, {numberedSamples(361).back(), ""}},
-        {"two surplus", 360, 362, true, {17, 16}, {numberedSamples(361).back(), ""}},
-        {"largest count", 4079, 4079, true, {4096}, {"0.5000"}},
-        {"count beyond the trace", 4080, 5, false, {2}, {"25.34"}}, // written before, kept
-        {"huge count", 10000, 5, false, {2}, {"25.34"}},
-    };
-    for (const auto& row : rows) {
-        auto loaded = loadSingle(nrcur(row.count, row.lines));
-        EXPECT_EQ(loaded.ok, row.ok) << row.name;
-        EXPECT_EQ(test::slotTexts(loaded.trace, row.at), row.expected) << row.name;
-    }
-    auto loaded = loadSingle(nrcur(3, 3));
-    EXPECT_EQ((std::vector<int>{loaded.state.curveUnit, loaded.state.curveFormat,
-                                loaded.state.curveFileFamily}),
-              (std::vector<int>{3, 6, 2}));
-    EXPECT_EQ(loaded.state.peakXText, "412.5");
-}
-
-TEST(KeyedLoad, HeaderLinesAndValueSyntax) {
-    EXPECT_FALSE(loadSingle("XPeak\t1\r\nWaveData\r\n").ok);            // header ends early
-    EXPECT_FALSE(loadSingle(keyedSingleFile(10, {"XPeak"}, {"1"})).ok);    // key without a TAB
-    EXPECT_TRUE(loadSingle(keyedSingleFile(10, {"XPeak\t"}, {"1"})).ok);
-    // Values split at commas and lose their quotes.
-    auto quoted = loadSingle(keyedSingleFile(10, {"WavePoint\t3"}, {" \"7\" , 8", "9"}));
-    ASSERT_TRUE(quoted.ok);
-    EXPECT_EQ(test::slotTexts(quoted.trace, {20, 19, 18}), (Strings{"7", "8", "9"}));
-}
-
-TEST(KeyedMultiLoad, PicksTheSpindleColumn) {
-    struct Row {
-        int spindle;
-        Strings expected; // slots 2, 12, 20, 18
-    } rows[] = {
-        {5, {"49.10", "492.5", "5.1", "5.3"}},
-        {2, {"", "471.0", "2.1", "2.3"}}, // a negative peak reads empty
-        {9, {"", "", "", ""}},            // no such spindle
-    };
-    for (const auto& row : rows) {
-        CurveTrace trace;
-        LoadState state;
-        ASSERT_TRUE(keyed::loadMulti(kMulti, row.spindle, trace, state));
-        EXPECT_EQ(test::slotTexts(trace, {2, 12, 20, 18}), row.expected) << row.spindle;
-        EXPECT_EQ((std::vector<int>{state.curveUnit, state.curveFormat, state.curveFileFamily}),
-                  (std::vector<int>{1, 7, 1}));
-    }
-    std::string wide = "SPNO";
-    for (int i = 0; i < 40; ++i) wide += "\t1";
-    CurveTrace trace;
-    LoadState state;
-    EXPECT_FALSE(keyed::loadMulti(wide + "\r\nWaveData\r\n", 1, trace, state));
-    EXPECT_FALSE(keyed::loadMulti("SPNO\t1\r\n", 1, trace, state)); // header ends early
-}
+// The loads of single- and multi-spindle files, their sample slots, counts,
+// header lines and value syntax, are in the CLI golden files (data/edge/).
 
 TEST(SingleFileLoad, CopiesLinesAndEndsWithTheInterval) {
     LoadedCurveTable table;
