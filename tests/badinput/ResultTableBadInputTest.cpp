@@ -1,8 +1,8 @@
 // Bad result tables: the table shows an empty page where no heading line is
 // found, page turns and result clicks stay inside the table.
 #include "BadBytes.h"
-#include "curvelist/ResultClick.h"
-#include "curvelist/ResultTable.h"
+#include "results/ResultClick.h"
+#include "results/ResultTable.h"
 #include "support/MemoryTree.h"
 
 #include <gtest/gtest.h>
