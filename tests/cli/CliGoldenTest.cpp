@@ -48,6 +48,8 @@ TEST(CliGolden, OutputMatchesTheExpectedFiles) {
     const Row rows[] = {
         {"scan .", "scan-samples.txt"},
         {"scan console/CURVE/202611/20261105/ST01", "scan-st01.txt"},
+        // Names padded to 40 characters, CSV units, exact markers in a spindle file.
+        {"scan ../tests/cli/data/edge-scan", "scan-edge.txt"},
         {"load M8_bolt_spindle1.nrcur", "load-nrcur.txt"},
         {"load engine_head_4spindle.nracd --spindle 5", "load-nracd-5.txt"},
         {"load nr_M5_90pts.BIN", "load-bin-nutrunner.txt"},
@@ -62,6 +64,9 @@ TEST(CliGolden, OutputMatchesTheExpectedFiles) {
         {"load press_export_kilonewton.CSV", "load-csv-kilonewton.txt"},
         {"load nutrunner_export.csv", "load-csv-degree.txt"},
         {"grid . --check engine --check door", "grid-multi.txt"},
+        // Every kind ticked: row texts of every entry layout; keyed files load
+        // by their own kind in a folder of mixed kinds, the others load nothing.
+        {"grid . --check all", "grid-all.txt"},
         {"table console/RESULT/202611/st03_press_20261105.tsv", "table-st03.txt"},
         {"table paging/line5_results_2500.TSV", "table-paging-page1.txt"},
         {"table paging/line5_results_2500.TSV --page 3", "table-paging-page3.txt"},
