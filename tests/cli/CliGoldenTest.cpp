@@ -99,6 +99,24 @@ TEST(CliGolden, LoadsOfReaderEdgeCases) {
     }
 }
 
+// Result tables on the edge, under data/edge-tables/: page ends, headings
+// after junk lines, 40 columns kept of 60, results whose lines continue.
+TEST(CliGolden, PagesOfEdgeResultTables) {
+    const std::pair<const char*, int> rows[] = {
+        {"lines_500", 1},         {"lines_1000", 1},           {"lines_1000", 2},
+        {"sixty_columns", 1},     {"junk_before_the_heading", 1},
+        {"results_of_three_lines", 1}, {"results_of_three_lines", 2},
+    };
+    for (const auto& [table, page] : rows) {
+        const std::string stem = std::string(PLOTWISE_TESTDATA_DIR) + "/edge-tables/" + table;
+        const CliRun run = runCli("table '" + stem + ".tsv' --page " + std::to_string(page));
+        EXPECT_EQ(run.status, 0) << table;
+        EXPECT_TRUE(run.output == readFile(std::string("edge-tables/") + table + ".page" +
+                                           std::to_string(page) + ".txt"))
+            << table << " page " << page;
+    }
+}
+
 TEST(CliGolden, UsageErrorsExitWithTwo) {
     for (const char* arguments :
          {"", "nonsense", "scan", "scan no/such/folder", "load", "load x.nrcur --spindle many",
