@@ -167,17 +167,6 @@ TEST(KeyedSingleBadInput, CommonCases) {
     runCases(".spcur", {{"1 MiB lines", bad::megabyteLines, true, false, true}}, true);
 }
 
-TEST(KeyedSingleBadInput, CutAtEveryHeaderLine) {
-    for (int headerLines : {10, 16}) {
-        const std::string ending = headerLines == 10 ? ".nrcur" : ".spcur";
-        const std::string whole = validSingle(headerLines);
-        for (int lines = 0; lines <= headerLines; ++lines) {
-            const std::string cut = bad::firstLines(whole, lines);
-            runCases(ending, {{"cut", [&] { return cut; }, true, lines == headerLines, true}}, true);
-        }
-    }
-}
-
 // The count is the number after the TAB; a write position beyond slot 4096
 // fails the load, a count below 0 reads no sample.
 TEST(KeyedSingleBadInput, WavePointCounts) {
@@ -254,12 +243,15 @@ TEST(KeyedMultiBadInput, CommonCases) {
     runCases(".SPACD", press, true);
 }
 
-TEST(KeyedMultiBadInput, CutAtEveryHeaderLine) {
-    const std::string whole = validMulti();
-    for (int lines = 0; lines <= 7; ++lines) {
-        const std::string cut = bad::firstLines(whole, lines);
-        // The header ends at "WaveData", the seventh line.
-        runCases(".nracd", {{"cut", [&] { return cut; }, true, lines == 7, true}}, true);
+// A keyed file cut at every line of its header lists and table-loads; only the
+// whole header (10 or 16 lines single, 7 multi, to "WaveData") loads a curve.
+TEST(KeyedBadInput, CutAtEveryHeaderLine) {
+    for (const auto& [ending, whole, headerLines] :
+         {std::tuple{".nrcur", validSingle(10), 10}, {".spcur", validSingle(16), 16}, {".nracd", validMulti(), 7}}) {
+        for (int lines = 0; lines <= headerLines; ++lines) {
+            const std::string cut = bad::firstLines(whole, lines);
+            runCases(ending, {{"cut", [&] { return cut; }, true, lines == headerLines, true}}, true);
+        }
     }
 }
 
