@@ -14,6 +14,7 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <set>
 
 namespace plotwise {
 namespace {
@@ -116,9 +117,7 @@ void Form1Core::SPCOLOR(int spindle) {
 void Form1Core::saveTableText() {
     const std::string path = joinPath(folders_.dir, kTableTextFile);
     if (const auto failure = writeFileAtomically(path, loadedCurveTableText(grid1_))) {
-        const bool created = failure->step != FileWriteFailure::Step::Create;
-        setStatusLine(writeFailureLine(path, created ? "the file could not be written"
-                                                     : "the file could not be created"));
+        setStatusLine(writeFailureLine(path, failure->reason));
         return;
     }
     setStatusLine("Saved the list as " + path);
@@ -216,8 +215,12 @@ ConvertAllResult Form1Core::convertAll() {
         for (const PictureWriteQueue::Done& write : done) {
             if (write.skipped) continue;
             if (write.error) {
-                if (failedEntry < 0) setStatusLine(writeFailureLine(write.path, *write.error));
-                if (failedEntry < 0) failedEntry = write.tag;
+                if (failedEntry >= 0) continue;
+                setStatusLine(writeFailureLine(write.path, *write.error));
+                failedEntry = write.tag;
+                for (const auto& [index, name] : files)
+                    if (index == failedEntry) result.failedFile = name.substr(0, name.find('\\'));
+                result.reason = write.error->reason;
                 continue;
             }
             ++result.written;
@@ -229,6 +232,7 @@ ConvertAllResult Form1Core::convertAll() {
         }
     };
 
+    std::set<std::string> taken; // image names given in this run
     PictureWriteQueue writes(kWritesAhead);
     for (const auto& [entry, text] : files) {
         if (failedEntry >= 0) break;
@@ -248,8 +252,10 @@ ConvertAllResult Form1Core::convertAll() {
         }
         treeViewClick();
         redrawAtOnce();
-        settle(writes.push(plot_.canvas().image(), convertAllFileName(folder, text, writer),
-                           writer, entry));
+        bool renamed = false;
+        std::string image = convertAllFileName(folder, text, writer, taken, renamed);
+        if (renamed) result.renamed.push_back(image);
+        settle(writes.push(plot_.canvas().image(), std::move(image), writer, entry));
         setTicks(entry, false);
         layout_.setPointer(MousePointer::Busy);
         flushView();
@@ -303,7 +309,8 @@ std::optional<std::string> Form1Core::writePlotPdf(const std::string& path) {
         canvas.setOuterPainter(nullptr);
         return painter.end() ? 0 : 1;
     };
-    if (writeFileAtomically(path, draw)) return writeFailureLine(path, "the PDF could not be written");
+    if (const auto failure = writeFileAtomically(path, draw))
+        return writeFailureLine(path, failure->reason);
     return std::nullopt;
 }
 
