@@ -30,7 +30,7 @@ int runGridCommand(const QStringList& arguments) {
     CurveList list;
     const SpindleColors colors = defaultSpindleColors();
     CurveListBuilder builder(list, state, colors);
-    scanFolder(*folder, fs, state, builder);
+    if (!folderListed(scanFolder(*folder, fs, state, builder), "grid", parser)) return kExitFailed;
     tickEntries(list, parser.values(check));
 
     LanguageTable language;

@@ -37,13 +37,13 @@ int runScanCommand(const QStringList& arguments) {
     LoadState state;
     if (parser.isSet(summaries)) {
         SummaryPrinter printer;
-        scanFolder(*folder, fs, state, printer);
-        return kExitOk;
+        return folderListed(scanFolder(*folder, fs, state, printer), "scan", parser) ? kExitOk
+                                                                                   : kExitFailed;
     }
     CurveList list;
     const SpindleColors colors = defaultSpindleColors();
     CurveListBuilder builder(list, state, colors);
-    scanFolder(*folder, fs, state, builder);
+    if (!folderListed(scanFolder(*folder, fs, state, builder), "scan", parser)) return kExitFailed;
     printCurveList(list);
     return kExitOk;
 }
