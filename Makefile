@@ -75,7 +75,7 @@ bench: deps
 	else echo "comparisons skipped: need hyperfine, gnuplot-nox, python3-matplotlib"; fi
 
 # A Debian package of both programs, checked with lintian.
-DEB_PACKAGES := dpkg-dev help2man lintian
+DEB_PACKAGES := dpkg-dev lintian
 deb: deps
 	@missing=""; for p in $(DEB_PACKAGES); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
