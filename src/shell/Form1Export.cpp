@@ -211,6 +211,7 @@ ConvertAllResult Form1Core::convertAll() {
             list_.entry(child).checked = checked;
     };
     int failedEntry = -1;
+    std::set<std::string> renamedImages; // named by the whole file name
     auto settle = [&](const std::vector<PictureWriteQueue::Done>& done) {
         for (const PictureWriteQueue::Done& write : done) {
             if (write.skipped) continue;
@@ -224,6 +225,7 @@ ConvertAllResult Form1Core::convertAll() {
                 continue;
             }
             ++result.written;
+            if (renamedImages.count(write.path) != 0) result.renamed.push_back(write.path);
             if (failedEntry < 0)
                 setStatusLine("Converting: " + std::to_string(result.written) + " of " +
                               std::to_string(result.total) + ", " + write.path + " (Esc stops)");
@@ -254,7 +256,7 @@ ConvertAllResult Form1Core::convertAll() {
         redrawAtOnce();
         bool renamed = false;
         std::string image = convertAllFileName(folder, text, writer, taken, renamed);
-        if (renamed) result.renamed.push_back(image);
+        if (renamed) renamedImages.insert(image);
         settle(writes.push(plot_.canvas().image(), std::move(image), writer, entry));
         setTicks(entry, false);
         layout_.setPointer(MousePointer::Busy);
