@@ -57,9 +57,9 @@ int runConvertCommand(const QStringList& arguments) {
     HeadlessCore headless(*folder);
     Form1Core& core = headless.core();
     if (!folderListed(core.scanError(), "convert", parser)) return kExitFailed;
-    core.setExportFormat(*writer);
-    core.exportSeams.onConverted = [](const std::string& path, int, int) { writeLine(path); };
-    const ConvertAllResult result = core.convertAll();
+    core.exporter().setExportFormat(*writer);
+    core.exporter().seams.onConverted = [](const std::string& path, int, int) { writeLine(path); };
+    const ConvertAllResult result = core.exporter().convertAll();
     if (result.total == 0) {
         writeError("convert: no curve file in " + parser.positionalArguments().at(0) +
                    ": nothing was written");
