@@ -37,9 +37,9 @@ int runConvertCommand(const QStringList& arguments) {
                                     "jpg|png|gif|bmp", "jpg");
     if (!parseCommand(parser,
                       {"convert",
-                       "Convert all: write the plot of every curve file of DIR as an image "
-                       "into DIR, in the format given (as if last saved in it), and print each "
-                       "written path.",
+                       "Write the plot of every curve file of DIR as an image into DIR, in the "
+                       "format given, print each written path and end with a summary line on "
+                       "standard error.",
                        {"DIR"},
                        {format}},
                       arguments))

@@ -17,8 +17,8 @@ int runGridCommand(const QStringList& arguments) {
         "check", "Tick every entry (all) or those beginning with PREFIX.", "all|PREFIX");
     if (!parseCommand(parser,
                       {"grid",
-                       "Scan a folder, tick entries, apply the ticks and print the "
-                       "loaded-curve table as the list text file holds it.",
+                       "Scan a folder, tick entries, load them and print the loaded-curve "
+                       "table as TABLE.TXT holds it.",
                        {"DIR"},
                        {check}},
                       arguments))

@@ -27,7 +27,7 @@ private:
 
 int runScanCommand(const QStringList& arguments) {
     QCommandLineParser parser;
-    const QCommandLineOption summaries("summaries", "Print the summaries handed to the list builders.");
+    const QCommandLineOption summaries("summaries", "Print what the scan found in each file instead: the kind of entry, TAB, its summary line.");
     if (!parseCommand(parser, {"scan", "Scan a folder and print the curve list.", {"DIR"}, {summaries}},
                       arguments))
         return kExitUsage;
