@@ -373,6 +373,8 @@ TEST(TableText, AFailedSaveKeepsTheEarlierFile) {
     Form1Core& core = startCore(f);
     core.dir1Open(f.temp.path("work/gone"));
     ASSERT_EQ(core.folders().dir, f.work); // the folder list stays where it is
+    EXPECT_EQ(core.texts().statusLine,
+              "Cannot open " + f.temp.path("work/gone") + ": No such file or directory");
     f.temp.makeFolder("work/TABLE.TXT");
     core.exporter().command3Click(2);
     EXPECT_EQ(core.texts().statusLine, "Could not save " + f.work + "/TABLE.TXT: Is a directory");
