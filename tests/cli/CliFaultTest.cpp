@@ -79,7 +79,7 @@ TEST(CliFaults, BadOutputsFailAndKeepWhatWasThere) {
          false},
         {"read-only folder", "printf \"" + old + "\" > $d/OUT.png && chmod 555 $d",
          render + "$d/OUT.png", 1, "Permission denied", true},
-        {"unlistable folder", "chmod 000 $d", "\"$cli\" scan $d; \"$cli\" convert $d", 1,
+        {"unlistable folder", "", "chmod 000 $d; \"$cli\" scan $d; \"$cli\" convert $d", 1,
          "Permission denied", true},
     };
     for (const Row& row : rows) {
