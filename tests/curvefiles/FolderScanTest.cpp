@@ -87,6 +87,14 @@ TEST(FolderScan, LongHeadLinesAreReadWhole) {
     EXPECT_EQ(withoutDate(builder.calls[0].text), "long.nrcur\t9.50\t0.0\tN/R");
 }
 
+TEST(FolderScan, MissingFolderAddsNothingAndSaysWhy) {
+    LoadState state;
+    RecordingBuilder builder(state);
+    EXPECT_EQ(scanFolder("/nonexistent/plotwise/folder", LocalFileSystem(), state, builder),
+              "No such file or directory");
+    EXPECT_TRUE(builder.calls.empty());
+}
+
 TEST(ListOrder, CaseInsensitiveThenBytewise) {
     std::vector<std::string> names = {"b", "B", "a.nrcur", "A.NRCUR", "_x", "Z", "a"};
     std::sort(names.begin(), names.end(), listOrderLess);
