@@ -78,14 +78,23 @@ void Form1Core::command1Click(int index) {
     Batch batch(*this, Change::Folders | Change::Layout);
     if (index == 5) {
         dirChange();
-        layout_.layout().grid2.visible = false;
+        showResultTable(false);
         return;
     }
     if (index < 0 || index > 5) return;
     DriveRules rules = driveRules();
     std::string target = index == 0 ? parentTarget(rules, folders_.filePath)
                                     : platform_.specialFolderPath(kFolderButtonCodes[index]);
-    if (target.empty() || !fs_.subfolders(target)) return;
+    if (target.empty() || !fs_.subfolders(target)) {
+        // A shell folder this system lacks: the status line says so.
+        if (index == 0) return;
+        notify(Change::Texts);
+        const std::string& name = texts_.command1Tips[static_cast<std::size_t>(index)];
+        texts_.statusLine = target.empty() ? "No " + name + " folder on this system"
+                                           : "No " + name + " folder: " + target +
+                                                 " is missing or cannot be read";
+        return;
+    }
 
     std::string targetDrive = rules.driveOf(target);
     auto current = rules.find(folders_.drive);

@@ -39,7 +39,7 @@ void Form1Core::tableShow() {
     grid2Row_ = grid2_.rowCount() > 1 ? 1 : 0;
     grid2Column_ = 0;
     layout_.setPointer(MousePointer::Default);
-    layout_.layout().grid2.visible = true;
+    showResultTable(true);
 }
 
 void Form1Core::grid2Click(int row, int column, int selectedRows) {
