@@ -117,6 +117,10 @@ void PlotController::dragMove(int, double x, double y) {
         canvas_.invertDottedBox(view_.dragStartX, view_.dragStartY, x, y);
         view_.dragEndX = x;
         view_.dragEndY = y;
+        // A rubber band of more than a jitter makes the press a drag, not a click.
+        constexpr double kJitter = 3 * PlotCanvas::kTwipsPerPixel;
+        if (std::abs(x - view_.dragStartX) >= kJitter || std::abs(y - view_.dragStartY) >= kJitter)
+            dragged_ = true;
         changes_ |= PlotChange::Picture;
         return;
     }

@@ -53,7 +53,7 @@ void ExportController::command3Click(int index) {
         break;
     case 4:
         if (!seams.clipboard.setText) return;
-        seams.clipboard.setText(loadedCurveTableText(s_.grid1));
+        seams.clipboard.setText(loadedCurveTableClipboardText(s_.grid1));
         setStatusLine("Copied the list to the clipboard");
         break;
     case 5:

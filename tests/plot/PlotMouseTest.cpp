@@ -179,6 +179,13 @@ TEST_F(PlotMouse, ZoomPicksTheScaleThatFitsTheRectangle) {
     clickAt(3500, 2000);
     EXPECT_EQ(plot.view().xScaleIndex, 3);
     plot.option2Click(1);
+    plot.mouseMove(0, 3000, 1000);
+    plot.mouseDown(kLeft, 3000, 1000);
+    for (double y : {3000.0, 6000.0}) // released below the frame: no zoom
+        plot.mouseMove(kLeft, 3000, y);
+    plot.mouseUp(kLeft, 3000, 6000);
+    plot.click();
+    EXPECT_EQ(plot.view().markers[0].style, 0);
     dragWith(PlotPointer::Zoom, 3000, 1000, 3200, 2000);
     plot.click();
     EXPECT_EQ(plot.view().markers[0].style, 0);

@@ -95,7 +95,7 @@ TEST(CurveListHandlers, PressCurvesGetLoadAxesAndTheViewFollowsNewCurves) {
         f.temp.write(std::string("work/") + file, sampleBytes(file));
         f.temp.write("work/zz_bolt.nrcur", sampleBytes("M8_bolt_spindle1.nrcur"));
         Form1Core& core = f.start();
-        core.hsChange(900); // the user places the view
+        core.plotPanel().hsChange(900); // the user places the view
         core.setEntryChecked(f.entryNamed(file), true);
         core.treeViewClick();
         core.timer3Tick();

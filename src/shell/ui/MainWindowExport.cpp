@@ -74,8 +74,8 @@ void MainWindow::connectExport() {
     seams.clipboard.setPicture = [](const QImage& picture) {
         if (QClipboard* clipboard = clearedClipboard()) clipboard->setImage(picture);
     };
-    seams.clipboard.setText = [](const std::string& text) {
-        if (QClipboard* clipboard = clearedClipboard()) clipboard->setText(fromLatin1(text));
+    seams.clipboard.setText = [](const QString& text) {
+        if (QClipboard* clipboard = clearedClipboard()) clipboard->setText(text);
     };
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, [this] { core_.exporter().stopConvertAll(); });
