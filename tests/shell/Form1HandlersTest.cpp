@@ -1,5 +1,6 @@
 // The curve list and navigation handlers of the headless window.
 #include "CoreFixture.h"
+#include "support/GuiApp.h"
 
 #include <gtest/gtest.h>
 
@@ -86,6 +87,7 @@ std::string sampleBytes(const std::string& name) {
 // The kind of the curve drawn decides the axes, in a folder whose last file
 // scanned is a torque curve; a list click then follows the new curves' end.
 TEST(CurveListHandlers, PressCurvesGetLoadAxesAndTheViewFollowsNewCurves) {
+    test::guiApp(); // the drawing needs fonts
     const std::pair<const char*, int> files[] = {{"press_90pts.BIN", 13},
                                                  {"press_export_kilonewton.CSV", 10},
                                                  {"quill_press_plain.QUERNACUR", 13},
