@@ -94,14 +94,17 @@ void Form1Core::command1Click(int index) {
     DriveRules rules = driveRules();
     std::string target = index == 0 ? parentTarget(rules, folders_.filePath)
                                     : platform_.specialFolderPath(kFolderButtonCodes[index]);
-    if (target.empty() || !fs_.subfolders(target)) {
+    if (target.empty()) {
         // A shell folder this system lacks: the status line says so.
         if (index == 0) return;
         notify(Change::Texts);
-        const std::string& name = texts_.command1Tips[static_cast<std::size_t>(index)];
-        texts_.statusLine = target.empty() ? "No " + name + " folder on this system"
-                                           : "No " + name + " folder: " + target +
-                                                 " is missing or cannot be read";
+        texts_.statusLine =
+            "No " + texts_.command1Tips[static_cast<std::size_t>(index)] + " folder on this system";
+        return;
+    }
+    // One that cannot be opened stays where it is; the status line says why.
+    if (!fs_.subfolders(target)) {
+        setDir(target);
         return;
     }
 
