@@ -35,6 +35,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <utility>
 
 namespace plotwise::ui {
 
@@ -112,7 +113,9 @@ QMargins MainWindow::frameMarginsOrGuess() const {
 
 void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    // The real frame is known once the window manager has framed the window.
+    // The real frame is known once the window manager has framed the first
+    // window; later the user decides its place.
+    if (std::exchange(shownBefore_, true)) return;
     QTimer::singleShot(0, this, [this] { fitOnScreenNow(); });
 }
 

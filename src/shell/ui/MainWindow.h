@@ -133,6 +133,7 @@ private:
     bool skipNextRelease_ = false; // the release that ends a double-click
     bool unloaded_ = false;
     bool redrawScheduled_ = false;
+    bool shownBefore_ = false;
 };
 
 } // namespace ui
