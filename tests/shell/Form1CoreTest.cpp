@@ -226,6 +226,7 @@ TEST(Form1CoreResize, SplitterReleaseChoosesDrawSourceByFamily) {
     core.frame2MouseUp(1, 0, 0, -300);
     EXPECT_EQ(core.plot().view().drawSource, 2);
     EXPECT_EQ(core.layout().frame1.rect.height, 4800 - 300);
+    EXPECT_TRUE(core.texts().caption.ends_with("800 x 520")) << "the caption follows the plot";
 }
 
 TEST(Form1Core, EveryHandlerNotifiesOnce) {
