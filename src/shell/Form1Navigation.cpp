@@ -138,7 +138,12 @@ bool Form1Core::openPath(const std::string& path) {
         if (entry.parent != -1) continue;
         if (entry.text != file && entry.text.rfind(file + "\\", 0) != 0) continue;
         list_.selected = i;
-        if (list_.checkBoxes && !list_.hasChildren(i)) list_.entry(i).checked = true;
+        // A multi-spindle file is ticked with all its spindles, so it is drawn too.
+        if (list_.checkBoxes) {
+            list_.entry(i).checked = true;
+            for (int child : list_.children(i))
+                list_.entry(child).checked = true;
+        }
         treeViewClick();
         return true;
     }
