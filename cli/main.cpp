@@ -1,6 +1,7 @@
 // plotwise-cli: the command-line companion of the viewer, on the same core.
 #include "CliOutput.h"
 #include "Commands.h"
+#include "shell/HeadlessFonts.h"
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -36,6 +37,7 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<QCoreApplication> app;
     if (first == "render" || first == "convert") {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        plotwise::narrowFontsForHeadlessDrawing();
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
