@@ -24,14 +24,18 @@ bool narrowFontsForHeadlessDrawing() {
     if (folder.isEmpty()) return false;
     // The system's settings first (rules and caches), then its font folders
     // replaced by the one.
-    FcChar8* system = FcConfigFilename(nullptr);
-    if (!system) return false;
+    FcConfig* config = FcConfigCreate();
+    if (!config) return false;
+    // Asked of the new configuration: asking the default one would load it.
+    FcChar8* system = FcConfigGetFilename(config, nullptr);
+    if (!system) {
+        FcConfigDestroy(config);
+        return false;
+    }
     const QByteArray settings = "<?xml version=\"1.0\"?><fontconfig><include ignore_missing=\"yes\">" +
                                 QString::fromLocal8Bit(reinterpret_cast<const char*>(system)).toHtmlEscaped().toLocal8Bit() +
                                 "</include><reset-dirs/><dir>" + folder + "</dir></fontconfig>";
     FcStrFree(system);
-    FcConfig* config = FcConfigCreate();
-    if (!config) return false;
     if (!FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(settings.constData()),
                                         FcTrue) ||
         !FcConfigBuildFonts(config) || !FcConfigSetCurrent(config)) {
