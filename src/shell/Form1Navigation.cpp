@@ -1,9 +1,10 @@
 // Drive, folder and file lists, the folder buttons, PATH.CFG and REFRESH.
 #include "Form1Core.h"
 
-#include "Form1Batch.h"
 #include "PathCfg.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 namespace plotwise {
@@ -40,7 +41,15 @@ bool Form1Core::setDrive(const std::string& text) {
 // False (nothing changed) when the folder cannot be opened.
 bool Form1Core::setDir(const std::string& path) {
     std::string folder = normalizeFolder(path);
-    if (folder.empty() || !fs_.subfolders(folder)) return false;
+    if (folder.empty()) return false;
+    errno = 0;
+    if (!fs_.subfolders(folder)) {
+        // The folder list stays where it is; the status line says why.
+        changes_.add(Change::Texts);
+        texts_.statusLine = "Cannot open " + folder + ": " +
+                            (errno != 0 ? std::strerror(errno) : "the folder cannot be listed");
+        return false;
+    }
     folders_.dir = folder;
     if (auto drive = driveRules().find(driveRules().driveOf(folder))) folders_.drive = drive->text;
     dir1Change();
@@ -75,7 +84,7 @@ void Form1Core::dirChange() {
 }
 
 void Form1Core::command1Click(int index) {
-    Batch batch(*this, Change::Folders | Change::Layout);
+    Batch batch(changes_, Change::Folders | Change::Layout);
     if (index == 5) {
         dirChange();
         layout_.layout().grid2.visible = false;
@@ -95,19 +104,20 @@ void Form1Core::command1Click(int index) {
 }
 
 void Form1Core::drive1Change(const std::string& driveText) {
-    Batch batch(*this, Change::Folders);
+    Batch batch(changes_, Change::Folders);
     folders_.drives = platform_.drives();
     setDrive(driveText);
 }
 
 void Form1Core::dir1Open(const std::string& path) {
-    Batch batch(*this, Change::Folders);
+    Batch batch(changes_, Change::Folders);
     setDir(path);
 }
 
 bool Form1Core::openPath(const std::string& path) {
-    Batch batch(*this, Change::All);
-    if (fs_.subfolders(path)) return setDir(path);
+    Batch batch(changes_, Change::All);
+    std::error_code ec;
+    if (fs_.subfolders(path) || std::filesystem::is_directory(path, ec)) return setDir(path);
     const std::string file = lastPathPart(path);
     const std::string folder = std::filesystem::path(path).parent_path().string();
     if (file.empty() || !setDir(folder)) return false;
@@ -124,7 +134,7 @@ bool Form1Core::openPath(const std::string& path) {
 }
 
 void Form1Core::check2Click(bool ticked) {
-    Batch batch(*this, Change::State);
+    Batch batch(changes_, Change::State);
     check2_ = ticked;
     if (folders_.dir != shell_.rSaveFolder) {
         if (ticked) {
