@@ -70,12 +70,12 @@ def render(cli, work, rounds, before=None):
     folder = os.path.join(work, "render")
     generate(folder, 86, 4000, seed=7)
     files = sorted(os.path.join(folder, f) for f in os.listdir(folder))
-    empty = os.path.join(work, "empty")
-    os.makedirs(empty)
+    small = os.path.join(work, "small")
+    generate(small, 1, 10, seed=5)
     commands = [
         ("plotwise", [cli, "render", folder, "-o", os.path.join(work, "p.png"), "--check", "all",
                       "--scale", "5", "--hs", "1100"]),
-        ("no curve", [cli, "render", empty, "-o", os.path.join(work, "e.png")]),
+        ("no curve", [cli, "render", small, "-o", os.path.join(work, "e.png"), "--check", "all"]),
         ("version", [cli, "--version"]),
     ]
     if before:
@@ -98,7 +98,7 @@ def render(cli, work, rounds, before=None):
     ms = lambda s: "%.1f ms" % (s * 1000)
     was = lambda name: " (before: %s)" % ms(t[name + " before"]) if before else ""
     row("render 86 x 4000 samples, 800 x 500 PNG" + was("plotwise"), ms(t["plotwise"]))
-    row("render with no curve (fixed cost)" + was("no curve"), ms(t["no curve"]))
+    row("render of one 10-sample curve (fixed cost)" + was("no curve"), ms(t["no curve"]))
     row("--version (start without Qt)" + was("version"), ms(t["version"]))
     for peer in ("gnuplot", "matplotlib"):
         if peer in t:

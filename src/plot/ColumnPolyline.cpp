@@ -1,45 +1,51 @@
 #include "ColumnPolyline.h"
 
 #include <algorithm>
+#include <array>
 
 namespace plotwise {
+namespace {
+
+constexpr qsizetype kKept = 7;
+
+} // namespace
 
 void ColumnPolyline::add(QPoint point) {
-    Indexed& last = end_[2];
-    if (count_ > 0 && point == last.point) return; // the same pixel again draws nothing new
-    if (count_ > 0 && point.x() == last.point.x()) {
-        if (count_ == 1) second_ = {point, 1};
-        if (count_ >= 2) {
-            // The newest point so far lies between the column's ends now.
-            if (count_ == 2 || last.point.y() < low_.point.y()) low_ = last;
-            if (count_ == 2 || last.point.y() > high_.point.y()) high_ = last;
+    if (!points_.isEmpty()) {
+        if (points_.back() == point) return; // the same pixel again draws nothing new
+        if (points_.back().x() != point.x()) {
+            reduceColumn();
+            columnStart_ = points_.size();
         }
-        end_ = {end_[1], last, Indexed{point, count_++}};
-        return;
     }
-    flushColumn();
-    first_ = end_[2] = {point, 0};
-    end_[0] = end_[1] = first_;
-    count_ = 1;
+    points_ << point;
 }
 
-void ColumnPolyline::append(QPoint point) {
-    if (points_.isEmpty() || points_.back() != point) points_ << point;
-}
-
-void ColumnPolyline::flushColumn() {
-    if (count_ == 0) return;
-    std::array<Indexed, 7> kept{first_, second_, low_, high_, end_[0], end_[1], end_[2]};
-    const int used = count_ >= 3 ? 7 : (count_ == 2 ? 2 : 1);
-    std::sort(kept.begin(), kept.begin() + used,
-              [](const Indexed& a, const Indexed& b) { return a.index < b.index; });
-    for (int i = 0; i < used; ++i)
-        append(kept[static_cast<std::size_t>(i)].point);
-    count_ = 0;
+// Points are gathered as they come; a column of more than seven is cut down
+// to its seven in place.
+void ColumnPolyline::reduceColumn() {
+    const qsizetype count = points_.size() - columnStart_;
+    if (count <= kKept) return;
+    const QPoint* column = points_.constData() + columnStart_;
+    qsizetype low = 1, high = 1;
+    for (qsizetype i = 2; i < count - 1; ++i) {
+        if (column[i].y() < column[low].y()) low = i;
+        if (column[i].y() > column[high].y()) high = i;
+    }
+    std::array<qsizetype, kKept> kept{0, 1, low, high, count - 3, count - 2, count - 1};
+    std::sort(kept.begin(), kept.end());
+    QPoint reduced[kKept];
+    int n = 0;
+    for (qsizetype index : kept)
+        if (n == 0 || reduced[n - 1] != column[index]) reduced[n++] = column[index];
+    points_.resize(columnStart_);
+    for (int i = 0; i < n; ++i)
+        points_ << reduced[i];
 }
 
 const QPolygon& ColumnPolyline::finish() {
-    flushColumn();
+    reduceColumn();
+    columnStart_ = points_.size();
     if (points_.size() == 1) points_ << points_.front();
     return points_;
 }

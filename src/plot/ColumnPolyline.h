@@ -1,8 +1,6 @@
 #pragma once
 #include <QPolygon>
 
-#include <array>
-
 namespace plotwise {
 
 // A polyline in pixels whose points arrive in drawing order and whose X
@@ -23,17 +21,10 @@ public:
     const QPolygon& finish();
 
 private:
-    struct Indexed {
-        QPoint point;
-        int index = 0; // place in the column
-    };
-    void flushColumn();
-    void append(QPoint point);
+    void reduceColumn();
 
     QPolygon points_;
-    int count_ = 0; // points of the column being gathered
-    Indexed first_, second_, low_, high_;
-    std::array<Indexed, 3> end_; // the last three points, the newest last
+    qsizetype columnStart_ = 0; // first point of the column being gathered
 };
 
 } // namespace plotwise
