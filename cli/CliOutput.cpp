@@ -1,7 +1,9 @@
 #include "CliOutput.h"
 
 #include <QFile>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 namespace plotwise::cli {
@@ -15,6 +17,15 @@ void writeLine(std::string_view line) {
 
 void writeError(const QString& message) {
     std::fprintf(stderr, "plotwise-cli: %s\n", message.toLocal8Bit().constData());
+}
+
+int finishOutput(const QString& command, int status) {
+    errno = 0;
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
+    const int error = errno;
+    writeError(command + ": cannot write the output: " +
+               QString::fromLocal8Bit(error ? std::strerror(error) : "write error"));
+    return 1;
 }
 
 std::string localPath(const QString& argument) { return QFile::encodeName(argument).toStdString(); }
@@ -92,6 +103,11 @@ QString toolHelp() {
         "  curve-path FILE --row R [--rsave-folder F] [--wave-path W]\n"
         "                           Show a result table's first page, click row R and\n"
         "                           print the curve file path found (empty when none).\n"
+        "  stats DIR [--check all|PREFIX]... [--ylimits [S=]LSL:USL]...\n"
+        "        [--xlimits [S=]LSL:USL]... [--json]\n"
+        "                           Spread of the ticked curves' peak values (Y) and\n"
+        "                           positions (X) per spindle: n, mean, sd, min, max,\n"
+        "                           median, and Cp/Cpk, Pp/Ppk against the limits.\n"
         "\n"
         "COMMAND --help shows a command's own options; --version the version.\n"
         "Exit status: 0 on success, 1 when a file could not be written, 2 on a usage\n"

@@ -15,6 +15,9 @@ void writeLine(std::string_view line);
 // Bytes to stdout exactly as given.
 void writeRaw(std::string_view bytes);
 void writeError(const QString& message);
+// Flushes stdout; when any of the output could not be written, says so and
+// gives exit status 1, else `status`.
+int finishOutput(const QString& command, int status);
 
 // A command-line argument as the file-system bytes it names.
 std::string localPath(const QString& argument);

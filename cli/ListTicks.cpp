@@ -1,6 +1,8 @@
 #include "ListTicks.h"
 
+#include "curvefiles/FolderScan.h"
 #include "curvelist/CurveList.h"
+#include "curvelist/CurveListBuilder.h"
 
 #include <string>
 
@@ -20,6 +22,15 @@ void tickEntries(CurveList& list, const QStringList& choices) {
         for (const QString& choice : choices)
             if (choice == "all" || beginsWith(entry.text, choice)) entry.checked = true;
     }
+}
+
+void scanAndTick(const std::string& folder, const QStringList& choices, CurveList& list) {
+    LocalFileSystem fs;
+    LoadState state;
+    const SpindleColors colors = defaultSpindleColors();
+    CurveListBuilder builder(list, state, colors);
+    scanFolder(folder, fs, state, builder);
+    tickEntries(list, choices.isEmpty() ? QStringList{"all"} : choices);
 }
 
 int firstEntryWithPrefix(const CurveList& list, const QString& prefix) {

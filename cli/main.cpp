@@ -51,6 +51,7 @@ int main(int argc, char* argv[]) {
         {"convert", runConvertCommand},
         {"table", runTableCommand},
         {"curve-path", runCurvePathCommand},
+        {"stats", runStatsCommand},
     };
     const QStringList arguments = QCoreApplication::arguments();
     const QString command = arguments.value(1);

@@ -80,7 +80,9 @@ public:
         const std::string& bytes = head ? head->bytes : noBytes;
         const std::string dateTime = head ? dateTime_(head->modified) : "";
         auto addSingle = [&](const std::optional<SingleCurveSummary>& summary) {
-            if (summary && head) builder_.TreeAdd(summaryLine(dateTime, name, *summary), waveForm_);
+            if (!summary || !head) return;
+            builder_.fileSpindle(summary->spindle);
+            builder_.TreeAdd(summaryLine(dateTime, name, *summary), waveForm_);
         };
         switch (kind) {
         case Kind::Cur:

@@ -57,6 +57,7 @@ TEST(CliGolden, OutputMatchesTheExpectedFiles) {
         {"load nutrunner_export_dataid.CSV", "load-csv.txt"},
         {"load truncated_295_bytes.BIN", "load-bin-unknown.txt"},
         {"grid . --check engine --check door", "grid-multi.txt"},
+        {"stats . --json --ylimits 20:30 --ylimits 2=10:", "stats-samples.json"},
         {"table console/RESULT/202611/st03_press_20261105.tsv", "table-st03.txt"},
         {"table paging/line5_results_2500.TSV", "table-paging-page1.txt"},
         {"table paging/line5_results_2500.TSV --page 3", "table-paging-page3.txt"},
@@ -76,7 +77,8 @@ TEST(CliGolden, UsageErrorsExitWithTwo) {
           "table no.tsv", "table paging/line5_results_2500.TSV --page 0",
           "curve-path paging/line5_results_2500.TSV",
           "curve-path paging/line5_results_2500.TSV --row x", "convert", "convert no/such/folder",
-          "convert . --format tiff", "convert . --format .png"})
+          "convert . --format tiff", "convert . --format .png", "stats", "stats . --ylimits 5",
+          "stats . --xlimits 3=5:1"})
         EXPECT_EQ(runCli(arguments).status, 2) << arguments;
     EXPECT_EQ(runCli("--help").status, 0);
 }

@@ -1,0 +1,55 @@
+// plotwise-cli stats: spread and capability of the listed curves' peak values.
+#include "CliOutput.h"
+#include "Commands.h"
+#include "ListTicks.h"
+#include "curvelist/CurveList.h"
+#include "stats/StatsReport.h"
+
+namespace plotwise::cli {
+namespace {
+
+bool readLimits(const QCommandLineParser& parser, const QCommandLineOption& option,
+                stats::LimitSet& limits) {
+    for (const QString& value : parser.values(option)) {
+        if (auto error = stats::addLimits(value.toStdString(), limits)) {
+            writeError("stats: --" + option.names().constFirst() + ": " + QString::fromStdString(*error));
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int runStatsCommand(const QStringList& arguments) {
+    QCommandLineParser parser;
+    const QCommandLineOption check(
+        "check", "Take every entry (all, the default) or those beginning with PREFIX.", "all|PREFIX");
+    const QCommandLineOption ylimits(
+        "ylimits", "Limits of the peak value, for all groups or for spindle S.", "[S=]LSL:USL");
+    const QCommandLineOption xlimits("xlimits", "Limits of the peak position.", "[S=]LSL:USL");
+    const QCommandLineOption json("json", "Print JSON instead of a table.");
+    if (!parseCommand(parser,
+                      {"stats",
+                       "Scan a folder, take the ticked curves and print the spread of their peak "
+                       "values and positions per spindle, with Cp/Cpk and Pp/Ppk when limits are "
+                       "given.",
+                       {"DIR"},
+                       {check, ylimits, xlimits, json}},
+                      arguments))
+        return kExitUsage;
+    const auto folder = folderArgument(parser, "stats");
+    if (!folder) return kExitUsage;
+    stats::LimitSet yLimits, xLimits;
+    if (!readLimits(parser, ylimits, yLimits) || !readLimits(parser, xlimits, xLimits))
+        return kExitUsage;
+
+    CurveList list;
+    scanAndTick(*folder, parser.values(check), list);
+    const auto groups = stats::computeStats(stats::groupBySpindle(stats::tickedPeaks(list)),
+                                            yLimits, xLimits);
+    writeRaw(parser.isSet(json) ? stats::statsJson(groups) : stats::statsText(groups));
+    return finishOutput("stats", kExitOk);
+}
+
+} // namespace plotwise::cli
