@@ -3,6 +3,7 @@
 #include "Commands.h"
 #include "ListTicks.h"
 #include "curvelist/CurveList.h"
+#include "stats/StatsPictures.h"
 #include "stats/StatsReport.h"
 
 namespace plotwise::cli {
@@ -29,13 +30,16 @@ int runStatsCommand(const QStringList& arguments) {
         "ylimits", "Limits of the peak value, for all groups or for spindle S.", "[S=]LSL:USL");
     const QCommandLineOption xlimits("xlimits", "Limits of the peak position.", "[S=]LSL:USL");
     const QCommandLineOption json("json", "Print JSON instead of a table.");
+    const QCommandLineOption histogram(
+        "histogram", "Write a histogram per group (.png, .jpg, .gif, .bmp or .pdf).", "FILE");
+    const QCommandLineOption chart("chart", "Write an individuals chart per group.", "FILE");
     if (!parseCommand(parser,
                       {"stats",
                        "Scan a folder, take the ticked curves and print the spread of their peak "
                        "values and positions per spindle, with Cp/Cpk and Pp/Ppk when limits are "
                        "given.",
                        {"DIR"},
-                       {check, ylimits, xlimits, json}},
+                       {check, ylimits, xlimits, json, histogram, chart}},
                       arguments))
         return kExitUsage;
     const auto folder = folderArgument(parser, "stats");
@@ -43,13 +47,30 @@ int runStatsCommand(const QStringList& arguments) {
     stats::LimitSet yLimits, xLimits;
     if (!readLimits(parser, ylimits, yLimits) || !readLimits(parser, xlimits, xLimits))
         return kExitUsage;
+    for (const auto* option : {&histogram, &chart}) {
+        if (parser.isSet(*option) && !stats::pictureFormatKnown(localPath(parser.value(*option)))) {
+            writeError("stats: --" + option->names().constFirst() +
+                       " FILE must end in .png, .jpg, .gif, .bmp or .pdf");
+            return kExitUsage;
+        }
+    }
 
     CurveList list;
     scanAndTick(*folder, parser.values(check), list);
     const auto groups = stats::computeStats(stats::groupBySpindle(stats::tickedPeaks(list)),
                                             yLimits, xLimits);
+    int status = kExitOk;
+    const std::pair<const QCommandLineOption*, stats::PictureKind> pictures[] = {
+        {&histogram, stats::PictureKind::Histogram}, {&chart, stats::PictureKind::Individuals}};
+    for (const auto& [option, kind] : pictures) {
+        if (!parser.isSet(*option)) continue;
+        if (auto failure = stats::writeStatsPicture(groups, kind, localPath(parser.value(*option)))) {
+            writeError("stats: " + QString::fromLocal8Bit(failure->c_str()));
+            status = 1;
+        }
+    }
     writeRaw(parser.isSet(json) ? stats::statsJson(groups) : stats::statsText(groups));
-    return finishOutput("stats", kExitOk);
+    return finishOutput("stats", status);
 }
 
 } // namespace plotwise::cli

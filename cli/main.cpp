@@ -34,7 +34,7 @@ int main(int argc, char* argv[]) {
     // and start quicker without them.
     const std::string first = argc > 1 ? argv[1] : "";
     std::unique_ptr<QCoreApplication> app;
-    if (first == "render" || first == "convert") {
+    if (first == "render" || first == "convert" || first == "stats") {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
