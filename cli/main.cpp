@@ -52,6 +52,7 @@ int main(int argc, char* argv[]) {
         {"table", runTableCommand},
         {"curve-path", runCurvePathCommand},
         {"stats", runStatsCommand},
+        {"outliers", runOutliersCommand},
     };
     const QStringList arguments = QCoreApplication::arguments();
     const QString command = arguments.value(1);

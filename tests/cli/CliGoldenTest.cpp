@@ -78,7 +78,8 @@ TEST(CliGolden, UsageErrorsExitWithTwo) {
           "curve-path paging/line5_results_2500.TSV",
           "curve-path paging/line5_results_2500.TSV --row x", "convert", "convert no/such/folder",
           "convert . --format tiff", "convert . --format .png", "stats", "stats . --ylimits 5",
-          "stats . --xlimits 3=5:1", "stats . --chart c.tif"})
+          "stats . --xlimits 3=5:1", "stats . --chart c.tif", "outliers", "outliers . --threshold 0",
+          "outliers . --threshold x"})
         EXPECT_EQ(runCli(arguments).status, 2) << arguments;
     EXPECT_EQ(runCli("--help").status, 0);
 }
