@@ -1,4 +1,5 @@
 #include "stats/StatsPictures.h"
+#include "support/GuiApp.h"
 #include "support/TempFolder.h"
 
 #include <QGuiApplication>
@@ -41,10 +42,7 @@ int redPixels(const QImage& image) {
 // Both pictures hold every group; limits and points beyond the control limits
 // are drawn in red; PDF goes by the ending; a failed write names the path.
 TEST(StatsPictures, WritesEveryGroupByTheFileEnding) {
-    int argc = 1;
-    char name[] = "stats_tests";
-    char* argv[] = {name};
-    QGuiApplication app(argc, argv);
+    plotwise::test::guiApp();
     plotwise::test::TempFolder folder;
     const auto groups = twoGroups();
     for (auto kind : {PictureKind::Histogram, PictureKind::Individuals}) {
