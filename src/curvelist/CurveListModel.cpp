@@ -69,9 +69,14 @@ QVariant CurveListModel::data(const QModelIndex& index, int role) const {
     if (entry < 0) return {};
     const CurveListEntry& e = list_.entry(entry);
     switch (role) {
-    case Qt::DisplayRole:
     case Qt::ToolTipRole:
+        if (auto mark = marks_.find(entry); mark != marks_.end()) return mark->second;
+        [[fallthrough]];
+    case Qt::DisplayRole:
         return QString::fromLatin1(e.text.data(), static_cast<qsizetype>(e.text.size()));
+    case Qt::BackgroundRole:
+        if (!marks_.count(entry)) return {};
+        return QColor(255, 205, 205);
     case Qt::CheckStateRole:
         if (!list_.checkBoxes) return {};
         return e.checked ? Qt::Checked : Qt::Unchecked;
@@ -81,6 +86,12 @@ QVariant CurveListModel::data(const QModelIndex& index, int role) const {
     default:
         return {};
     }
+}
+
+void CurveListModel::setMarks(std::map<int, QString> marks) {
+    if (marks == marks_) return;
+    marks_ = std::move(marks);
+    if (!roots_.empty()) emitAllChanged({});
 }
 
 bool CurveListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
@@ -142,6 +153,7 @@ void CurveListModel::emitAllChanged(const QModelIndex& parent) {
 
 void CurveListModel::reload() {
     beginResetModel();
+    marks_.clear();
     rebuildShape();
     endResetModel();
 }

@@ -16,6 +16,7 @@ struct CurvePeak {
     int spindle = 1;
     double y = 0, x = 0; // peak value and its position as the list shows them
     std::string yName, xName; // "Torque"/"Load", "Angle"/"Distance"/"Time"
+    bool operator==(const CurvePeak&) const = default;
 };
 
 // Ticked curve entries in list order. A collapsed file entry hands its tick

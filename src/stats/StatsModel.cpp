@@ -32,8 +32,10 @@ void StatsModel::stopWorker() {
 }
 
 void StatsModel::setCurves(const CurveList& list, const std::string& folder) {
+    auto curves = tickedPeaks(list);
+    if (curves == curves_ && folder == folder_ && generation_ > 0) return;
     stopWorker();
-    curves_ = tickedPeaks(list);
+    curves_ = std::move(curves);
     folder_ = folder;
     detection_ = Detection{};
     detection_.curves.resize(curves_.size());

@@ -31,6 +31,7 @@ public:
 
     // The ticked curves of the list in the folder: the statistics follow at
     // once, the detection starts in the background (a running one is dropped).
+    // The same curves as before change nothing.
     void setCurves(const CurveList& list, const std::string& folder);
     // Limits as typed: "LSL:USL" for all groups and "S=LSL:USL" entries,
     // separated by blanks or commas; empty for none. An error text leaves the
