@@ -1,6 +1,7 @@
 #pragma once
 // Generated tightening curves: a normal population and the faults a process
 // engineer looks for. Deterministic for a seed, on every platform.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -22,6 +23,7 @@ public:
         const double finalTorque = (fault == CurveFault::EarlyStop ? 15.0 : 25.0) + 0.4 * gauss();
         const double slope = fault == CurveFault::SoftJoint ? stiffness / 2 : stiffness;
         const double end = snug + finalTorque / slope, step = 0.25;
+        lastEnd_ = end;
         const double burrAt = end - 600 + 200 * uniform();
         std::vector<double> values;
         for (int i = samples - 1; i >= 0; --i) {
@@ -37,10 +39,14 @@ public:
     }
 
     // A .NRCUR file of the curve: 4000 samples need the "Interval" code 1.
-    static std::string nrcurFile(int spindle, const std::vector<double>& values) {
-        double peak = 0;
-        for (double v : values) peak = std::max(peak, v);
-        const double endAngle = 1000.0;
+    // The peak is the final torque (the median of the last samples), as a
+    // controller reports it, whatever a wild sample elsewhere reads.
+    static std::string nrcurFile(int spindle, const std::vector<double>& values,
+                                 double endAngle = 1000.0) {
+        std::vector<double> last(values.end() - std::min<std::ptrdiff_t>(9, std::ssize(values)),
+                                 values.end());
+        std::sort(last.begin(), last.end());
+        const double peak = last.empty() ? 0 : last[last.size() / 2];
         std::string out = "SPNO\t" + std::to_string(spindle) + "\r\nYPeak\t" + number(peak, 2) +
                           "\r\nXPeak\t" + number(endAngle, 1) +
                           "\r\nUnit\t0\r\nWAVEFormat\t1\r\nWavePoint\t" +
@@ -49,6 +55,9 @@ public:
         for (double v : values) out += number(v, 2) + "\r\n";
         return out;
     }
+
+    // The final angle of the last curve made.
+    double lastEnd() const { return lastEnd_; }
 
     double uniform() {
         state_ ^= state_ << 13;
@@ -68,6 +77,7 @@ private:
         return text;
     }
     std::uint64_t state_;
+    double lastEnd_ = 0;
 };
 
 } // namespace plotwise::test
