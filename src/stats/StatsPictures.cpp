@@ -69,6 +69,7 @@ void drawHistogram(PlotCanvas& c, Area a, const std::vector<double>& values, con
     const double pad = (high - low) * 0.05;
     a.x0 = low - pad;
     a.x1 = high + pad;
+    if (!std::isfinite(a.x1 - a.x0)) return;
     const int bins = std::clamp(static_cast<int>(std::ceil(std::sqrt(double(values.size())))), 5, 30);
     double binLow = s.min, binHigh = s.max;
     openRange(binLow, binHigh);
@@ -147,6 +148,13 @@ void drawStatsPanel(PlotCanvas& c, const std::string& title, const std::vector<d
            0, 1, 0, 1};
     c.box(a.left * kT, a.top * kT, (a.left + a.width + 1) * kT, (a.top + a.height + 1) * kT, kFrame);
     if (values.empty()) return;
+    // Values too large to be numbers (a file's "1e999") cannot be placed.
+    for (double v : values)
+        if (!std::isfinite(v)) return text(c, a.left + 4, a.top + 4, "values out of range");
+    const double spread = kControlLimitFactor * summary.movingRange.value_or(0);
+    if (!std::isfinite(summary.max - summary.min) || !std::isfinite(summary.mean + spread) ||
+        !std::isfinite(summary.mean - spread))
+        return text(c, a.left + 4, a.top + 4, "values out of range");
     if (kind == PictureKind::Histogram) drawHistogram(c, a, values, summary, limits);
     else drawIndividuals(c, a, values, summary);
 }

@@ -58,5 +58,13 @@ TEST(StatsPictures, WritesEveryGroupByTheFileEnding) {
         ASSERT_TRUE(failure);
         EXPECT_NE(failure->find("no/such/picture.pdf: No such file"), std::string::npos) << *failure;
     }
+    // Values whose spread overflows are said to be out of range, not drawn.
+    std::vector<PeakGroup> huge(1);
+    for (double v : {1e308, -1e308, 1e308}) {
+        huge[0].curves.emplace_back();
+        huge[0].curves.back().y = v;
+    }
+    EXPECT_FALSE(writeStatsPicture(computeStats(huge, {}, {}), PictureKind::Individuals,
+                                   folder.path("huge.png")));
     EXPECT_TRUE(pictureFormatKnown("a.Pdf") && pictureFormatKnown("a.png") && !pictureFormatKnown("a.tif"));
 }
