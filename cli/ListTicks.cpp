@@ -24,13 +24,15 @@ void tickEntries(CurveList& list, const QStringList& choices) {
     }
 }
 
-void scanAndTick(const std::string& folder, const QStringList& choices, CurveList& list) {
+std::optional<std::string> scanAndTick(const std::string& folder, const QStringList& choices,
+                                       CurveList& list) {
     LocalFileSystem fs;
     LoadState state;
     const SpindleColors colors = defaultSpindleColors();
     CurveListBuilder builder(list, state, colors);
-    scanFolder(folder, fs, state, builder);
+    auto error = scanFolder(folder, fs, state, builder);
     tickEntries(list, choices.isEmpty() ? QStringList{"all"} : choices);
+    return error;
 }
 
 int firstEntryWithPrefix(const CurveList& list, const QString& prefix) {

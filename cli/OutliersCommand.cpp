@@ -40,14 +40,15 @@ int runOutliersCommand(const QStringList& arguments) {
         }
     }
     CurveList list;
-    scanAndTick(*folder, parser.values(check), list);
+    if (!folderListed(scanAndTick(*folder, parser.values(check), list), "outliers", parser))
+        return kExitFailed;
     const auto curves = stats::tickedPeaks(list);
     LocalFileSystem fs;
     const auto samples = stats::loadCurveSamples(curves, *folder, fs);
     const auto detection = stats::detectAbnormal(curves, samples, limit);
     writeRaw(parser.isSet(json) ? stats::outliersJson(curves, detection)
                                 : stats::outliersText(curves, detection));
-    return finishOutput("outliers", kExitOk);
+    return kExitOk;
 }
 
 } // namespace plotwise::cli

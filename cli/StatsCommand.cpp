@@ -56,7 +56,8 @@ int runStatsCommand(const QStringList& arguments) {
     }
 
     CurveList list;
-    scanAndTick(*folder, parser.values(check), list);
+    if (!folderListed(scanAndTick(*folder, parser.values(check), list), "stats", parser))
+        return kExitFailed;
     const auto groups = stats::computeStats(stats::groupBySpindle(stats::tickedPeaks(list)),
                                             yLimits, xLimits);
     int status = kExitOk;
@@ -66,11 +67,11 @@ int runStatsCommand(const QStringList& arguments) {
         if (!parser.isSet(*option)) continue;
         if (auto failure = stats::writeStatsPicture(groups, kind, localPath(parser.value(*option)))) {
             writeError("stats: " + QString::fromLocal8Bit(failure->c_str()));
-            status = 1;
+            status = kExitFailed;
         }
     }
     writeRaw(parser.isSet(json) ? stats::statsJson(groups) : stats::statsText(groups));
-    return finishOutput("stats", status);
+    return status;
 }
 
 } // namespace plotwise::cli
