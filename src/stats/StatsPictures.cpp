@@ -194,7 +194,8 @@ std::optional<std::string> writeStatsPicture(const std::vector<GroupStats>& grou
         if (!writer) return "cannot write " + path + ": unknown picture format";
         drawStatsPicture(canvas, groups, kind);
         if (auto error = writePicture(canvas.image(), path, *writer))
-            return "cannot write " + path + ": " + error->description;
+            return "cannot write " + path + ": " +
+                   (error->reason.empty() ? error->description : error->reason);
         return std::nullopt;
     }
     auto draw = [&](QIODevice& device) {
