@@ -59,6 +59,7 @@ TEST(CliGolden, OutputMatchesTheExpectedFiles) {
         {"load truncated_295_bytes.BIN", "load-bin-unknown.txt", 1},
         {"grid . --check engine --check door", "grid-multi.txt"},
         {"stats . --json --ylimits 20:30 --ylimits 2=10:", "stats-samples.json"},
+        {"outliers . --json", "outliers-samples.json"},
         {"table console/RESULT/202611/st03_press_20261105.tsv", "table-st03.txt"},
         {"table paging/line5_results_2500.TSV", "table-paging-page1.txt"},
         {"table paging/line5_results_2500.TSV --page 3", "table-paging-page3.txt"},
