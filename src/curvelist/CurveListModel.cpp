@@ -1,5 +1,7 @@
 #include "CurveListModel.h"
 
+#include "FileNameText.h"
+
 #include <QColor>
 
 namespace plotwise {
@@ -73,6 +75,8 @@ QVariant CurveListModel::data(const QModelIndex& index, int role) const {
         if (auto mark = marks_.find(entry); mark != marks_.end()) return mark->second;
         [[fallthrough]];
     case Qt::DisplayRole:
+        // Root entries begin with their file's name; spindle entries hold values.
+        if (e.parent < 0) return nameFirstText(e.text);
         return QString::fromLatin1(e.text.data(), static_cast<qsizetype>(e.text.size()));
     case Qt::BackgroundRole:
         if (!marks_.count(entry)) return {};
