@@ -3,7 +3,8 @@
 # make live — the viewer linked to the sample console (samples/live)
 # make bench — one table of timings against their goals: scan, load, redraw,
 #   page turns, convert all, table text, and whole runs of plotwise-cli
-#   against a scan floor and gnuplot/matplotlib (skipped when not installed)
+#   against a scan floor and gnuplot/matplotlib (skipped when not installed);
+#   then stats against scan and outliers over 2,000 curves
 # make fuzz — every fuzz target for FUZZ_SECONDS (default 60) each (clang)
 # make sanitize — the whole test suite with ASan and UBSan (gcc)
 # make coverage — the whole test suite on a Debug build with --coverage; prints the line coverage of src/ and cli/
@@ -73,8 +74,9 @@ bench: deps
 	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release $(LAUNCHER) -DPLOTWISE_BUILD_BENCH=ON \
 	  -DPLOTWISE_BUILD_GUI=OFF -DPLOTWISE_BUILD_TESTS=OFF
 	cmake --build $(BUILD)-bench -j $(JOBS) --target plotwise-bench plotwise-plot-bench \
-	  plotwise-table-bench plotwise-export-bench plotwise-cli
+	  plotwise-table-bench plotwise-export-bench plotwise-stats-bench plotwise-cli
 	$(BENCH_PYTHON) bench/bench_table.py $(BUILD)-bench
+	$(BUILD)-bench/bench/plotwise-stats-bench $(BUILD)-bench/cli/plotwise-cli
 
 # A Debian package of both programs, checked with lintian.
 DEB_PACKAGES := dpkg-dev lintian

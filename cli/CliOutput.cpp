@@ -2,7 +2,9 @@
 #include "OutputCheck.h"
 
 #include <QFile>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 namespace plotwise::cli {
@@ -105,6 +107,17 @@ QString toolHelp() {
         "  curve-path TABLE --row R [--rsave-folder F] [--wave-path W]\n"
         "                           Show a result table's first page, click row R and\n"
         "                           print the curve file path found (empty when none).\n"
+        "  stats DIR [--check all|PREFIX]... [--ylimits [S=]LSL:USL]...\n"
+        "        [--xlimits [S=]LSL:USL]... [--json] [--histogram FILE] [--chart FILE]\n"
+        "                           Spread of the ticked curves' peak values (Y) and\n"
+        "                           positions (X) per spindle: n, mean, sd, min, max,\n"
+        "                           median, and Cp/Cpk, Pp/Ppk against the limits;\n"
+        "                           pictures of every group: histograms, individuals\n"
+        "                           charts (.png, .jpg, .gif, .bmp or .pdf).\n"
+        "  outliers DIR [--check all|PREFIX]... [--threshold T] [--json]\n"
+        "                           Score how far and how long each ticked curve leaves\n"
+        "                           the reference band of its spindle (groups of 8 or\n"
+        "                           more); abnormal curves are listed first.\n"
         "\n"
         "COMMAND --help shows a command's own options; --version the version.\n"
         "Progress, warnings and errors go to standard error.\n"

@@ -12,5 +12,7 @@ int runRenderCommand(const QStringList& arguments);
 int runConvertCommand(const QStringList& arguments);
 int runTableCommand(const QStringList& arguments);
 int runCurvePathCommand(const QStringList& arguments);
+int runStatsCommand(const QStringList& arguments);
+int runOutliersCommand(const QStringList& arguments);
 
 } // namespace plotwise::cli

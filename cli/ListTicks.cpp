@@ -1,6 +1,8 @@
 #include "ListTicks.h"
 
+#include "curvefiles/FolderScan.h"
 #include "curvelist/CurveList.h"
+#include "curvelist/CurveListBuilder.h"
 
 #include <string>
 
@@ -20,6 +22,17 @@ void tickEntries(CurveList& list, const QStringList& choices) {
         for (const QString& choice : choices)
             if (choice == "all" || beginsWith(entry.text, choice)) entry.checked = true;
     }
+}
+
+std::optional<std::string> scanAndTick(const std::string& folder, const QStringList& choices,
+                                       CurveList& list) {
+    LocalFileSystem fs;
+    LoadState state;
+    const SpindleColors colors = defaultSpindleColors();
+    CurveListBuilder builder(list, state, colors);
+    auto error = scanFolder(folder, fs, state, builder);
+    tickEntries(list, choices.isEmpty() ? QStringList{"all"} : choices);
+    return error;
 }
 
 int firstEntryWithPrefix(const CurveList& list, const QString& prefix) {

@@ -37,7 +37,7 @@ int main(int argc, char* argv[]) {
     // without them.
     const std::string first = argc > 1 ? argv[1] : "";
     std::unique_ptr<QCoreApplication> app;
-    if (first == "render" || first == "convert") {
+    if (first == "render" || first == "convert" || first == "stats") {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         plotwise::narrowFontsForHeadlessDrawing();
         app = std::make_unique<QGuiApplication>(argc, argv);
@@ -55,6 +55,8 @@ int main(int argc, char* argv[]) {
         {"convert", runConvertCommand},
         {"table", runTableCommand},
         {"curve-path", runCurvePathCommand},
+        {"stats", runStatsCommand},
+        {"outliers", runOutliersCommand},
     };
     const QStringList arguments = QCoreApplication::arguments();
     const QString command = arguments.value(1);

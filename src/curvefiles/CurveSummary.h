@@ -8,6 +8,7 @@ struct SingleCurveSummary {
     std::string peakY;
     std::string peakX;
     std::string curveType; // "N/R" or "Press"
+    int spindle = 0;       // the file's "SPNO" value; 0 when it names none
 };
 
 // The three whole header lines a multi-spindle summary carries ("" when absent).

@@ -82,7 +82,9 @@ public:
         const std::string& bytes = head_.bytes;
         const std::string dateTime = head ? dateTime_(head_.modified) : "";
         auto addSingle = [&](const std::optional<SingleCurveSummary>& summary) {
-            if (summary && head) builder_.TreeAdd(summaryLine(dateTime, name, *summary), waveForm_);
+            if (!summary || !head) return;
+            builder_.fileSpindle(summary->spindle);
+            builder_.TreeAdd(summaryLine(dateTime, name, *summary), waveForm_);
         };
         switch (kind) {
         case Kind::Cur:

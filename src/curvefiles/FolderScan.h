@@ -14,6 +14,8 @@ public:
     virtual void TreeAdd(const std::string& summary, const std::string& waveForm) = 0;
     virtual void TreeAddMulti(const std::string& summary, const std::string& waveForm) = 0;
     virtual void TreeAddTSV(const std::string& fileName) = 0;
+    // Told just before TreeAdd: the file's own spindle number, 0 when it names none.
+    virtual void fileSpindle(int /*spindle*/) {}
 };
 
 // Reads the head of every curve file of the folder and hands its summary on.

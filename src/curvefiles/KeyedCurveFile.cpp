@@ -69,11 +69,14 @@ template <typename NextValue> bool readSamples(ByteReader& reader, int n, CurveT
 
 SingleCurveSummary scanSingle(ByteReader& reader, bool press, std::string& waveFormLine) {
     std::string peakX, peakY;
+    int spindle = 0;
     for (int i = 0; i < kScanLines; ++i) {
         auto line = reader.readLineView();
         if (!line) break;
         auto key = key5(*line);
-        if (key == "XPEAK") {
+        if (isSpindleLine(*line)) {
+            spindle = static_cast<int>(nearestInteger(LeadingNumber(line->substr(5))));
+        } else if (key == "XPEAK") {
             if (auto value = keyValue(*line)) peakX = *value;
         } else if (key == "YPEAK") {
             if (auto value = keyValue(*line)) peakY = *value;
@@ -82,7 +85,7 @@ SingleCurveSummary scanSingle(ByteReader& reader, bool press, std::string& waveF
         }
     }
     return {formatDecimals(LeadingNumber(peakY), 2), formatDecimals(LeadingNumber(peakX), 1),
-            press ? "Press" : "N/R"};
+            press ? "Press" : "N/R", spindle};
 }
 
 MultiSpindleSummary scanMulti(ByteReader& reader, std::string& waveFormLine) {

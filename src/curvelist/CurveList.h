@@ -14,6 +14,7 @@ struct CurveListEntry {
     bool checked = false;
     bool expanded = false;
     std::optional<std::uint32_t> textColor; // 0x00BBGGRR; none = default colour
+    int fileSpindle = 0; // a single-curve file's own spindle number, 0 when none
 };
 
 // The curve list's content and its display switches.

@@ -92,7 +92,9 @@ std::string spindleEntryText(bool press, int spindle, const std::string& peak, b
 }
 
 void CurveListBuilder::TreeAdd(const std::string& summary, const std::string&) {
-    list_.appendRoot(singleCurveEntryText(summary));
+    const int entry = list_.appendRoot(singleCurveEntryText(summary));
+    list_.entry(entry).fileSpindle = nextFileSpindle_;
+    nextFileSpindle_ = 0;
     int format = state_.curveFormat;
     list_.checkBoxes = format == CurveFormat::Cur || format == CurveFormat::NrCur ||
                        format == CurveFormat::SpCur;

@@ -18,6 +18,7 @@ public:
     void TreeAdd(const std::string& summary, const std::string& waveForm) override;
     void TreeAddMulti(const std::string& summary, const std::string& waveForm) override;
     void TreeAddTSV(const std::string& fileName) override;
+    void fileSpindle(int spindle) override { nextFileSpindle_ = spindle; }
 
     // Told after each builder call whether "Toggle Tag" is enabled; a single-curve
     // entry also unticks it.
@@ -27,6 +28,7 @@ private:
     CurveList& list_;
     LoadState& state_;
     const SpindleColors& colors_;
+    int nextFileSpindle_ = 0;
 };
 
 // Entry texts, exposed for the other users of the layouts.

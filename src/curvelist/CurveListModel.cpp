@@ -71,11 +71,16 @@ QVariant CurveListModel::data(const QModelIndex& index, int role) const {
     if (entry < 0) return {};
     const CurveListEntry& e = list_.entry(entry);
     switch (role) {
-    case Qt::DisplayRole:
     case Qt::ToolTipRole:
+        if (auto mark = marks_.find(entry); mark != marks_.end()) return mark->second;
+        [[fallthrough]];
+    case Qt::DisplayRole:
         // Root entries begin with their file's name; spindle entries hold values.
         if (e.parent < 0) return nameFirstText(e.text);
         return QString::fromLatin1(e.text.data(), static_cast<qsizetype>(e.text.size()));
+    case Qt::BackgroundRole:
+        if (!marks_.count(entry)) return {};
+        return QColor(255, 205, 205);
     case Qt::CheckStateRole:
         if (!list_.checkBoxes) return {};
         return e.checked ? Qt::Checked : Qt::Unchecked;
@@ -85,6 +90,12 @@ QVariant CurveListModel::data(const QModelIndex& index, int role) const {
     default:
         return {};
     }
+}
+
+void CurveListModel::setMarks(std::map<int, QString> marks) {
+    if (marks == marks_) return;
+    marks_ = std::move(marks);
+    if (!roots_.empty()) emitAllChanged({});
 }
 
 bool CurveListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
@@ -146,6 +157,7 @@ void CurveListModel::emitAllChanged(const QModelIndex& parent) {
 
 void CurveListModel::reload() {
     beginResetModel();
+    marks_.clear();
     rebuildShape();
     endResetModel();
 }

@@ -3,6 +3,9 @@
 
 #include <QAbstractItemModel>
 
+#include <QString>
+
+#include <map>
 #include <vector>
 
 namespace plotwise {
@@ -31,6 +34,9 @@ public:
     void sync();
     // Rebuilds the views from scratch (after the list was refilled).
     void reload();
+    // Entries marked with a pale red background; the text explains the mark
+    // in the entry's tooltip. Marks go with a reload.
+    void setMarks(std::map<int, QString> marks);
 
 signals:
     // The user ticked or unticked an entry through a view.
@@ -49,6 +55,7 @@ private:
     std::vector<int> roots_;                 // root entries in list order
     std::vector<std::vector<int>> children_; // children of each entry
     std::vector<int> rowInParent_;
+    std::map<int, QString> marks_;
 };
 
 } // namespace plotwise

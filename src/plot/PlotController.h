@@ -6,8 +6,10 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace plotwise {
 
@@ -39,6 +41,12 @@ inline constexpr unsigned Picture = 1;  // the image
 inline constexpr unsigned Controls = 2; // scroll bars, text boxes, options, labels
 inline constexpr unsigned Pointer = 4;  // the pointer over the picture and its tip
 } // namespace PlotChange
+
+// A band drawn behind the curves: at each X (degrees or mm, as the axis
+// counts) the low and high edge and the middle, in Y units.
+struct PlotBand {
+    std::vector<double> x, low, middle, high;
+};
 
 // The plot: the picture and its view state, the axes, the curve drawing, the
 // deferred redraw, the reference markers and read-out, zoom, pan and the mouse
@@ -93,6 +101,9 @@ public:
     void CURVEDRAW(int unit, double xFactor, double yFullScale, double vsValue, double hsValue,
                    const TraceFields& trace, std::uint32_t color);
     void REFDRAW();
+    // The band behind the curves, or none; the next redraw shows the change.
+    void setBand(std::optional<PlotBand> band);
+    const std::optional<PlotBand>& band() const { return band_; }
 
     // ---- controls ----
     void option1Click(int index);
@@ -140,6 +151,7 @@ private:
     void vsChanged();
     void printTitle(const TraceFields& trace);
     void applyGridTexts(int unit);
+    void drawBand(double yFullScale, double vsValue, double hsValue);
     void drawLabels(int unit, double yFullScale, double vsValue, double hsValue);
     void hoverMove(double x, double y);
     void dragMove(int button, double x, double y);
@@ -174,6 +186,7 @@ private:
     bool focusText2_ = false;
     unsigned changes_ = 0;
     int curvesDrawn_ = 0;
+    std::optional<PlotBand> band_;
 };
 
 } // namespace plotwise

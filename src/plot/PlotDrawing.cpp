@@ -83,11 +83,47 @@ void PlotController::DRAWGRID(int unit, int scaleIndex, double yFullScale, doubl
             const double x = (g.x0 + 30 + 500 * k) * g.sx;
             canvas_.line(x, 100 * g.sy + top, x, 5110 * g.sy + top, kDarkGreen);
         }
+        drawBand(yFullScale, vsValue, hsValue);
         drawLabels(unit, yFullScale, vsValue, hsValue);
         canvas_.setFontSize(fontSize);
         view_.gridDirty = false;
     }
     host_.setBusy(false);
+}
+
+void PlotController::setBand(std::optional<PlotBand> band) {
+    band_ = std::move(band);
+    view_.gridDirty = true;
+    view_.redrawPending = true;
+}
+
+// The band as light strokes from its low to its high edge with its middle
+// line, within the frame, mapped as the curves are.
+void PlotController::drawBand(double yFullScale, double vsValue, double hsValue) {
+    if (!band_) return;
+    const PlotGeometry g = geometry();
+    const double top = view_.plotTop, vOff = vsValue * 500 / yFullScale;
+    const double perValue = (torque() ? 2 : 10) * 25 / (2 * view_.xScaleFactor);
+    auto px = [&](double x) { return (g.x0 + 4530 + (x - hsValue) * perValue) * g.sx; };
+    auto py = [&](double v) {
+        return std::clamp((5115 - v * 5000 / yFullScale - vOff) * g.sy, 115 * g.sy, 5115 * g.sy) + top;
+    };
+    const double left = (g.x0 + 30) * g.sx, right = (g.x0 + 5030) * g.sx;
+    const QColor fill(214, 222, 240), middle(150, 160, 200);
+    const std::size_t n = std::min({band_->x.size(), band_->low.size(), band_->high.size(),
+                                    band_->middle.size()});
+    for (std::size_t i = 0; i < n; ++i) {
+        const double x = px(band_->x[i]);
+        if (x < left || x > right || !std::isfinite(band_->low[i])) continue;
+        canvas_.line(x, py(band_->low[i]), x, py(band_->high[i]), fill, 3);
+    }
+    for (std::size_t i = 1; i < n; ++i) {
+        const double x0 = px(band_->x[i - 1]), x1 = px(band_->x[i]);
+        if (std::min(x0, x1) < left || std::max(x0, x1) > right ||
+            !std::isfinite(band_->middle[i - 1]) || !std::isfinite(band_->middle[i]))
+            continue;
+        canvas_.line(x0, py(band_->middle[i - 1]), x1, py(band_->middle[i]), middle);
+    }
 }
 
 // Unit label, scale captions and table headings, X and Y labels.

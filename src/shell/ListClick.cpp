@@ -1,6 +1,7 @@
 #include "ListClick.h"
 
 #include "curvefiles/NumberText.h"
+#include "curvelist/EntryFields.h"
 
 #include <array>
 
@@ -16,41 +17,6 @@ std::size_t find(const std::string& text, std::size_t start, const std::string& 
     std::size_t from = start < 1 ? 0 : start - 1;
     std::size_t at = text.find(what, from);
     return at == std::string::npos ? 0 : at + 1;
-}
-
-std::string mid(const std::string& text, std::size_t start, std::size_t length) {
-    if (start < 1 || start > text.size()) return "";
-    return text.substr(start - 1, length);
-}
-
-std::string right(const std::string& text, long long count) {
-    if (count <= 0) return "";
-    return std::string(rightChars(text, static_cast<std::size_t>(count)));
-}
-
-struct RowFields {
-    std::string name, spindle, peak, position;
-};
-
-RowFields rowFields(const std::string& f, std::size_t b) {
-    RowFields row;
-    row.name = f.substr(0, b - 1);
-    if (std::size_t t = find(f, b, "Torque")) {
-        std::size_t a = find(f, t, "Angle");
-        if (!a) a = find(f, t, "Time");
-        row.spindle = mid(f, b + 9, 2);
-        row.peak = mid(f, t + 6, 8);
-        row.position = right(f, static_cast<long long>(f.size()) - static_cast<long long>(a) - 4);
-        return row;
-    }
-    std::size_t t = find(f, b, "Load");
-    row.spindle = mid(f, b + 7, 2);
-    row.peak = mid(f, t + 6, 8);
-    if (std::size_t d = find(f, t, "Distance"))
-        row.position = mid(f, d + 9, 7);
-    else
-        row.position = mid(f, find(f, t, "Time") + 5, 5);
-    return row;
 }
 
 bool startsWithMax(const std::string& path) {
@@ -82,7 +48,7 @@ void buildRows(const CurveList& list, LoadedCurveTable& table, LoadState& state,
         if (b < 1 || table.rowCount() >= kTableRowLimit || startsWithMax(f) ||
             !list.entry(i).checked)
             continue;
-        RowFields fields = rowFields(f, b);
+        const EntryFields fields = *entryFields(f);
         int row = table.appendRow();
         table.setText(row, 0, fields.name);
         table.setText(row, 1, fields.spindle);
@@ -144,10 +110,9 @@ void loadRows(LoadedCurveTable& table, LoadState& state, const LoadContext& cont
 } // namespace
 
 std::string curveRowText(const std::string& fullPath) {
-    std::size_t b = find(fullPath, 1, "\\");
-    if (b < 1) return "";
-    RowFields row = rowFields(fullPath, b);
-    return row.name + "\t" + row.spindle + "\t" + row.peak + "\t" + row.position;
+    const auto row = entryFields(fullPath);
+    if (!row) return "";
+    return row->name + "\t" + row->spindle + "\t" + row->peak + "\t" + row->position;
 }
 
 void setGrid1Headings(LoadedCurveTable& table, const LanguageTable& language) {

@@ -68,6 +68,8 @@ TEST(CliGolden, OutputMatchesTheExpectedFiles) {
         // Every kind ticked: row texts of every entry layout; keyed files load
         // by their own kind in a folder of mixed kinds, the others load nothing.
         {"grid . --check all", "grid-all.txt"},
+        {"stats . --json --ylimits 20:30 --ylimits 2=10:", "stats-samples.json"},
+        {"outliers . --json", "outliers-samples.json"},
         {"table console/RESULT/202611/st03_press_20261105.tsv", "table-st03.txt"},
         {"table paging/line5_results_2500.TSV", "table-paging-page1.txt"},
         {"table paging/line5_results_2500.TSV --page 3", "table-paging-page3.txt"},
@@ -131,7 +133,9 @@ TEST(CliGolden, UsageErrorsExitWithTwo) {
           "table no.tsv", "table paging/line5_results_2500.TSV --page 0",
           "curve-path paging/line5_results_2500.TSV",
           "curve-path paging/line5_results_2500.TSV --row x", "convert", "convert no/such/folder",
-          "convert . --format tiff", "convert . --format .png"})
+          "convert . --format tiff", "convert . --format .png", "stats", "stats . --ylimits 5",
+          "stats . --xlimits 3=5:1", "stats . --chart c.tif", "outliers", "outliers . --threshold 0",
+          "outliers . --threshold x"})
         EXPECT_EQ(runCli(arguments).status, 2) << arguments;
     EXPECT_EQ(runCli("--help").status, 0);
 }

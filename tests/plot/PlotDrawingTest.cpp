@@ -284,5 +284,31 @@ TEST_F(PlotDrawing, RedrawRequestsAreCoalesced) {
     EXPECT_FALSE(plot.view().redrawPending);
 }
 
+// A band lies behind the curves where its X values fall on the axis, and goes
+// again when it is taken away.
+TEST_F(PlotDrawing, BandIsDrawnBehindTheCurvesWhileSet) {
+    constexpr QRgb kBandFill = 0xd6def0;
+    plot.option1Click(2); // 200 degrees: X 300 at design X0 + 4530, 25 design units a degree
+    plot.setHS(300);
+    host.addRow("10", "300", std::vector<double>(40, 5.0));
+    PlotBand band;
+    for (double x = 200; x <= 280; x += 2) {
+        band.x.push_back(x);
+        band.low.push_back(3);
+        band.middle.push_back(5);
+        band.high.push_back(7);
+    }
+    plot.setBand(band);
+    EXPECT_TRUE(plot.view().redrawPending);
+    plot.DRAW2();
+    const QRect inside(px(1200 + 4530 - 75 * 25), py(5115 - 6 * 5000 / 12.0), 20, 5);
+    const QRect right(px(1200 + 4530 - 15 * 25), py(5115 - 6 * 5000 / 12.0), 20, 5);
+    EXPECT_GT(countColor(image(), kBandFill, inside), 50);
+    EXPECT_EQ(countColor(image(), kBandFill, right), 0);
+    plot.setBand(std::nullopt);
+    plot.DRAW2();
+    EXPECT_EQ(countColor(image(), kBandFill, inside), 0);
+}
+
 } // namespace
 } // namespace plotwise::test

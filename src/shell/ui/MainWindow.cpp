@@ -69,6 +69,7 @@ MainWindow::MainWindow(Form1Core& core, QWidget* parent)
     connectPlot();
     connectResultTable();
     connectExport();
+    connectStats();
     buildStatusBar();
     setAcceptDrops(true);
     core_.onChanged = [this](unsigned changes) { refresh(changes); };

@@ -11,6 +11,7 @@
 #include <optional>
 
 class QLabel;
+class QToolButton;
 class QStatusBar;
 
 namespace plotwise {
@@ -23,6 +24,7 @@ class ResultTableModel;
 namespace ui {
 
 class Form2Window;
+class StatsWindow;
 class WheelKeyFilter;
 
 // The main window: shows the core's state and forwards every event to it.
@@ -45,6 +47,10 @@ public:
     ResultTableModel& grid2Model() { return *grid2Model_; }
     // The display item window, once it was opened.
     Form2Window* form2() const { return form2_; }
+    // The statistics window, once it was opened (button beside the export
+    // buttons, Ctrl+T).
+    StatsWindow* statsWindow() const { return stats_; }
+    void openStatsWindow();
     bool wheelTranslationInstalled() const { return wheel_ != nullptr; }
 
     // Asks the user for a colour (title, start colour); nullopt when cancelled.
@@ -78,6 +84,8 @@ private:
     void connectPlotControls();
     void connectResultTable();
     void connectExport();
+    void connectStats();
+    void placeStatsButton();
     void buildStatusBar();
     int statusBarHeight() const;
     void placeStatusBar();
@@ -121,6 +129,8 @@ private:
     std::unique_ptr<LoadedCurveTableModel> grid1Model_;
     std::unique_ptr<ResultTableModel> grid2Model_;
     Form2Window* form2_ = nullptr;
+    StatsWindow* stats_ = nullptr;
+    QToolButton* statsButton_ = nullptr;
     std::uint64_t grid2Version_ = 0;
     QTimer timer1_, timer2_, timer3_;
     WheelKeyFilter* wheel_ = nullptr;

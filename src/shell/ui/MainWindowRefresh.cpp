@@ -2,6 +2,7 @@
 // after a handler reported what it changed.
 #include "DirListDelegate.h"
 #include "MainWindow.h"
+#include "StatsWindow.h"
 #include "PlotSurface.h"
 #include "UiConvert.h"
 #include "curvelist/CurveListModel.h"
@@ -62,6 +63,7 @@ void MainWindow::refresh(unsigned changes) {
     if (changes & (Change::PlotControls | Change::Layout)) refreshPlotControls();
     if (changes & Change::PlotPointer) refreshPlotPointer();
     if (core_.results().takeForm2Request()) openForm2();
+    if (stats_ && (changes & (Change::Grid1 | Change::Folders))) stats_->followTicks();
     scheduleRedraw();
 }
 
@@ -154,6 +156,7 @@ void MainWindow::refreshLayout() {
          {static_cast<QWidget*>(w_.command2[0]), static_cast<QWidget*>(w_.command2[1]), w_.picture2,
           w_.picture3, static_cast<QWidget*>(w_.label2)})
         onTop->raise();
+    placeStatsButton();
     applyMinimumSize();
     refreshPointer();
 }
