@@ -1,7 +1,9 @@
 #include "CliOutput.h"
 
 #include <QFile>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 namespace plotwise::cli {
@@ -17,6 +19,12 @@ void writeError(const QString& message) {
     std::fprintf(stderr, "plotwise-cli: %s\n", message.toLocal8Bit().constData());
 }
 
+bool finishOutput(const QString& command) {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return true;
+    writeError(QString("%1: cannot write the output: %2").arg(command, QString::fromLocal8Bit(std::strerror(errno))));
+    return false;
+}
+
 std::string localPath(const QString& argument) { return QFile::encodeName(argument).toStdString(); }
 
 bool parseCommand(QCommandLineParser& parser, const CommandSpec& spec, const QStringList& arguments) {
@@ -24,8 +32,10 @@ bool parseCommand(QCommandLineParser& parser, const CommandSpec& spec, const QSt
     parser.addOptions(spec.options);
     const QCommandLineOption help({"h", "help"}, "Show this help.");
     parser.addOption(help);
-    for (const auto& name : spec.positional)
-        parser.addPositionalArgument(name, name == "DIR" ? "A folder of curve files." : "A curve file.");
+    for (const auto& name : spec.positional + spec.optional)
+        parser.addPositionalArgument(name, name == "DIR"    ? "A folder of curve files."
+                                           : name == "ROOT" ? "The root folder of a curve archive."
+                                                            : "A curve file.");
     QStringList withoutCommand = arguments;
     withoutCommand.removeAt(1);
     if (!parser.parse(withoutCommand)) {
@@ -41,8 +51,11 @@ bool parseCommand(QCommandLineParser& parser, const CommandSpec& spec, const QSt
         std::fputs(text.toLocal8Bit().constData(), stdout);
         std::exit(kExitOk);
     }
-    if (parser.positionalArguments().size() != spec.positional.size()) {
-        writeError(QString("%1: expected %2").arg(spec.name, spec.positional.join(' ')));
+    const auto given = parser.positionalArguments().size();
+    if (given < spec.positional.size() || given > spec.positional.size() + spec.optional.size()) {
+        QStringList expected = spec.positional;
+        for (const auto& name : spec.optional) expected << "[" + name + "]";
+        writeError(QString("%1: expected %2").arg(spec.name, expected.join(' ')));
         return false;
     }
     return true;
@@ -92,10 +105,21 @@ QString toolHelp() {
         "  curve-path FILE --row R [--rsave-folder F] [--wave-path W]\n"
         "                           Show a result table's first page, click row R and\n"
         "                           print the curve file path found (empty when none).\n"
+        "  index ROOT [--db DB]     Index every curve file and result row below ROOT\n"
+        "                           (again: only new, changed and removed files); DB is\n"
+        "                           an SQLite file or a postgresql:// URI, by default a\n"
+        "                           file in the user's cache folder. Progress on stderr.\n"
+        "  find (ROOT | --db DB) [--id TEXT] [--from T] [--to T] [--program P]\n"
+        "       [--spindle N] [--peak-y MIN:MAX] [--peak-x MIN:MAX] [--limit N]\n"
+        "       [--json | --csv]    Print the indexed curves that pass every filter,\n"
+        "                           times as 2026-11-05T06:00:00 (inclusive).\n"
+        "  export-index (ROOT | --db DB) --out DIR\n"
+        "                           Write the index as CSV partitioned by cycle day:\n"
+        "                           DIR/date=2026-11-05/part-0.csv, columns as find --csv.\n"
         "\n"
         "COMMAND --help shows a command's own options; --version the version.\n"
-        "Exit status: 0 on success, 1 when a file could not be written, 2 on a usage\n"
-        "error.\n");
+        "Exit status: 0 on success, 1 when a file could not be written or an index\n"
+        "could not be read or written, 2 on a usage error.\n");
 }
 
 } // namespace plotwise::cli

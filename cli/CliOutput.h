@@ -9,12 +9,15 @@
 namespace plotwise::cli {
 
 inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 
 void writeLine(std::string_view line);
 // Bytes to stdout exactly as given.
 void writeRaw(std::string_view bytes);
 void writeError(const QString& message);
+// Flushes stdout; false (and the error told) when any of it could not be written.
+bool finishOutput(const QString& command);
 
 // A command-line argument as the file-system bytes it names.
 std::string localPath(const QString& argument);
@@ -26,6 +29,7 @@ struct CommandSpec {
     QString description;
     QStringList positional;
     QList<QCommandLineOption> options;
+    QStringList optional = {}; // positional arguments that may follow, or not
 };
 bool parseCommand(QCommandLineParser& parser, const CommandSpec& spec, const QStringList& arguments);
 

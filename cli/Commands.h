@@ -12,5 +12,8 @@ int runRenderCommand(const QStringList& arguments);
 int runConvertCommand(const QStringList& arguments);
 int runTableCommand(const QStringList& arguments);
 int runCurvePathCommand(const QStringList& arguments);
+int runIndexCommand(const QStringList& arguments);
+int runFindCommand(const QStringList& arguments);
+int runExportIndexCommand(const QStringList& arguments);
 
 } // namespace plotwise::cli

@@ -51,6 +51,9 @@ int main(int argc, char* argv[]) {
         {"convert", runConvertCommand},
         {"table", runTableCommand},
         {"curve-path", runCurvePathCommand},
+        {"index", runIndexCommand},
+        {"find", runFindCommand},
+        {"export-index", runExportIndexCommand},
     };
     const QStringList arguments = QCoreApplication::arguments();
     const QString command = arguments.value(1);
