@@ -6,7 +6,7 @@
 # make sanitize — the whole test suite with ASan and UBSan (gcc)
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES := cmake g++ make qt6-base-dev libgif-dev libgtest-dev fonts-liberation
+PACKAGES := cmake g++ make qt6-base-dev libgif-dev libgtest-dev fonts-liberation libqt6sql6-sqlite libqt6sql6-psql postgresql
 FUZZ_PACKAGES := clang libclang-rt-dev python3
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 FUZZ_BUILD ?= build-fuzz

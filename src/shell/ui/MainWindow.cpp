@@ -66,6 +66,7 @@ MainWindow::MainWindow(Form1Core& core, QWidget* parent)
     connectPlot();
     connectResultTable();
     connectExport();
+    connectFind();
     buildStatusBar();
     setAcceptDrops(true);
     core_.onChanged = [this](unsigned changes) { refresh(changes); };

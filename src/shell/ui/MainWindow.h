@@ -11,6 +11,7 @@
 #include <optional>
 
 class QLabel;
+class QToolButton;
 class QStatusBar;
 
 namespace plotwise {
@@ -22,6 +23,7 @@ class ResultTableModel;
 
 namespace ui {
 
+class FindWindow;
 class Form2Window;
 class WheelKeyFilter;
 
@@ -46,6 +48,11 @@ public:
     // The display item window, once it was opened.
     Form2Window* form2() const { return form2_; }
     bool wheelTranslationInstalled() const { return wheel_ != nullptr; }
+    // The Find window, once it was opened; opens it on the folder shown.
+    FindWindow* findWindow() const { return find_; }
+    void openFind();
+    // Asks the Find window's yes/no questions; a message box unless replaced.
+    void setFindQuestion(std::function<bool(const QString&)> ask) { findQuestion_ = std::move(ask); }
 
     // Asks the user for a colour (title, start colour); nullopt when cancelled.
     // A colour dialog unless replaced.
@@ -77,6 +84,8 @@ private:
     void connectPlotControls();
     void connectResultTable();
     void connectExport();
+    void connectFind();
+    void placeFindButton();
     void buildStatusBar();
     int statusBarHeight() const;
     void placeStatusBar();
@@ -117,6 +126,9 @@ private:
     std::unique_ptr<LoadedCurveTableModel> grid1Model_;
     std::unique_ptr<ResultTableModel> grid2Model_;
     Form2Window* form2_ = nullptr;
+    FindWindow* find_ = nullptr;
+    QToolButton* findButton_ = nullptr;
+    std::function<bool(const QString&)> findQuestion_;
     std::uint64_t grid2Version_ = 0;
     QTimer timer1_, timer2_, timer3_;
     WheelKeyFilter* wheel_ = nullptr;

@@ -154,6 +154,7 @@ void MainWindow::refreshLayout() {
          {static_cast<QWidget*>(w_.command2[0]), static_cast<QWidget*>(w_.command2[1]), w_.picture2,
           w_.picture3, static_cast<QWidget*>(w_.label2)})
         onTop->raise();
+    placeFindButton();
     refreshPointer();
 }
 
