@@ -87,9 +87,9 @@ int main(int argc, char** argv) {
     Form1Core core(config, files, platform);
     core.formLoad();
     core.setPictureSize(800, 500);
-    core.setExportFormat(PictureWriter::Png);
+    core.exporter().setExportFormat(PictureWriter::Png);
     int written = 0;
-    const double convertMs = medianMs(runs, [&] { written = core.convertAll().written; });
+    const double convertMs = medianMs(runs, [&] { written = core.exporter().convertAll().written; });
     const double perSecond = written * 1000.0 / convertMs;
     std::printf("convert all, %d single-spindle files (4000 samples) to 800 x 500 PNG: median "
                 "%.0f ms, %.0f files/s (target >= 100) %s\n",

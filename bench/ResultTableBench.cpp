@@ -2,7 +2,7 @@
 // the first page (TABLESHOW) and single page turns at the end of the file,
 // each of which reads the file from its start.
 // Usage: plotwise-table-bench [LINES]   (default 1000000; target well under 1 s)
-#include "curvelist/ResultTable.h"
+#include "results/ResultTable.h"
 
 #include <algorithm>
 #include <chrono>

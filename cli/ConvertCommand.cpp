@@ -34,9 +34,9 @@ int runConvertCommand(const QStringList& arguments) {
 
     HeadlessCore headless(*folder);
     Form1Core& core = headless.core();
-    core.setExportFormat(*writer);
-    core.exportSeams.onConverted = [](const std::string& path, int, int) { writeLine(path); };
-    const ConvertAllResult result = core.convertAll();
+    core.exporter().setExportFormat(*writer);
+    core.exporter().seams.onConverted = [](const std::string& path, int, int) { writeLine(path); };
+    const ConvertAllResult result = core.exporter().convertAll();
     if (result.failed) {
         writeError("convert: " + QString::fromStdString(core.texts().statusLine));
         return 1;

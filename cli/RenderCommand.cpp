@@ -52,10 +52,10 @@ void renderPlot(Form1Core& core, const RenderOptions& options) {
     core.setPictureSize(options.width, options.height);
     tickEntries(core.curveList(), options.checks);
     if (options.select) core.treeViewSelect(firstEntryWithPrefix(core.curveList(), *options.select));
-    if (options.scale) core.option1Click(*options.scale);
-    if (options.hs) core.hsChange(*options.hs);
-    if (options.vs) core.vsChange(*options.vs);
-    if (options.ymax) core.text1Change(options.ymax->toStdString());
+    if (options.scale) core.plotPanel().option1Click(*options.scale);
+    if (options.hs) core.plotPanel().hsChange(*options.hs);
+    if (options.vs) core.plotPanel().vsChange(*options.vs);
+    if (options.ymax) core.plotPanel().text1Change(options.ymax->toStdString());
     core.treeViewClick();
     core.timer3Tick();
 }
@@ -115,7 +115,7 @@ int runRenderCommand(const QStringList& arguments) {
     Form1Core& core = headless.core();
     renderPlot(core, options);
     if (pdf) {
-        if (const auto failure = core.writePlotPdf(outputPath)) {
+        if (const auto failure = core.exporter().writePlotPdf(outputPath)) {
             writeError("render: " + QString::fromStdString(*failure));
             return 1;
         }

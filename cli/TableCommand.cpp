@@ -3,8 +3,8 @@
 #include "CliOutput.h"
 #include "Commands.h"
 #include "curvefiles/CurveFilePath.h"
-#include "curvelist/ResultClick.h"
-#include "curvelist/ResultTable.h"
+#include "results/ResultClick.h"
+#include "results/ResultTable.h"
 #include "shell/DriveRules.h"
 #include "shell/LanguageTable.h"
 

@@ -11,4 +11,4 @@ set(PLOTWISE_FUZZ_TARGETS
     console     ConsoleTarget.cpp
     version     VersionTarget.cpp
 )
-set(PLOTWISE_FUZZ_LIBRARIES plotwise_curvefiles plotwise_curvelist plotwise_settings)
+set(PLOTWISE_FUZZ_LIBRARIES plotwise_curvefiles plotwise_curvelist plotwise_results plotwise_settings)

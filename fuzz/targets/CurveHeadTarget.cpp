@@ -4,7 +4,7 @@
 #include "FuzzTarget.h"
 
 #include "curvefiles/CurveLoader.h"
-#include "curvelist/ResultClick.h"
+#include "results/ResultClick.h"
 #include "support/MemoryFileSystem.h"
 
 PLOTWISE_FUZZ_TARGET(curvehead) {

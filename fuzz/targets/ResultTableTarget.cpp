@@ -6,8 +6,8 @@
 
 #include "curvefiles/CurveLoader.h"
 #include "curvefiles/NumberText.h"
-#include "curvelist/ResultClick.h"
-#include "curvelist/ResultTable.h"
+#include "results/ResultClick.h"
+#include "results/ResultTable.h"
 #include "support/MemoryTree.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include "curvefiles/CurveFilePath.h"
 #include "curvefiles/NumberText.h"
 #include "curvefiles/TabFields.h"
-#include "curvelist/ResultClick.h"
-#include "curvelist/ResultTable.h"
+#include "results/ResultClick.h"
+#include "results/ResultTable.h"
 
 #include <map>
 

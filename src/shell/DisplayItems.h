@@ -2,7 +2,7 @@
 // The display items of the result table: which of its columns are shown, as
 // the display item selection window lists and applies them.
 #include "ShellState.h"
-#include "curvelist/ResultTable.h"
+#include "results/ResultTable.h"
 
 #include <string>
 #include <vector>

@@ -2,11 +2,11 @@
 #include "Form1Core.h"
 
 #include "ConsoleSettings.h"
-#include "Form1Batch.h"
 #include "ListClick.h"
 #include "PathCfg.h"
 #include "VersionDigits.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace plotwise {
@@ -59,10 +59,14 @@ Form1Core::Form1Core(StartupConfig config, const FileSystem& fs, const Platform&
         driveRules().find(driveRules().driveOf(folders_.dir)).value_or(DriveEntry{}).text;
     folders_.filePath = folders_.dir;
     refreshFolderLists();
+    changes_.tell = [this](unsigned changes) {
+        if (onChanged) onChanged(changes);
+    };
+    changes_.collect = [this] { return plotPanel_.takeChanges(); };
 }
 
 void Form1Core::formLoad() {
-    Batch batch(*this, Change::All);
+    Batch batch(changes_, Change::All);
     // With a path given, "/W" may stand beside it; without, the command line is
     // the switch alone.
     shell_.hookMouseWheel = config_.startPath.empty()
@@ -91,14 +95,14 @@ void Form1Core::formLoad() {
     applyStartTexts();
     plot_.view().plotPointer = PlotPointer::Zoom;
     if (!config_.startPath.empty()) openPath(config_.startPath);
-    plot_.setWords(plotWords());
+    plot_.setWords(PlotPanel::words(shell_.languageTable));
     plot_.setFont(toQFont(windowFont()));
     plot_.setDiagnostics(!shell_.hookMouseWheel);
     shell_.wheelHookInstalled = shell_.hookMouseWheel;
 }
 
 void Form1Core::formUnload() {
-    Batch batch(*this, Change::State);
+    Batch batch(changes_, Change::State);
     shell_.wheelHookInstalled = false;
     platform_.replaceFile(pathCfg_, PathCfg{folders_.drive, folders_.dir}.text());
 }
@@ -180,7 +184,27 @@ WindowFont Form1Core::windowFont() {
 }
 
 void Form1Core::notify(unsigned changes) {
-    pending_ |= changes;
+    changes_.add(changes);
+}
+
+LoadContext Form1Core::loadContext() const {
+    return LoadContext{fs_, folders_.dir, layout_.layout().grid2.visible};
+}
+
+// A long drawing lets the window repaint and take input between curves.
+void Form1Core::processEvents() {
+    if (QCoreApplication::instance()) QCoreApplication::processEvents();
+}
+
+void Form1Core::copyPicture(const QImage& image) {
+    if (export_.seams.clipboard.setPicture) export_.seams.clipboard.setPicture(image);
+}
+
+Form1Shared Form1Core::shared() {
+    return Form1Shared{fs_,      platform_, shell_,  list_,      grid1_,
+                       load_,    colors_,   folders_, layout_,   texts_,
+                       plot_,    changes_,  *this,    grid1Row_, grid1Column_,
+                       selectedCurveRow_, selectedEntryText_, check1_};
 }
 
 } // namespace plotwise

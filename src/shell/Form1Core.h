@@ -1,11 +1,13 @@
 #pragma once
-#include "DisplayItems.h"
 #include "DriveRules.h"
-#include "ExportSeams.h"
+#include "ExportController.h"
+#include "Form1Shared.h"
 #include "FolderState.h"
 #include "FormLayout.h"
 #include "LayoutEngine.h"
+#include "PlotPanel.h"
 #include "Platform.h"
+#include "ResultTableController.h"
 #include "ShellState.h"
 #include "StartupConfig.h"
 #include "WindowFont.h"
@@ -14,11 +16,8 @@
 #include "curvefiles/LoadState.h"
 #include "curvefiles/LoadedCurveTable.h"
 #include "curvelist/CurveList.h"
-#include "curvelist/ResultTable.h"
 #include "curvelist/SpindleColors.h"
 #include "export/PictureWriter.h"
-#include "plot/PlotController.h"
-#include "plot/PlotHost.h"
 
 #include <cstdint>
 #include <functional>
@@ -29,20 +28,6 @@
 
 namespace plotwise {
 
-// What a handler changed, so the view refreshes only that.
-namespace Change {
-inline constexpr unsigned List = 1;    // curve list entries, ticks, colours, selection
-inline constexpr unsigned Grid1 = 2;   // loaded-curve table content
-inline constexpr unsigned Folders = 4; // Drive1, Dir1, File1
-inline constexpr unsigned Layout = 8;  // geometry, visibility, enabled flags, pointer
-inline constexpr unsigned Texts = 16;  // caption, tips, captions
-inline constexpr unsigned State = 32;  // check values, timers, plot requests
-inline constexpr unsigned Picture = 64;       // the plot image
-inline constexpr unsigned PlotControls = 128; // scroll bars, plot text boxes, options, labels
-inline constexpr unsigned PlotPointer = 256;  // pointer and tip over the plot
-inline constexpr unsigned Grid2 = 512;        // result table content, colours, widths, current row
-inline constexpr unsigned All = 1023;
-} // namespace Change
 
 enum class WheelKey { Up, Down };
 
@@ -59,7 +44,7 @@ struct TimerState {
 // runs start-up and shutdown, and handles the events of the curve list, the
 // navigation and the layout. A Qt window shows its models and forwards events.
 // All geometry is in twips.
-class Form1Core : private PlotHost {
+class Form1Core : private Form1Actions {
 public:
     // Grid1: width of column 0 in twips; every column is centred.
     static constexpr int kGrid1FileNameWidth = 2000;
@@ -147,78 +132,25 @@ public:
     // result table opened. False when it cannot be opened.
     bool openPath(const std::string& path);
 
-    // ---- result table (Grid2) and the display item window (Form2) ----
-    const ResultTable& grid2() const { return grid2_; }
-    // Grid2's current cell: table row (0 the heading row) and column.
-    int grid2Row() const { return grid2Row_; }
-    int grid2Column() const { return grid2Column_; }
-    // A click on Grid2; `selectedRows` is how many rows the selection spans.
-    void grid2Click(int row, int column, int selectedRows = 1);
-    // The user changed a column's width (twips); every width is then captured.
-    void grid2ColumnResized(int column, int twips);
+    // ---- the loaded-curve table, the result table and the export buttons ----
     // A click on Grid1's cell (row 0 the heading row).
     void grid1Click(int column, int row = 0);
-    // True once after a handler asked to show the display item window.
-    bool takeForm2Request() { return std::exchange(form2Requested_, false); }
-    // True once after the live monitor made Grid2's last row current.
-    bool takeGrid2ScrollToEnd() { return std::exchange(grid2ScrollToEnd_, false); }
-    // Form2 opening: its list lines (kept for the clicks) and its caption.
-    std::vector<DisplayItem> form2Load();
-    // The list lines Form2 would show now, without loading it.
-    std::vector<DisplayItem> displayItemsNow() const;
-    std::string form2Caption() const;
-    // Form2's list selection changed: applied to Grid2 at once.
-    void form2ListClick(const std::vector<bool>& selected);
+    ResultTableController& results() { return results_; }
+    const ResultTableController& results() const { return results_; }
+    ExportController& exporter() { return export_; }
+    const ExportController& exporter() const { return export_; }
 
     // ---- timers ----
-    void timer1Tick(); // live result monitor
-    void timer2Tick(); // console settings refresh
-    void timer3Tick(); // deferred redraw of the plot
+    void timer1Tick() { results_.timer1Tick(); } // live result monitor
+    void timer2Tick() { results_.timer2Tick(); } // console settings refresh
+    void timer3Tick() { plotPanel_.timer3Tick(); } // deferred redraw of the plot
     bool redrawPending() const { return plot_.view().redrawPending; }
 
-    // ---- plot ----
-    // The plot picture's scale area in pixels (the window follows Picture1;
-    // a headless caller sets any size).
-    void setPictureSize(int widthPixels, int heightPixels);
-    void option1Click(int index); // X scale
-    void option2Click(int index); // marker style
-    void option3Click(int index); // marker colour
-    void hsChange(int value);
-    void vsChange(int value);
-    void text1Change(const std::string& text);
-    void text2Change(const std::string& text);
-    void text1Enter();
-    void text2Enter();
-    // Mouse on Picture1, in picture units; buttons 1 left, 2 right (a mask for moves).
-    void picture1MouseDown(int button, double x, double y);
-    void picture1MouseMove(int buttons, double x, double y);
-    void picture1MouseUp(int button, double x, double y);
-    void picture1Click();
-    void picture1DblClick();
-    void picture1MouseLeave();
-
-    // ---- export buttons (Form1Export.cpp) ----
-    // Dialogs, clipboard and progress, as the window provides them.
-    ExportSeams exportSeams;
-    // Command3_Click: 0 "Select Color", 1 the plot as an image file, 2 the
-    // list as TABLE.TXT, 3 the plot and 4 the list to the clipboard, 5 convert
-    // all. Any other index does nothing.
-    void command3Click(int index);
-    // The single save of the plot through the save dialog.
-    void PICTURESAVE();
-    // An image of every curve file of the list, in the remembered format.
-    ConvertAllResult convertAll();
-    // Esc: a running convert all stops after the file it is on.
-    void stopConvertAll() { stopRequested_ = true; }
-    bool convertAllRunning() const { return converting_; }
-    // The list entry convert all is on, -1 when no run is going.
-    int convertingEntry() const { return convertingEntry_; }
-    // The remembered export format, kept in the convert-all button's tool tip.
-    PictureWriter exportFormat() const;
-    void setExportFormat(PictureWriter writer);
-    // The plot redrawn as a vector PDF page of the picture's size; nullopt on
-    // success, else what failed.
-    std::optional<std::string> writePlotPdf(const std::string& path);
+    // ---- plot: Picture1 and its controls ----
+    PlotPanel& plotPanel() { return plotPanel_; }
+    void setPictureSize(int widthPixels, int heightPixels) {
+        plotPanel_.setPictureSize(widthPixels, heightPixels);
+    }
 
     // ---- mouse wheel ----
     // One key press per notch: Up for a positive delta, else Down.
@@ -227,7 +159,7 @@ public:
     bool wheelTranslationOn() const { return shell_.wheelHookInstalled; }
 
 private:
-    class Batch; // collects change bits and tells the view once per handler
+    using Batch = ViewChanges::Batch;
 
     // start-up steps
     void detectConsoles();
@@ -245,44 +177,17 @@ private:
     void refreshFolderLists();
     bool pathCfgAtStart() const;
 
-    // list helpers
-    void toggleTag(bool enabled, bool untick);
-    void tableShow();
+    // Form1Actions
+    void toggleTag(bool enabled, bool untick) override;
+    LoadContext loadContext() const override;
+    void processEvents() override;
+    void reopenResult() override { results_.reopenCurrent(); }
+    void copyPicture(const QImage& image) override;
 
-    // result table helpers
-    std::string tablePath() const;
-    void resultRowClick(int row);
     void lowerLayoutDone();
     std::string versionCaption() const;
     void notify(unsigned changes);
-    void syncPictureSize();
-    unsigned takePlotChanges();
-    PlotWords plotWords() const;
-
-    // export helpers (Form1Export.cpp)
-    void selectColor();
-    void SPCOLOR(int spindle);
-    void saveTableText();
-    void redrawAtOnce();
-    void flushView();
-    void setStatusLine(std::string line);
-
-    // PlotHost
-    const CurveList& hostCurveList() const override { return list_; }
-    LoadedCurveTable& hostGrid1() override { return grid1_; }
-    LoadState& hostLoadState() override { return load_; }
-    LoadContext loadContext() const override;
-    std::array<std::string, 6>& scaleCaptions() override { return texts_.option1; }
-    bool resultTableVisible() const override;
-    bool pictureVisible() const override;
-    void hideGrid1() override;
-    bool noCurveNoticeVisible() const override;
-    void hideNoCurveNotice() override;
-    void showDiagnosticLabel(int index) override;
-    void setBusy(bool busy) override;
-    void processEvents() override;
-    void resultSelectionChanged() override;
-    void copyPictureToClipboard(const QImage& image) override;
+    Form1Shared shared();
 
     StartupConfig config_;
     const FileSystem& fs_;
@@ -297,7 +202,6 @@ private:
     FolderState folders_;
     LayoutEngine layout_;
     WindowTexts texts_;
-    PlotController plot_{*this};
     TimerState timers_;
 
     bool check1_ = false;
@@ -305,19 +209,13 @@ private:
     int selectedCurveRow_ = 0;
     std::string tableFile_;
     std::string selectedEntryText_;
-    ResultTable grid2_;
-    int grid2Row_ = 0;
-    int grid2Column_ = 0;
-    bool form2Requested_ = false;
-    bool grid2ScrollToEnd_ = false;
-    std::vector<DisplayItem> form2Items_;
     int grid1Row_ = 0; // Grid1's current cell
     int grid1Column_ = 0;
-    bool converting_ = false;
-    int convertingEntry_ = -1;
-    bool stopRequested_ = false;
-    unsigned pending_ = 0;
-    int depth_ = 0;
+    ViewChanges changes_;
+    PlotPanel plotPanel_{shared()};
+    PlotController plot_{plotPanel_};
+    ResultTableController results_{shared()};
+    ExportController export_{shared()};
 };
 
 } // namespace plotwise

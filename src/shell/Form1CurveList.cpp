@@ -1,7 +1,6 @@
 // The folder scan into the curve list, the list click and the list's buttons.
 #include "Form1Core.h"
 
-#include "Form1Batch.h"
 #include "ListClick.h"
 #include "curvefiles/FolderScan.h"
 #include "curvefiles/NumberText.h"
@@ -20,7 +19,7 @@ bool endsWithTsv(const std::string& path) {
 
 // Dir1's folder changed: File1 follows and the list is rebuilt from the scan.
 void Form1Core::dir1Change() {
-    Batch batch(*this, kListChanges | Change::Folders);
+    Batch batch(changes_, kListChanges | Change::Folders);
     FormLayout& l = layout_.layout();
     folders_.filePath = folders_.dir;
     refreshFolderLists();
@@ -52,7 +51,7 @@ void Form1Core::toggleTag(bool enabled, bool untick) {
 }
 
 void Form1Core::treeViewClick() {
-    Batch batch(*this, kListChanges);
+    Batch batch(changes_, kListChanges);
     FormLayout& l = layout_.layout();
     plot_.view().gridDirty = true;
     l.grid1.visible = false;
@@ -72,7 +71,7 @@ void Form1Core::treeViewClick() {
     if (list_.selected < 0 || list_.selected >= list_.count()) return;
     tableFile_ = list_.fullPath(list_.selected);
     if (endsWithTsv(tableFile_)) {
-        tableShow();
+        results_.show(tableFile_);
         return;
     }
     selectedEntryText_ = tableFile_;
@@ -82,17 +81,17 @@ void Form1Core::treeViewClick() {
 }
 
 void Form1Core::treeViewSelect(int index) {
-    Batch batch(*this, Change::List);
+    Batch batch(changes_, Change::List);
     list_.selected = index >= 0 && index < list_.count() ? index : -1;
 }
 
 void Form1Core::setEntryChecked(int index, bool checked) {
-    Batch batch(*this, Change::List);
+    Batch batch(changes_, Change::List);
     if (index >= 0 && index < list_.count()) list_.entry(index).checked = checked;
 }
 
 void Form1Core::setEntryExpanded(int index, bool expanded) {
-    Batch batch(*this, Change::List);
+    Batch batch(changes_, Change::List);
     if (index >= 0 && index < list_.count()) list_.entry(index).expanded = expanded;
 }
 
@@ -104,7 +103,7 @@ std::optional<std::string> Form1Core::colorPickTitle() const {
 }
 
 void Form1Core::applySpindleColor(std::uint32_t color) {
-    Batch batch(*this, Change::List);
+    Batch batch(changes_, Change::List);
     if (!colorPickTitle()) return;
     CurveListEntry& entry = list_.entry(list_.selected);
     std::string number = entry.text.size() > 8 ? entry.text.substr(8, 2) : "";
@@ -115,7 +114,7 @@ void Form1Core::applySpindleColor(std::uint32_t color) {
 }
 
 void Form1Core::command2Click(int index) {
-    Batch batch(*this, kListChanges);
+    Batch batch(changes_, kListChanges);
     if (index != 0 && index != 1) return;
     for (int i = 0; i < list_.count(); ++i)
         list_.entry(i).checked = index == 0;
@@ -125,7 +124,7 @@ void Form1Core::command2Click(int index) {
 }
 
 void Form1Core::check1Click(bool ticked) {
-    Batch batch(*this, Change::Layout | Change::State);
+    Batch batch(changes_, Change::Layout | Change::State);
     FormLayout& l = layout_.layout();
     check1_ = ticked;
     if (ticked) {
@@ -138,6 +137,17 @@ void Form1Core::check1Click(bool ticked) {
     plot_.view().redrawPending = true;
     l.grid1.visible = false;
     if (l.grid2.visible) l.command3[0].enabled = false;
+}
+
+} // namespace plotwise
+
+namespace plotwise {
+
+void Form1Core::grid1Click(int column, int row) {
+    Batch batch(changes_, Change::Layout);
+    grid1Row_ = std::clamp(row, 0, std::max(grid1_.rowCount() - 1, 0));
+    grid1Column_ = std::clamp(column, 0, LoadedCurveTable::kColumns - 1);
+    layout_.layout().command3[0].enabled = column < 3;
 }
 
 } // namespace plotwise

@@ -1,7 +1,6 @@
 // Form_Resize and the two splitters.
 #include "Form1Core.h"
 
-#include "Form1Batch.h"
 
 #include <QString>
 
@@ -18,7 +17,7 @@ std::string pixelText(double pixels) {
 } // namespace
 
 void Form1Core::formResize(int innerWidth, int innerHeight, int outerWidth) {
-    Batch batch(*this, kLayoutChanges | Change::Texts);
+    Batch batch(changes_, kLayoutChanges | Change::Texts);
     layout_.resize(innerWidth, innerHeight, outerWidth);
     lowerLayoutDone();
     notify(Change::PlotControls);
@@ -36,39 +35,39 @@ void Form1Core::formResize(int innerWidth, int innerHeight, int outerWidth) {
 // After the lower layout ran: the plot is redrawn from the table for
 // multi-spindle nutrunner files, else the selected curve.
 void Form1Core::lowerLayoutDone() {
-    syncPictureSize();
+    plotPanel_.syncPictureSize();
     plot_.view().gridDirty = true;
     plot_.view().drawSource = load_.curveFileFamily == 1 ? 2 : 1;
     plot_.view().redrawPending = true;
 }
 
 void Form1Core::frame1MouseDown(int, int, int x, int) {
-    Batch batch(*this, Change::Layout);
+    Batch batch(changes_, Change::Layout);
     layout_.frame1Down(x);
 }
 
 void Form1Core::frame1MouseMove(int button, int, int x, int) {
-    Batch batch(*this, Change::Layout);
+    Batch batch(changes_, Change::Layout);
     layout_.frame1Move(button, x);
 }
 
 void Form1Core::frame1MouseUp(int, int, int x, int) {
-    Batch batch(*this, Change::Layout);
+    Batch batch(changes_, Change::Layout);
     layout_.frame1Up(x);
 }
 
 void Form1Core::frame2MouseDown(int, int, int, int y) {
-    Batch batch(*this, Change::Layout);
+    Batch batch(changes_, Change::Layout);
     layout_.frame2Down(y);
 }
 
 void Form1Core::frame2MouseMove(int button, int, int, int y) {
-    Batch batch(*this, Change::Layout);
+    Batch batch(changes_, Change::Layout);
     layout_.frame2Move(button, y);
 }
 
 void Form1Core::frame2MouseUp(int, int, int, int y) {
-    Batch batch(*this, kLayoutChanges);
+    Batch batch(changes_, kLayoutChanges);
     if (layout_.frame2Up(y)) lowerLayoutDone();
 }
 

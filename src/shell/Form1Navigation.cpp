@@ -1,7 +1,6 @@
 // Drive, folder and file lists, the folder buttons, PATH.CFG and REFRESH.
 #include "Form1Core.h"
 
-#include "Form1Batch.h"
 #include "PathCfg.h"
 
 #include <filesystem>
@@ -75,7 +74,7 @@ void Form1Core::dirChange() {
 }
 
 void Form1Core::command1Click(int index) {
-    Batch batch(*this, Change::Folders | Change::Layout);
+    Batch batch(changes_, Change::Folders | Change::Layout);
     if (index == 5) {
         dirChange();
         layout_.layout().grid2.visible = false;
@@ -95,18 +94,18 @@ void Form1Core::command1Click(int index) {
 }
 
 void Form1Core::drive1Change(const std::string& driveText) {
-    Batch batch(*this, Change::Folders);
+    Batch batch(changes_, Change::Folders);
     folders_.drives = platform_.drives();
     setDrive(driveText);
 }
 
 void Form1Core::dir1Open(const std::string& path) {
-    Batch batch(*this, Change::Folders);
+    Batch batch(changes_, Change::Folders);
     setDir(path);
 }
 
 bool Form1Core::openPath(const std::string& path) {
-    Batch batch(*this, Change::All);
+    Batch batch(changes_, Change::All);
     if (fs_.subfolders(path)) return setDir(path);
     const std::string file = lastPathPart(path);
     const std::string folder = std::filesystem::path(path).parent_path().string();
@@ -124,7 +123,7 @@ bool Form1Core::openPath(const std::string& path) {
 }
 
 void Form1Core::check2Click(bool ticked) {
-    Batch batch(*this, Change::State);
+    Batch batch(changes_, Change::State);
     check2_ = ticked;
     if (folders_.dir != shell_.rSaveFolder) {
         if (ticked) {

@@ -2,8 +2,8 @@
 // found, page turns and result clicks stay inside the table, every case
 // within a second.
 #include "BadBytes.h"
-#include "curvelist/ResultClick.h"
-#include "curvelist/ResultTable.h"
+#include "results/ResultClick.h"
+#include "results/ResultTable.h"
 #include "support/MemoryTree.h"
 
 #include <gtest/gtest.h>

@@ -70,7 +70,7 @@ struct FakeSaveDialog {
     std::vector<std::optional<std::string>> answers;
     std::vector<SaveDialogRequest> shown;
     void install(Form1Core& core) {
-        core.exportSeams.chooseSaveFile = [this](const SaveDialogRequest& request) {
+        core.exporter().seams.chooseSaveFile = [this](const SaveDialogRequest& request) {
             shown.push_back(request);
             const std::size_t i = shown.size() - 1;
             return i < answers.size() ? answers[i] : std::nullopt;
@@ -86,14 +86,14 @@ TEST(PictureSave, DialogReturnsUntilAnImageEndingAndWritesByIt) {
     Form1Core& core = startCore(f);
     FakeSaveDialog dialog;
     dialog.install(core);
-    core.command3Click(1); // nothing selected: no dialog
+    core.exporter().command3Click(1); // nothing selected: no dialog
     EXPECT_TRUE(dialog.shown.empty());
 
     core.treeViewSelect(0);
     const std::string chosen = f.temp.path("out/PLOT.PNG");
     f.temp.makeFolder("out");
     dialog.answers = {f.temp.path("out/plot"), f.temp.path("out/plot.txt"), chosen};
-    core.command3Click(1);
+    core.exporter().command3Click(1);
     ASSERT_EQ(dialog.shown.size(), 3u);
     EXPECT_EQ(dialog.shown[0].title, "Save Picture As");
     EXPECT_EQ(dialog.shown[0].fileName, f.work + "/A1234");
@@ -103,7 +103,7 @@ TEST(PictureSave, DialogReturnsUntilAnImageEndingAndWritesByIt) {
     EXPECT_EQ(folderEntries(f.temp.path("out")), std::set<std::string>{"PLOT.PNG"});
     EXPECT_EQ(fileBytes(chosen).substr(0, 4), "\x89PNG"); // upper-case .PNG is a PNG
     EXPECT_EQ(readImage(chosen), core.plot().canvas().image().convertToFormat(QImage::Format_RGB32));
-    EXPECT_EQ(core.exportFormat(), PictureWriter::Png);
+    EXPECT_EQ(core.exporter().exportFormat(), PictureWriter::Png);
     EXPECT_EQ(core.texts().command3Tips[5], "Convert All Curve as png Files");
     EXPECT_EQ(core.texts().statusLine, "Saved the plot as " + chosen);
 }
@@ -116,15 +116,15 @@ TEST(PictureSave, CancelOrAFailedWriteKeepsTheFormatAndWritesNothing) {
     FakeSaveDialog dialog;
     dialog.install(core);
     dialog.answers = {f.temp.path("work/plot"), std::nullopt};
-    core.command3Click(1); // a bad name, then cancel: the dialog does not come back
+    core.exporter().command3Click(1); // a bad name, then cancel: the dialog does not come back
     EXPECT_EQ(dialog.shown.size(), 2u);
 
     f.temp.makeFolder("work/taken.gif");
     dialog = {{f.temp.path("work/taken.gif")}, {}};
     dialog.install(core);
-    core.command3Click(1);
+    core.exporter().command3Click(1);
     EXPECT_EQ(dialog.shown.size(), 1u);
-    EXPECT_EQ(core.exportFormat(), PictureWriter::Jpeg);
+    EXPECT_EQ(core.exporter().exportFormat(), PictureWriter::Jpeg);
     EXPECT_EQ(core.texts().statusLine,
               "Could not save taken.gif: a folder of that name is in the way");
     EXPECT_EQ(folderEntries(f.work), (std::set<std::string>{"A1234.NRCUR", "taken.gif"}));
@@ -150,22 +150,22 @@ TEST(PictureSave, RememberedFormatAfterEachSaveAndAfterARestart) {
     f.temp.write("work/A1234.NRCUR", risingCurve("25.34", 80, 0.3));
     f.temp.makeFolder("out");
     Form1Core& core = startCore(f);
-    EXPECT_EQ(core.exportFormat(), PictureWriter::Jpeg);
+    EXPECT_EQ(core.exporter().exportFormat(), PictureWriter::Jpeg);
     for (const FormatCase& c : cases) {
         SCOPED_TRACE(c.chosen);
         core.treeViewSelect(0);
         FakeSaveDialog dialog{{f.temp.path("out/") + c.chosen}, {}};
         dialog.install(core);
-        core.command3Click(1);
+        core.exporter().command3Click(1);
         EXPECT_EQ(fileBytes(f.temp.path("out/") + c.chosen).substr(0, c.magic.size()), c.magic);
-        EXPECT_EQ(core.exportFormat(), c.writer);
-        core.command3Click(5);
+        EXPECT_EQ(core.exporter().exportFormat(), c.writer);
+        core.exporter().command3Click(5);
         const std::string converted = f.work + "/" + c.convertedName;
         EXPECT_EQ(fileBytes(converted).substr(0, c.magic.size()), c.magic);
         const QImage image = readImage(converted);
         EXPECT_EQ(image.size(), QSize(kPictureWidth, kPictureHeight));
     }
-    EXPECT_EQ(startCore(f).exportFormat(), PictureWriter::Jpeg);
+    EXPECT_EQ(startCore(f).exporter().exportFormat(), PictureWriter::Jpeg);
     EXPECT_EQ(f.core->texts().command3Tips[5], "Convert All Curve as jpg Files");
 }
 
@@ -178,17 +178,17 @@ TEST(ConvertAll, EveryImageShowsItsOwnFileOnly) {
     f.temp.write("work/AA.NRACD", risingMultiCurve(100));
     f.temp.write("work/line3.TSV", "Date\tTime\r\n");
     Form1Core& core = startCore(f);
-    core.setExportFormat(PictureWriter::Png);
+    core.exporter().setExportFormat(PictureWriter::Png);
     // Earlier ticks go, an expanded file keeps no spindles ticked for the next
     // image, and the selected result table is not opened per file.
     core.setEntryChecked(f.entryNamed("B77"), true);
     core.setEntryExpanded(f.entryNamed("AA.NRACD"), true);
     core.treeViewSelect(f.entryNamed("line3"));
     std::vector<std::string> told;
-    core.exportSeams.onConverted = [&told](const std::string& path, int done, int total) {
+    core.exporter().seams.onConverted = [&told](const std::string& path, int done, int total) {
         told.push_back(path + " " + std::to_string(done) + "/" + std::to_string(total));
     };
-    const ConvertAllResult result = core.convertAll();
+    const ConvertAllResult result = core.exporter().convertAll();
     EXPECT_EQ(result.written, 3);
     EXPECT_EQ(result.total, 3);
     EXPECT_FALSE(result.stopped || result.failed);
@@ -222,8 +222,8 @@ TEST(ConvertAll, ASelectedCurveDoesNotTakeEveryImage) {
     ASSERT_FALSE(core.curveList().checkBoxes);
     core.treeViewSelect(f.entryNamed("nr_M5"));
     core.treeViewClick();
-    core.setExportFormat(PictureWriter::Gif);
-    EXPECT_EQ(core.convertAll().written, 2);
+    core.exporter().setExportFormat(PictureWriter::Gif);
+    EXPECT_EQ(core.exporter().convertAll().written, 2);
     for (const char* name : {"AA", "nr_M5_90pts"}) {
         SCOPED_TRACE(name);
         EXPECT_EQ(readImage(f.work + "/" + name + ".gif"), plotOfEntryAlone(f, name));
@@ -236,7 +236,7 @@ TEST(ConvertAll, DrawsThePlotEvenWhenTheTableIsShown) {
     f.temp.write("work/A1234.NRCUR", risingCurve("25.34", 80, 0.3));
     Form1Core& core = startCore(f);
     core.check1Click(true); // the loaded-curve table in front of the plot
-    core.command3Click(5);
+    core.exporter().command3Click(5);
     EXPECT_EQ(readImage(f.work + "/A1234.jpg").size(), QSize(kPictureWidth, kPictureHeight));
     EXPECT_FALSE(core.check1Value());
     EXPECT_TRUE(core.layout().picture1.visible);
@@ -261,19 +261,19 @@ TEST(ConvertAll, EscStopsAfterTheCurrentFile) {
     bool ticked = false;
     core.onChanged = [&core, &ticked](unsigned) {
         const bool now = core.curveList().entry(0).checked;
-        if (ticked && !now) core.stopConvertAll();
+        if (ticked && !now) core.exporter().stopConvertAll();
         ticked = ticked || now;
     };
-    const ConvertAllResult result = core.convertAll();
+    const ConvertAllResult result = core.exporter().convertAll();
     EXPECT_EQ(result.written, 1);
     EXPECT_TRUE(result.stopped);
     EXPECT_EQ(folderEntries(f.work), (std::set<std::string>{"A.NRCUR", "A.jpg", "B.NRCUR", "C.NRCUR"}));
     for (const CurveListEntry& entry : core.curveList().entries())
         EXPECT_FALSE(entry.checked) << entry.text;
-    EXPECT_FALSE(core.convertAllRunning());
+    EXPECT_FALSE(core.exporter().convertAllRunning());
     EXPECT_EQ(core.texts().statusLine, "Convert all stopped after 1 file of 3");
     core.onChanged = nullptr;
-    EXPECT_EQ(core.convertAll().written, 3); // the next run starts afresh
+    EXPECT_EQ(core.exporter().convertAll().written, 3); // the next run starts afresh
 }
 
 TEST(ConvertAll, AFailedWriteEndsTheRunThere) {
@@ -282,7 +282,7 @@ TEST(ConvertAll, AFailedWriteEndsTheRunThere) {
         f.temp.write(std::string("work/") + name, risingCurve("25.34", 80, 0.3));
     f.temp.makeFolder("work/B.jpg");
     Form1Core& core = startCore(f);
-    const ConvertAllResult result = core.convertAll();
+    const ConvertAllResult result = core.exporter().convertAll();
     EXPECT_TRUE(result.failed);
     EXPECT_EQ(result.written, 1);
     EXPECT_EQ(folderEntries(f.work),
@@ -313,15 +313,15 @@ TEST(ExportOnABadDisk, ConvertAllAndTableTxtKeepTheEarlierFiles) {
             ASSERT_TRUE(disk.makeReadOnly());
         const std::set<std::string> before = folderEntries(f.work);
 
-        const ConvertAllResult result = core.convertAll();
+        const ConvertAllResult result = core.exporter().convertAll();
         EXPECT_TRUE(result.failed);
         EXPECT_EQ(result.written, 0);
         EXPECT_TRUE(core.texts().statusLine.starts_with("Could not save A.jpg: "))
             << core.texts().statusLine;
-        EXPECT_FALSE(core.convertAllRunning());
+        EXPECT_FALSE(core.exporter().convertAllRunning());
 
         core.command2Click(0);
-        core.command3Click(2);
+        core.exporter().command3Click(2);
         EXPECT_TRUE(core.texts().statusLine.starts_with("Could not save TABLE.TXT: "))
             << core.texts().statusLine;
         if (!full) {
@@ -351,7 +351,7 @@ TEST(TableText, HeadingsOnlyAndLoadedRowsInTableTxt) {
     f.temp.write("work/A.NRCUR", risingCurve("25.34", 80, 0.3));
     Form1Core& core = startCore(f);
     const std::string path = f.work + "/TABLE.TXT";
-    core.command3Click(2); // headings only: one line, 4005 cells
+    core.exporter().command3Click(2); // headings only: one line, 4005 cells
     std::vector<std::string> lines = crlfLines(fileBytes(path));
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(std::count(lines[0].begin(), lines[0].end(), '\t'), 4004);
@@ -360,7 +360,7 @@ TEST(TableText, HeadingsOnlyAndLoadedRowsInTableTxt) {
     EXPECT_EQ(core.texts().statusLine, "Saved the list as " + path);
 
     core.command2Click(0); // saving again replaces the file
-    core.command3Click(2);
+    core.exporter().command3Click(2);
     EXPECT_EQ(fileBytes(path), loadedCurveTableText(core.grid1()));
     lines = crlfLines(fileBytes(path));
     ASSERT_EQ(lines.size(), 2u);
@@ -377,7 +377,7 @@ TEST(TableText, AFailedSaveKeepsTheEarlierFile) {
     core.dir1Open(f.temp.path("work/gone"));
     ASSERT_EQ(core.folders().dir, f.work); // the folder list stays where it is
     f.temp.makeFolder("work/TABLE.TXT");
-    core.command3Click(2);
+    core.exporter().command3Click(2);
     EXPECT_EQ(core.texts().statusLine,
               "Could not save TABLE.TXT: a folder of that name is in the way");
     EXPECT_EQ(folderEntries(f.work), (std::set<std::string>{"A.NRCUR", "TABLE.TXT"}));
@@ -387,26 +387,26 @@ TEST(Clipboard, PlotAsPictureAndListAsText) {
     CoreFixture f;
     f.temp.write("work/A.NRCUR", risingCurve("25.34", 80, 0.3));
     Form1Core& core = startCore(f);
-    core.command3Click(3); // no clipboard: nothing happens
-    core.command3Click(4);
+    core.exporter().command3Click(3); // no clipboard: nothing happens
+    core.exporter().command3Click(4);
     EXPECT_EQ(core.texts().statusLine, "");
     QImage picture;
     std::string text;
     int calls = 0;
-    core.exportSeams.clipboard.setPicture = [&](const QImage& image) { picture = image, ++calls; };
-    core.exportSeams.clipboard.setText = [&](const std::string& t) { text = t, ++calls; };
-    core.command3Click(3); // the empty plot
+    core.exporter().seams.clipboard.setPicture = [&](const QImage& image) { picture = image, ++calls; };
+    core.exporter().seams.clipboard.setText = [&](const std::string& t) { text = t, ++calls; };
+    core.exporter().command3Click(3); // the empty plot
     EXPECT_EQ(picture, core.plot().canvas().image());
     core.command2Click(0);
     core.timer3Tick();
-    core.command3Click(3);
+    core.exporter().command3Click(3);
     EXPECT_EQ(picture, core.plot().canvas().image());
-    core.command3Click(4);
+    core.exporter().command3Click(4);
     EXPECT_EQ(text, loadedCurveTableText(core.grid1()));
     EXPECT_EQ(crlfLines(text).size(), 2u);
     EXPECT_EQ(calls, 3);
     for (int index : {-1, 6, 100})
-        core.command3Click(index);
+        core.exporter().command3Click(index);
     EXPECT_EQ(calls, 3);
 }
 
@@ -416,7 +416,7 @@ struct FakeColorDialog {
     std::optional<std::uint32_t> answer;
     std::vector<std::string> titles;
     void install(Form1Core& core) {
-        core.exportSeams.chooseColor = [this](const std::string& title, std::uint32_t) {
+        core.exporter().seams.chooseColor = [this](const std::string& title, std::uint32_t) {
             titles.push_back(title);
             return answer;
         };
@@ -438,12 +438,12 @@ TEST(SelectColor, OnTheListPathTheSelectedCurveTakesTheColour) {
     core.timer3Tick();
     FakeColorDialog dialog{std::nullopt, {}};
     dialog.install(core);
-    core.command3Click(0); // cancelled: nothing changes
+    core.exporter().command3Click(0); // cancelled: nothing changes
     EXPECT_FALSE(core.redrawPending());
     EXPECT_EQ(core.curveList().entry(c).textColor, std::nullopt);
 
     dialog.answer = 0x00123456;
-    core.command3Click(0);
+    core.exporter().command3Click(0);
     EXPECT_EQ(dialog.titles, (std::vector<std::string>{"Select Curve Color", "Select Curve Color"}));
     EXPECT_EQ(core.grid1().textColor(2, 2), 0x00123456u);
     EXPECT_EQ(core.curveList().entry(c).textColor, 0x00123456u);
@@ -467,18 +467,18 @@ TEST(SelectColor, OnTheResultTablePathTheSpindleOfGrid1TakesTheColour) {
     Form1Core& core = f.start(f.temp.path("data/RESULT/202611"));
     core.treeViewSelect(f.entryNamed("r.tsv"));
     core.treeViewClick();
-    core.grid2Click(1, 5);
+    core.results().grid2Click(1, 5);
     ASSERT_EQ(core.grid1().rowCount(), 3);
     ASSERT_EQ(core.grid1().text(2, 1), "3");
     FakeColorDialog dialog{0x00ABCDEF, {}};
     dialog.install(core);
     core.check1Click(true);
     core.grid1Click(1, 2); // column 1: nothing to do
-    core.command3Click(0);
+    core.exporter().command3Click(0);
     EXPECT_TRUE(dialog.titles.empty());
 
     core.grid1Click(2, 2);
-    core.command3Click(0);
+    core.exporter().command3Click(0);
     EXPECT_EQ(dialog.titles.size(), 1u);
     EXPECT_EQ(core.spindleColors()[2], 0x00ABCDEFu);
     EXPECT_EQ(core.grid1().textColor(2, 2), 0x00ABCDEFu);

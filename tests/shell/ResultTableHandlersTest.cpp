@@ -42,8 +42,8 @@ TEST(ResultTableHandlers, SingleSpindleResultIsDrawnAtOnce) {
     EXPECT_EQ(core.loadState().curveFileFamily, 2);
     EXPECT_EQ(core.shellState().columnNames[3], "WORK No.");
     core.check1Click(true); // the loaded-curve table shown: the drawing brings the plot back
-    core.grid2Click(1, 5);
-    EXPECT_EQ(core.grid2().markedRow(), 1);
+    core.results().grid2Click(1, 5);
+    EXPECT_EQ(core.results().grid2().markedRow(), 1);
     EXPECT_EQ(core.loadState().curveFileName, curve);
     EXPECT_EQ(core.selectedEntryText(), curve + " Torque 32.37           Angle    412.5N/R");
     EXPECT_FALSE(core.layout().check1.enabled);
@@ -51,9 +51,9 @@ TEST(ResultTableHandlers, SingleSpindleResultIsDrawnAtOnce) {
     EXPECT_EQ(core.plot().view().drawSource, 1);
     EXPECT_FALSE(core.layout().label2.visible);
 
-    core.grid2Click(2, 5); // no curve file for this result
-    EXPECT_EQ(core.grid2().markedRow(), 2);
-    EXPECT_EQ(core.grid2().shade(1), ResultTable::Shade::Window);
+    core.results().grid2Click(2, 5); // no curve file for this result
+    EXPECT_EQ(core.results().grid2().markedRow(), 2);
+    EXPECT_EQ(core.results().grid2().shade(1), ResultTable::Shade::Window);
     EXPECT_TRUE(core.layout().label2.visible);
     EXPECT_EQ(core.texts().label2Caption, "NO CURVE FILE FOUND");
 }
@@ -64,9 +64,9 @@ TEST(ResultTableHandlers, MultiSpindleResultFillsGrid1FromAContinuationRow) {
                  test::multiFileText("1\t3", "8.70\t8.82"));
     Form1Core& core = openTable(f, crlf({heading("SEQ #"), "2026/11/05\t08:05:02\tENG:4711\t9\tOK\t1",
                                          "\t\t\t\t\t3"}));
-    core.grid2Click(2, 6);
-    EXPECT_EQ(core.grid2().markedRow(), 1);
-    EXPECT_EQ(core.grid2Row(), 2); // the clicked cell stays current
+    core.results().grid2Click(2, 6);
+    EXPECT_EQ(core.results().grid2().markedRow(), 1);
+    EXPECT_EQ(core.results().grid2Row(), 2); // the clicked cell stays current
     ASSERT_EQ(core.grid1().rowCount(), 3);
     EXPECT_EQ(core.grid1().text(1, 1), "1");
     EXPECT_EQ(core.grid1().text(2, 1), "3");
@@ -87,61 +87,61 @@ TEST(ResultTableHandlers, HeadingRowOpensTheDisplayItemsAndPageRowsTurnPages) {
     std::string text;
     for (const auto& line : lines) text += line + "\r\n";
     Form1Core& core = openTable(f, text);
-    ASSERT_TRUE(core.grid2().isPageRow(1000));
-    core.grid2Click(5, 0);
-    core.grid2Click(0, 3);
-    EXPECT_TRUE(core.takeForm2Request());
-    EXPECT_FALSE(core.takeForm2Request());
-    EXPECT_EQ(core.grid2().markedRow(), 5); // the heading click leaves the highlight
-    core.grid2Click(7, 0, 3);               // several rows selected
-    EXPECT_TRUE(core.takeForm2Request());
+    ASSERT_TRUE(core.results().grid2().isPageRow(1000));
+    core.results().grid2Click(5, 0);
+    core.results().grid2Click(0, 3);
+    EXPECT_TRUE(core.results().takeForm2Request());
+    EXPECT_FALSE(core.results().takeForm2Request());
+    EXPECT_EQ(core.results().grid2().markedRow(), 5); // the heading click leaves the highlight
+    core.results().grid2Click(7, 0, 3);               // several rows selected
+    EXPECT_TRUE(core.results().takeForm2Request());
 
-    core.grid2Click(1000, 0); // next page
-    EXPECT_TRUE(core.grid2().isPageRow(1));
-    EXPECT_EQ(core.grid2().text(2, 3), "1000");
-    EXPECT_EQ(core.grid2().markedRow(), 0);
-    core.grid2Click(1, 0); // previous page
-    EXPECT_EQ(core.grid2().text(1, 3), "1");
+    core.results().grid2Click(1000, 0); // next page
+    EXPECT_TRUE(core.results().grid2().isPageRow(1));
+    EXPECT_EQ(core.results().grid2().text(2, 3), "1000");
+    EXPECT_EQ(core.results().grid2().markedRow(), 0);
+    core.results().grid2Click(1, 0); // previous page
+    EXPECT_EQ(core.results().grid2().text(1, 3), "1");
 }
 
 TEST(ResultTableHandlers, DisplayItemsHideAndRestoreColumns) {
     CoreFixture f;
     Form1Core& core = openTable(f, crlf({heading("SEQ #"), "2026/11/05\t08:05:02\t\t9\tOK\t1"}));
-    std::vector<DisplayItem> items = core.form2Load();
+    std::vector<DisplayItem> items = core.results().form2Load();
     ASSERT_EQ(items.size(), 12u);
     EXPECT_EQ(items[2].name, "Serial");
     std::vector<bool> selected(items.size(), true);
-    core.grid2ColumnResized(2, 1500);
+    core.results().grid2ColumnResized(2, 1500);
     selected[2] = false;
-    core.form2ListClick(selected);
-    EXPECT_EQ(core.grid2().columnWidth(2), 0);
-    EXPECT_EQ(core.grid2().columnAlignment(2), ResultTable::kAlignLeft);
+    core.results().form2ListClick(selected);
+    EXPECT_EQ(core.results().grid2().columnWidth(2), 0);
+    EXPECT_EQ(core.results().grid2().columnAlignment(2), ResultTable::kAlignLeft);
     EXPECT_FALSE(core.shellState().columnVisible[2]);
     selected[2] = true;
-    core.form2ListClick(selected);
-    EXPECT_EQ(core.grid2().columnWidth(2), 1500); // its former width
-    EXPECT_EQ(core.grid2().columnAlignment(2), ResultTable::kAlignCentre);
+    core.results().form2ListClick(selected);
+    EXPECT_EQ(core.results().grid2().columnWidth(2), 1500); // its former width
+    EXPECT_EQ(core.results().grid2().columnAlignment(2), ResultTable::kAlignCentre);
 
-    core.grid2ColumnResized(4, 0); // dragged to nothing
+    core.results().grid2ColumnResized(4, 0); // dragged to nothing
     EXPECT_EQ(core.shellState().columnWidths[4], 0);
     selected[4] = false;
-    core.form2ListClick(selected);
+    core.results().form2ListClick(selected);
     selected[4] = true;
-    core.form2ListClick(selected);
-    EXPECT_EQ(core.grid2().columnWidth(4), 960);
-    EXPECT_EQ(core.form2Load()[4].selected, true);
-    EXPECT_EQ(core.form2Caption(), "DISPLAY ITEM SELECT");
+    core.results().form2ListClick(selected);
+    EXPECT_EQ(core.results().grid2().columnWidth(4), 960);
+    EXPECT_EQ(core.results().form2Load()[4].selected, true);
+    EXPECT_EQ(core.results().form2Caption(), "DISPLAY ITEM SELECT");
 }
 
 TEST(ResultTableHandlers, EmptyHeadingCellsKeepListLinesOnTheirColumns) {
     CoreFixture f;
     Form1Core& core = openTable(f, crlf({"Date\tTime\t\tSEQ #\tJudge\tSpindle\tTorque", "a\tb\tc\t1\tOK\t1"}));
-    const std::vector<DisplayItem> items = core.form2Load();
+    const std::vector<DisplayItem> items = core.results().form2Load();
     ASSERT_EQ(items.size(), 6u);
     EXPECT_EQ(items[2].column, 3);
-    core.form2ListClick({true, true, false, true, true, true});
-    EXPECT_EQ(core.grid2().columnWidth(3), 0);
-    EXPECT_GT(core.grid2().columnWidth(2), 0);
+    core.results().form2ListClick({true, true, false, true, true, true});
+    EXPECT_EQ(core.results().grid2().columnWidth(3), 0);
+    EXPECT_GT(core.results().grid2().columnWidth(2), 0);
 }
 
 // A console whose result folder is the working folder, its current result
@@ -177,18 +177,18 @@ TEST(LiveMonitor, ReloadsWhenTheResultTableGrowsAndOpensTheNewestResult) {
 
     core.timer1Tick();
     EXPECT_TRUE(core.layout().grid2.visible);
-    EXPECT_EQ(core.tableFile(), "live.tsv");
-    EXPECT_EQ(core.grid2().markedRow(), 1);
-    EXPECT_TRUE(core.takeGrid2ScrollToEnd());
+    EXPECT_EQ(core.results().tableFile(), "live.tsv");
+    EXPECT_EQ(core.results().grid2().markedRow(), 1);
+    EXPECT_TRUE(core.results().takeGrid2ScrollToEnd());
     core.timer1Tick(); // unchanged size: nothing happens
-    EXPECT_FALSE(core.takeGrid2ScrollToEnd());
+    EXPECT_FALSE(core.results().takeGrid2ScrollToEnd());
 
     live.append("2026/11/05\t08:06:27\t\t10\tOK\t1");
     live.append("\t\t\t\t\t3");
     core.timer1Tick();
-    EXPECT_EQ(core.grid2().rowCount(), 4);
-    EXPECT_EQ(core.grid2Row(), 3);
-    EXPECT_EQ(core.grid2().markedRow(), 2); // the newest result's first row
+    EXPECT_EQ(core.results().grid2().rowCount(), 4);
+    EXPECT_EQ(core.results().grid2Row(), 3);
+    EXPECT_EQ(core.results().grid2().markedRow(), 2); // the newest result's first row
     EXPECT_TRUE(core.layout().label2.visible); // its curve is not there
 
     core.check2Click(false);
@@ -204,11 +204,11 @@ TEST(LiveMonitor, ANewResultTableNameIsWatchedFromTheNextTick) {
                       crlf({heading("SEQ #"), "2026/11/06\t07:00:00\t\t1\tOK\t1", "2026/11/06\t07:01:00\t\t2\tOK\t1"}));
     live.writeMoni("next.tsv");
     core.timer2Tick();
-    EXPECT_EQ(core.tableFile(), "next.tsv");
+    EXPECT_EQ(core.results().tableFile(), "next.tsv");
     EXPECT_EQ(core.shellState().watchedResultSize, 0);
     core.timer1Tick();
-    EXPECT_EQ(core.grid2().text(2, 0), "2026/11/06");
-    EXPECT_EQ(core.grid2().markedRow(), 2);
+    EXPECT_EQ(core.results().grid2().text(2, 0), "2026/11/06");
+    EXPECT_EQ(core.results().grid2().markedRow(), 2);
 }
 
 TEST(LiveMonitor, LongTablesOpenOnTheirLastPageAndEmptyOnesOpenNothing) {
@@ -218,14 +218,14 @@ TEST(LiveMonitor, LongTablesOpenOnTheirLastPageAndEmptyOnesOpenNothing) {
     Form1Core& core = *live.core;
     core.check2Click(true);
     core.timer1Tick();
-    const ResultTable& grid2 = core.grid2();
+    const ResultTable& grid2 = core.results().grid2();
     EXPECT_EQ(grid2.text(grid2.rowCount() - 1, 3), "2500");
-    EXPECT_EQ(core.grid2().markedRow(), grid2.rowCount() - 1);
+    EXPECT_EQ(core.results().grid2().markedRow(), grid2.rowCount() - 1);
 
     live.f.temp.write(kResultFolder + "/live.tsv", "");
     core.timer1Tick(); // emptied: the table is cleared, no window is asked for
-    EXPECT_EQ(core.grid2().rowCount(), 1);
-    EXPECT_FALSE(core.takeForm2Request());
+    EXPECT_EQ(core.results().grid2().rowCount(), 1);
+    EXPECT_FALSE(core.results().takeForm2Request());
 }
 
 } // namespace

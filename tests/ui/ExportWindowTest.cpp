@@ -115,16 +115,16 @@ TEST_F(ExportWindowTest, ListFollowsTheFileBeingConverted) {
     start();
     QTreeView* tree = w().treeView1;
     int outOfView = 0, converted = 0;
-    core().exportSeams.onConverted = [&](const std::string&, int, int) {
+    core().exporter().seams.onConverted = [&](const std::string&, int, int) {
         ++converted;
-        const QModelIndex current = window_->curveListModel().indexOfEntry(core().convertingEntry());
+        const QModelIndex current = window_->curveListModel().indexOfEntry(core().exporter().convertingEntry());
         if (!tree->viewport()->rect().intersects(tree->visualRect(current))) ++outOfView;
     };
     click(5);
     EXPECT_EQ(converted, 63);
     EXPECT_EQ(outOfView, 0);
     EXPECT_GT(tree->verticalScrollBar()->value(), 0);
-    EXPECT_EQ(core().convertingEntry(), -1);
+    EXPECT_EQ(core().exporter().convertingEntry(), -1);
 }
 
 } // namespace

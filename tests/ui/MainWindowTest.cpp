@@ -3,7 +3,7 @@
 
 #include "curvelist/CurveListModel.h"
 #include "curvelist/LoadedCurveTableModel.h"
-#include "curvelist/ResultTableModel.h"
+#include "results/ResultTableModel.h"
 #include "shell/ui/Form1Widgets.h"
 #include "shell/ui/Form2Window.h"
 #include "shell/ui/MainWindow.h"
@@ -195,7 +195,7 @@ TEST_F(MainWindowTest, DisplayItemWindowFollowsTheShownTable) {
         QCoreApplication::processEvents();
     };
     showTable("r1.tsv");
-    core().grid2Click(0, 1); // the heading row opens the window
+    core().results().grid2Click(0, 1); // the heading row opens the window
     QCoreApplication::processEvents();
     ui::Form2Window* form2 = window_->form2();
     ASSERT_NE(form2, nullptr);
@@ -212,18 +212,18 @@ TEST_F(MainWindowTest, DisplayItemWindowFollowsTheShownTable) {
               QStringList({"Date", "Time", "Serial", "Part", "Judge", "Spindle", "Torque"}));
     form2->list1()->item(3)->setSelected(false);
     QCoreApplication::processEvents();
-    EXPECT_EQ(core().grid2().columnWidth(3), 0);
+    EXPECT_EQ(core().results().grid2().columnWidth(3), 0);
     EXPECT_TRUE(w().grid2->isColumnHidden(3));
     EXPECT_EQ(form2->list1()->count(), 7);
     EXPECT_FALSE(form2->list1()->item(3)->isSelected());
     EXPECT_TRUE(form2->list1()->item(4)->isSelected());
 
     // Enter opens the result of the current cell, as a click does.
-    EXPECT_NE(core().grid2().markedRow(), 1);
+    EXPECT_NE(core().results().grid2().markedRow(), 1);
     w().grid2->setCurrentIndex(w().grid2->model()->index(ResultTableModel::modelRow(1), 0));
     QTest::keyClick(w().grid2, Qt::Key_Return);
-    EXPECT_EQ(core().grid2().markedRow(), 1);
-    EXPECT_EQ(core().grid2Row(), 1);
+    EXPECT_EQ(core().results().grid2().markedRow(), 1);
+    EXPECT_EQ(core().results().grid2Row(), 1);
 }
 
 TEST_F(MainWindowTest, FolderListOpensASubfolderAndClosingSavesIt) {

@@ -42,7 +42,7 @@ void Form2Window::open() {
 
 void Form2Window::followTable() {
     if (!isVisible()) return;
-    const std::vector<DisplayItem> items = core_.displayItemsNow();
+    const std::vector<DisplayItem> items = core_.results().displayItemsNow();
     bool same = static_cast<int>(items.size()) == list1_->count();
     for (int i = 0; same && i < list1_->count(); ++i) {
         const QListWidgetItem* line = list1_->item(i);
@@ -55,13 +55,13 @@ void Form2Window::followTable() {
 void Form2Window::fill() {
     QScopedValueRollback<bool> guard(filling_, true);
     list1_->clear();
-    for (const DisplayItem& item : core_.form2Load()) {
+    for (const DisplayItem& item : core_.results().form2Load()) {
         auto* line = new QListWidgetItem(latin1(item.name), list1_);
         line->setSelected(item.selected);
     }
     const WindowFont font = core_.windowFont();
     setFont(toQFont(font));
-    setWindowTitle(fromUtf8(core_.form2Caption()));
+    setWindowTitle(fromUtf8(core_.results().form2Caption()));
 }
 
 void Form2Window::list1Click() {
@@ -70,7 +70,7 @@ void Form2Window::list1Click() {
     selected.reserve(static_cast<std::size_t>(list1_->count()));
     for (int i = 0; i < list1_->count(); ++i)
         selected.push_back(list1_->item(i)->isSelected());
-    core_.form2ListClick(selected);
+    core_.results().form2ListClick(selected);
 }
 
 } // namespace plotwise::ui

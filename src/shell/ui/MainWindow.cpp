@@ -6,7 +6,7 @@
 #include "WheelKeyFilter.h"
 #include "curvelist/CurveListModel.h"
 #include "curvelist/LoadedCurveTableModel.h"
-#include "curvelist/ResultTableModel.h"
+#include "results/ResultTableModel.h"
 #include "shell/Form1Core.h"
 
 #include <QApplication>
@@ -50,7 +50,7 @@ MainWindow::MainWindow(Form1Core& core, QWidget* parent)
     : QWidget(parent), core_(core), w_(this),
       listModel_(std::make_unique<CurveListModel>(core.curveList())),
       grid1Model_(std::make_unique<LoadedCurveTableModel>(core.grid1())),
-      grid2Model_(std::make_unique<ResultTableModel>(core.grid2())) {
+      grid2Model_(std::make_unique<ResultTableModel>(core.results().grid2())) {
     setObjectName(QStringLiteral("Form1"));
     w_.treeView1->setModel(listModel_.get());
     w_.grid1->setModel(grid1Model_.get());
@@ -132,7 +132,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    core_.stopConvertAll();
+    core_.exporter().stopConvertAll();
     if (!unloaded_) {
         unloaded_ = true;
         timer1_.stop();

@@ -57,11 +57,11 @@ void MainWindow::placeStatusBar() {
 void MainWindow::connectExport() {
     for (std::size_t i = 0; i < w_.command3.size(); ++i)
         connect(w_.command3[i], &QToolButton::clicked, this,
-                [this, i] { core_.command3Click(static_cast<int>(i)); });
+                [this, i] { core_.exporter().command3Click(static_cast<int>(i)); });
     chooseSaveFile_ = [this](const QString& title, const QString& fileName, const QString& filter) {
         return saveDialog(this, title, fileName, filter);
     };
-    ExportSeams& seams = core_.exportSeams;
+    ExportSeams& seams = core_.exporter().seams;
     seams.chooseSaveFile = [this](const SaveDialogRequest& request) -> std::optional<std::string> {
         if (!chooseSaveFile_) return std::nullopt;
         const std::optional<QString> chosen = chooseSaveFile_(
@@ -83,7 +83,7 @@ void MainWindow::connectExport() {
         if (QClipboard* clipboard = clearedClipboard()) clipboard->setText(fromLatin1(text));
     };
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, [this] { core_.stopConvertAll(); });
+    connect(escape, &QShortcut::activated, this, [this] { core_.exporter().stopConvertAll(); });
 }
 
 void MainWindow::refreshStatusLine() {

@@ -55,38 +55,38 @@ void MainWindow::connectPlot() {
 void MainWindow::connectPlotMouse() {
     PlotSurface* picture = w_.picture1;
     connect(picture, &PlotSurface::mouseDown, this,
-            [this](int b, double x, double y) { core_.picture1MouseDown(b, x, y); });
+            [this](int b, double x, double y) { core_.plotPanel().picture1MouseDown(b, x, y); });
     connect(picture, &PlotSurface::mouseMove, this,
-            [this](int b, double x, double y) { core_.picture1MouseMove(b, x, y); });
+            [this](int b, double x, double y) { core_.plotPanel().picture1MouseMove(b, x, y); });
     connect(picture, &PlotSurface::mouseUp, this,
-            [this](int b, double x, double y) { core_.picture1MouseUp(b, x, y); });
-    connect(picture, &PlotSurface::clicked, this, [this] { core_.picture1Click(); });
-    connect(picture, &PlotSurface::doubleClicked, this, [this] { core_.picture1DblClick(); });
-    connect(picture, &PlotSurface::left, this, [this] { core_.picture1MouseLeave(); });
+            [this](int b, double x, double y) { core_.plotPanel().picture1MouseUp(b, x, y); });
+    connect(picture, &PlotSurface::clicked, this, [this] { core_.plotPanel().picture1Click(); });
+    connect(picture, &PlotSurface::doubleClicked, this, [this] { core_.plotPanel().picture1DblClick(); });
+    connect(picture, &PlotSurface::left, this, [this] { core_.plotPanel().picture1MouseLeave(); });
 }
 
 void MainWindow::connectPlotControls() {
     connect(w_.hs, &QScrollBar::valueChanged, this, [this](int value) {
-        if (!updating_) core_.hsChange(value);
+        if (!updating_) core_.plotPanel().hsChange(value);
     });
     connect(w_.vs, &QScrollBar::valueChanged, this, [this](int value) {
-        if (!updating_) core_.vsChange(value);
+        if (!updating_) core_.plotPanel().vsChange(value);
     });
     for (std::size_t i = 0; i < w_.option1.size(); ++i)
         connect(w_.option1[i], &QRadioButton::clicked, this,
-                [this, i] { core_.option1Click(static_cast<int>(i)); });
+                [this, i] { core_.plotPanel().option1Click(static_cast<int>(i)); });
     for (std::size_t i = 0; i < w_.option2.size(); ++i)
         connect(w_.option2[i], &QRadioButton::clicked, this,
-                [this, i] { core_.option2Click(static_cast<int>(i)); });
+                [this, i] { core_.plotPanel().option2Click(static_cast<int>(i)); });
     for (std::size_t i = 0; i < w_.option3.size(); ++i)
         connect(w_.option3[i], &QRadioButton::clicked, this,
-                [this, i] { core_.option3Click(static_cast<int>(i)); });
+                [this, i] { core_.plotPanel().option3Click(static_cast<int>(i)); });
     connect(w_.text1, &QLineEdit::textEdited, this,
-            [this](const QString& text) { core_.text1Change(toUtf8(text)); });
+            [this](const QString& text) { core_.plotPanel().text1Change(toUtf8(text)); });
     connect(w_.text2, &QLineEdit::textEdited, this,
-            [this](const QString& text) { core_.text2Change(toUtf8(text)); });
-    connect(w_.text1, &QLineEdit::returnPressed, this, [this] { core_.text1Enter(); });
-    connect(w_.text2, &QLineEdit::returnPressed, this, [this] { core_.text2Enter(); });
+            [this](const QString& text) { core_.plotPanel().text2Change(toUtf8(text)); });
+    connect(w_.text1, &QLineEdit::returnPressed, this, [this] { core_.plotPanel().text1Enter(); });
+    connect(w_.text2, &QLineEdit::returnPressed, this, [this] { core_.plotPanel().text2Enter(); });
 }
 
 // A redraw request is served when the event loop is next idle; requests made

@@ -61,7 +61,7 @@ void MainWindow::refresh(unsigned changes) {
     if (changes & Change::Picture) refreshPicture();
     if (changes & (Change::PlotControls | Change::Layout)) refreshPlotControls();
     if (changes & Change::PlotPointer) refreshPlotPointer();
-    if (core_.takeForm2Request()) openForm2();
+    if (core_.results().takeForm2Request()) openForm2();
     scheduleRedraw();
 }
 
@@ -87,7 +87,7 @@ void MainWindow::refreshTreeState() {
         tree->selectionModel()->setCurrentIndex(selected, QItemSelectionModel::ClearAndSelect);
     }
     // Convert all: the file being converted stays in view.
-    if (core_.convertingEntry() >= 0) tree->scrollTo(listModel_->indexOfEntry(core_.convertingEntry()));
+    if (core_.exporter().convertingEntry() >= 0) tree->scrollTo(listModel_->indexOfEntry(core_.exporter().convertingEntry()));
 }
 
 void MainWindow::refreshGrid1() {

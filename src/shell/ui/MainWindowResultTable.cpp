@@ -3,7 +3,7 @@
 #include "MainWindow.h"
 #include "UiConvert.h"
 #include "curvelist/LoadedCurveTableModel.h"
-#include "curvelist/ResultTableModel.h"
+#include "results/ResultTableModel.h"
 #include "shell/Form1Core.h"
 
 #include <QHeaderView>
@@ -23,11 +23,11 @@ void MainWindow::connectResultTable() {
         if (updating_) return;
         // The heading row opens the display item window; it selects nothing.
         w_.grid2->clearSelection();
-        core_.grid2Click(0, column);
+        core_.results().grid2Click(0, column);
     });
     connect(grid2->horizontalHeader(), &QHeaderView::sectionResized, this,
             [this](int column, int, int width) {
-                if (!updating_) core_.grid2ColumnResized(column, toTwips(width));
+                if (!updating_) core_.results().grid2ColumnResized(column, toTwips(width));
             });
     connect(w_.grid1, &QTableView::clicked, this, [this](const QModelIndex& index) {
         if (!updating_)
@@ -59,12 +59,12 @@ void MainWindow::grid2ClickCurrent() {
     std::set<int> rows;
     for (const QModelIndex& index : w_.grid2->selectionModel()->selectedIndexes())
         rows.insert(index.row());
-    core_.grid2Click(ResultTableModel::tableRow(current.row()), current.column(),
+    core_.results().grid2Click(ResultTableModel::tableRow(current.row()), current.column(),
                      std::max<int>(1, static_cast<int>(rows.size())));
 }
 
 void MainWindow::refreshGrid2() {
-    const ResultTable& table = core_.grid2();
+    const ResultTable& table = core_.results().grid2();
     QTableView* grid2 = w_.grid2;
     const bool newRows = table.contentVersion() != grid2Version_;
     if (newRows) {
@@ -83,10 +83,10 @@ void MainWindow::refreshGrid2() {
         if (width > 0)
             grid2->setColumnWidth(c, std::max(1, width / FormLayout::kTwipsPerPixel));
     }
-    const int row = core_.grid2Row();
+    const int row = core_.results().grid2Row();
     const QModelIndex current =
-        row >= 1 ? grid2Model_->index(ResultTableModel::modelRow(row), core_.grid2Column()) : QModelIndex();
-    if (core_.takeGrid2ScrollToEnd()) {
+        row >= 1 ? grid2Model_->index(ResultTableModel::modelRow(row), core_.results().grid2Column()) : QModelIndex();
+    if (core_.results().takeGrid2ScrollToEnd()) {
         grid2->scrollToBottom();
         if (current.isValid())
             grid2->selectionModel()->setCurrentIndex(

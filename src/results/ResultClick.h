@@ -3,7 +3,7 @@
 // and marking the result a row belongs to, the key that names its curve file,
 // and what the click reads from the curve file it found.
 #include "ResultTable.h"
-#include "SpindleColors.h"
+#include "curvelist/SpindleColors.h"
 #include "curvefiles/CurveFilePath.h"
 #include "curvefiles/LoadedCurveTable.h"
 

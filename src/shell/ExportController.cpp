@@ -1,7 +1,6 @@
 // The export buttons: the curve colour, the plot as an image file (single
 // save and convert all) or as a PDF, the list as TABLE.TXT, and the clipboard.
-#include "Form1Batch.h"
-#include "Form1Core.h"
+#include "ExportController.h"
 
 #include "ExportRules.h"
 #include "TableText.h"
@@ -18,6 +17,8 @@
 namespace plotwise {
 namespace {
 
+using Batch = ViewChanges::Batch;
+
 constexpr unsigned kExportChanges =
     Change::List | Change::Grid1 | Change::Layout | Change::State | Change::Texts;
 constexpr int kSavePictureTitle = 11; // language table: "Save Picture As"
@@ -33,8 +34,8 @@ std::string fileCount(int n) {
 
 } // namespace
 
-void Form1Core::command3Click(int index) {
-    Batch batch(*this, Change::Texts);
+void ExportController::command3Click(int index) {
+    Batch batch(s_.changes, Change::Texts);
     switch (index) {
     case 0:
         selectColor();
@@ -46,13 +47,13 @@ void Form1Core::command3Click(int index) {
         saveTableText();
         break;
     case 3:
-        if (!exportSeams.clipboard.setPicture) return;
-        exportSeams.clipboard.setPicture(plot_.canvas().image());
+        if (!seams.clipboard.setPicture) return;
+        seams.clipboard.setPicture(s_.plot.canvas().image());
         setStatusLine("Copied the plot to the clipboard");
         break;
     case 4:
-        if (!exportSeams.clipboard.setText) return;
-        exportSeams.clipboard.setText(loadedCurveTableText(grid1_));
+        if (!seams.clipboard.setText) return;
+        seams.clipboard.setText(loadedCurveTableText(s_.grid1));
         setStatusLine("Copied the list to the clipboard");
         break;
     case 5:
@@ -67,55 +68,55 @@ void Form1Core::command3Click(int index) {
 
 // Without the result table, the selected curve's row and list entry take the
 // colour; with it, the spindle of Grid1's current row does.
-void Form1Core::selectColor() {
-    notify(Change::List | Change::Grid1 | Change::State);
-    if (!layout_.layout().grid2.visible) {
-        if (selectedCurveRow_ < 1 || selectedCurveRow_ >= grid1_.rowCount()) return;
-        if (!exportSeams.chooseColor) return;
-        const std::uint32_t initial = grid1_.textColor(selectedCurveRow_, 2).value_or(0);
-        const auto color = exportSeams.chooseColor(kSelectCurveColorTitle, initial);
+void ExportController::selectColor() {
+    s_.changes.add(Change::List | Change::Grid1 | Change::State);
+    if (!s_.layout.layout().grid2.visible) {
+        if (s_.selectedCurveRow < 1 || s_.selectedCurveRow >= s_.grid1.rowCount()) return;
+        if (!seams.chooseColor) return;
+        const std::uint32_t initial = s_.grid1.textColor(s_.selectedCurveRow, 2).value_or(0);
+        const auto color = seams.chooseColor(kSelectCurveColorTitle, initial);
         if (!color) return;
-        grid1Row_ = selectedCurveRow_;
-        grid1Column_ = 2;
-        grid1_.setTextColor(selectedCurveRow_, 2, *color);
+        s_.grid1Row = s_.selectedCurveRow;
+        s_.grid1Column = 2;
+        s_.grid1.setTextColor(s_.selectedCurveRow, 2, *color);
         int count = 0;
-        for (int i = 0; i < list_.count(); ++i) {
-            CurveListEntry& entry = list_.entry(i);
-            if (!entry.checked || list_.hasChildren(i)) continue;
-            if (++count == selectedCurveRow_) {
+        for (int i = 0; i < s_.list.count(); ++i) {
+            CurveListEntry& entry = s_.list.entry(i);
+            if (!entry.checked || s_.list.hasChildren(i)) continue;
+            if (++count == s_.selectedCurveRow) {
                 entry.textColor = *color;
                 break;
             }
         }
     } else {
-        if (!layout_.layout().grid1.visible || grid1Column_ != 2) return;
-        grid1Column_ = 1;
-        const auto spindle = nearestInteger(LeadingNumber(grid1_.text(grid1Row_, 1)));
+        if (!s_.layout.layout().grid1.visible || s_.grid1Column != 2) return;
+        s_.grid1Column = 1;
+        const auto spindle = nearestInteger(LeadingNumber(s_.grid1.text(s_.grid1Row, 1)));
         SPCOLOR(static_cast<int>(std::clamp<std::int64_t>(spindle, -1, 99)));
-        check1Click(false);
+        s_.actions.check1Click(false);
     }
-    plot_.view().gridDirty = true;
-    plot_.view().drawSource = load_.curveFileFamily == 1 ? 2 : 1;
-    plot_.view().redrawPending = true;
+    s_.plot.view().gridDirty = true;
+    s_.plot.view().drawSource = s_.load.curveFileFamily == 1 ? 2 : 1;
+    s_.plot.view().redrawPending = true;
 }
 
 // A spindle's colour: Grid1's current row shows it at once, the colour table
 // keeps it for the rows loaded later.
-void Form1Core::SPCOLOR(int spindle) {
-    if (spindle < 1 || spindle > 32 || !exportSeams.chooseColor) return;
+void ExportController::SPCOLOR(int spindle) {
+    if (spindle < 1 || spindle > 32 || !seams.chooseColor) return;
     const auto slot = static_cast<std::size_t>(spindle - 1);
-    const auto color = exportSeams.chooseColor(kSelectCurveColorTitle, colors_[slot]);
+    const auto color = seams.chooseColor(kSelectCurveColorTitle, s_.colors[slot]);
     if (!color) return;
-    grid1Column_ = 2;
-    grid1_.setTextColor(grid1Row_, 2, *color);
-    colors_[slot] = *color;
+    s_.grid1Column = 2;
+    s_.grid1.setTextColor(s_.grid1Row, 2, *color);
+    s_.colors[slot] = *color;
 }
 
 // ---- the list as text ----
 
-void Form1Core::saveTableText() {
-    const std::string path = joinPath(folders_.dir, kTableTextFile);
-    if (const auto failure = writeFileAtomically(path, loadedCurveTableText(grid1_))) {
+void ExportController::saveTableText() {
+    const std::string path = joinPath(s_.folders.dir, kTableTextFile);
+    if (const auto failure = writeFileAtomically(path, loadedCurveTableText(s_.grid1))) {
         const bool created = failure->step != FileWriteFailure::Step::Create;
         setStatusLine(writeFailureLine(path, created ? "the file could not be written"
                                                      : "the file could not be created"));
@@ -126,33 +127,33 @@ void Form1Core::saveTableText() {
 
 // ---- image files ----
 
-PictureWriter Form1Core::exportFormat() const {
-    return exportFormatOfTip(shell_.languageTable, texts_.command3Tips[5]);
+PictureWriter ExportController::exportFormat() const {
+    return exportFormatOfTip(s_.shell.languageTable, s_.texts.command3Tips[5]);
 }
 
-void Form1Core::setExportFormat(PictureWriter writer) {
-    Batch batch(*this, Change::Texts);
-    texts_.command3Tips[5] = exportFormatTip(shell_.languageTable, writer);
+void ExportController::setExportFormat(PictureWriter writer) {
+    Batch batch(s_.changes, Change::Texts);
+    s_.texts.command3Tips[5] = exportFormatTip(s_.shell.languageTable, writer);
 }
 
 // The save dialog opens on the selected entry's name and comes back until the
 // name ends in one of the four image endings; cancelling ends the save.
-void Form1Core::PICTURESAVE() {
-    Batch batch(*this, Change::Texts);
-    if (list_.selected < 0 || list_.selected >= list_.count()) return;
-    const std::optional<std::string> base = pictureBaseName(list_.fullPath(list_.selected));
-    if (!base || !exportSeams.chooseSaveFile) return;
-    SaveDialogRequest request{shell_.languageTable[kSavePictureTitle],
-                              joinPath(folders_.dir, *base), kSavePictureFilter};
+void ExportController::PICTURESAVE() {
+    Batch batch(s_.changes, Change::Texts);
+    if (s_.list.selected < 0 || s_.list.selected >= s_.list.count()) return;
+    const std::optional<std::string> base = pictureBaseName(s_.list.fullPath(s_.list.selected));
+    if (!base || !seams.chooseSaveFile) return;
+    SaveDialogRequest request{s_.shell.languageTable[kSavePictureTitle],
+                              joinPath(s_.folders.dir, *base), kSavePictureFilter};
     std::optional<PictureWriter> writer;
     while (!writer) {
-        const std::optional<std::string> chosen = exportSeams.chooseSaveFile(request);
+        const std::optional<std::string> chosen = seams.chooseSaveFile(request);
         if (!chosen) return;
         request.fileName = *chosen;
         writer = writerForFileName(*chosen);
     }
     const std::string& path = request.fileName;
-    if (const auto error = writePicture(plot_.canvas().image(), path, *writer)) {
+    if (const auto error = writePicture(s_.plot.canvas().image(), path, *writer)) {
         setStatusLine(writeFailureLine(path, *error));
         return;
     }
@@ -160,21 +161,14 @@ void Form1Core::PICTURESAVE() {
     setStatusLine("Saved the plot as " + path);
 }
 
-void Form1Core::redrawAtOnce() {
-    plot_.view().redrawPending = true;
-    plot_.timer3Tick();
+void ExportController::redrawAtOnce() {
+    s_.plot.view().redrawPending = true;
+    s_.plot.timer3Tick();
 }
 
-// Tells the view what changed so far while a long action still runs.
-void Form1Core::flushView() {
-    pending_ |= takePlotChanges();
-    const unsigned changes = std::exchange(pending_, 0u);
-    if (changes != 0 && onChanged) onChanged(changes);
-}
-
-void Form1Core::setStatusLine(std::string line) {
-    notify(Change::Texts);
-    texts_.statusLine = std::move(line);
+void ExportController::setStatusLine(std::string line) {
+    s_.changes.add(Change::Texts);
+    s_.texts.statusLine = std::move(line);
 }
 
 // Every top-level curve file entry in turn: ticked with its spindles, loaded
@@ -183,33 +177,33 @@ void Form1Core::setStatusLine(std::string line) {
 // draws the ticked rows: a selected curve or result table would take its
 // place. Images are encoded in the background while the next file is drawn
 // and written in order; a failed write ends the run there.
-ConvertAllResult Form1Core::convertAll() {
-    Batch batch(*this, kExportChanges | Change::Picture);
+ConvertAllResult ExportController::convertAll() {
+    Batch batch(s_.changes, kExportChanges | Change::Picture);
     ConvertAllResult result;
-    if (converting_ || plot_.view().drawBusy) return result;
+    if (converting_ || s_.plot.view().drawBusy) return result;
     converting_ = true;
     stopRequested_ = false;
-    layout_.setPointer(MousePointer::Busy);
+    s_.layout.setPointer(MousePointer::Busy);
     // The images are of the plot, drawn from files of the folder list.
-    if (check1_) check1Click(false);
-    layout_.layout().grid2.visible = false;
-    const int selected = std::exchange(list_.selected, -1);
-    command2Click(1);
+    if (s_.check1) s_.actions.check1Click(false);
+    s_.layout.layout().grid2.visible = false;
+    const int selected = std::exchange(s_.list.selected, -1);
+    s_.actions.command2Click(1);
     const PictureWriter writer = exportFormat();
 
-    const std::string folder = folders_.dir;
-    const int entries = list_.count();
+    const std::string folder = s_.folders.dir;
+    const int entries = s_.list.count();
     std::vector<std::pair<int, std::string>> files;
     for (int i = 0; i < entries; ++i)
-        if (list_.entry(i).parent < 0 && convertsEntry(list_.entry(i).text))
-            files.emplace_back(i, list_.entry(i).text);
+        if (s_.list.entry(i).parent < 0 && convertsEntry(s_.list.entry(i).text))
+            files.emplace_back(i, s_.list.entry(i).text);
     result.total = static_cast<int>(files.size());
     // Window events run between files: a new folder or list ends the run.
-    auto listChanged = [&] { return folders_.dir != folder || list_.count() != entries; };
+    auto listChanged = [&] { return s_.folders.dir != folder || s_.list.count() != entries; };
     auto setTicks = [this](int entry, bool checked) {
-        list_.entry(entry).checked = checked;
-        for (int child : list_.children(entry))
-            list_.entry(child).checked = checked;
+        s_.list.entry(entry).checked = checked;
+        for (int child : s_.list.children(entry))
+            s_.list.entry(child).checked = checked;
     };
     int failedEntry = -1;
     auto settle = [&](const std::vector<PictureWriteQueue::Done>& done) {
@@ -224,48 +218,48 @@ ConvertAllResult Form1Core::convertAll() {
             if (failedEntry < 0)
                 setStatusLine("Converting: " + std::to_string(result.written) + " of " +
                               std::to_string(result.total) + ", " + write.path + " (Esc stops)");
-            if (exportSeams.onConverted)
-                exportSeams.onConverted(write.path, result.written, result.total);
+            if (seams.onConverted)
+                seams.onConverted(write.path, result.written, result.total);
         }
     };
 
     PictureWriteQueue writes(kWritesAhead);
     for (const auto& [entry, text] : files) {
         if (failedEntry >= 0) break;
-        if (stopRequested_ || listChanged() || list_.entry(entry).text != text) {
+        if (stopRequested_ || listChanged() || s_.list.entry(entry).text != text) {
             result.stopped = true;
             break;
         }
         setTicks(entry, true);
         convertingEntry_ = entry;
-        notify(Change::List);
-        flushView();
-        processEvents();
+        s_.changes.add(Change::List);
+        s_.changes.flush();
+        s_.actions.processEvents();
         if (stopRequested_ || listChanged()) {
             if (!listChanged()) setTicks(entry, false);
             result.stopped = true;
             break;
         }
-        treeViewClick();
+        s_.actions.treeViewClick();
         redrawAtOnce();
-        settle(writes.push(plot_.canvas().image(), convertAllFileName(folder, text, writer),
+        settle(writes.push(s_.plot.canvas().image(), convertAllFileName(folder, text, writer),
                            writer, entry));
         setTicks(entry, false);
-        layout_.setPointer(MousePointer::Busy);
-        flushView();
+        s_.layout.setPointer(MousePointer::Busy);
+        s_.changes.flush();
     }
     settle(writes.finish());
     convertingEntry_ = -1;
 
-    if (!listChanged() && selected < list_.count()) list_.selected = selected;
+    if (!listChanged() && selected < s_.list.count()) s_.list.selected = selected;
     if (failedEntry >= 0) {
         // The run ends at the file that could not be written, ticked and loaded.
         result.failed = true;
         result.stopped = false;
         if (!listChanged()) setTicks(failedEntry, true);
-        treeViewClick();
+        s_.actions.treeViewClick();
     } else {
-        treeViewClick();
+        s_.actions.treeViewClick();
         if (result.stopped)
             setStatusLine("Convert all stopped after " + fileCount(result.written) + " of " +
                           std::to_string(result.total));
@@ -273,7 +267,7 @@ ConvertAllResult Form1Core::convertAll() {
             setStatusLine("Converted " + fileCount(result.written) + " to " +
                           std::string(convertAllExtension(writer)));
     }
-    layout_.setPointer(MousePointer::Default);
+    s_.layout.setPointer(MousePointer::Default);
     converting_ = false;
     stopRequested_ = false;
     return result;
@@ -283,9 +277,9 @@ ConvertAllResult Form1Core::convertAll() {
 
 // The plot is drawn again onto a PDF page, one unit a pixel of the picture,
 // so lines and text stay vectors; the picture itself is left as it is.
-std::optional<std::string> Form1Core::writePlotPdf(const std::string& path) {
-    Batch batch(*this, 0);
-    PlotCanvas& canvas = plot_.canvas();
+std::optional<std::string> ExportController::writePlotPdf(const std::string& path) {
+    Batch batch(s_.changes, 0);
+    PlotCanvas& canvas = s_.plot.canvas();
     const int width = canvas.widthPixels(), height = canvas.heightPixels();
     auto draw = [&](QIODevice& device) {
         QPdfWriter pdf(&device);
@@ -298,7 +292,7 @@ std::optional<std::string> Form1Core::writePlotPdf(const std::string& path) {
         if (!painter.begin(&pdf)) return 1;
         painter.scale(double(pdf.width()) / width, double(pdf.height()) / height);
         canvas.setOuterPainter(&painter);
-        plot_.view().gridDirty = true;
+        s_.plot.view().gridDirty = true;
         redrawAtOnce();
         canvas.setOuterPainter(nullptr);
         return painter.end() ? 0 : 1;

@@ -1,7 +1,7 @@
 // Paging and heading rules of the result table, and the chunked line reader
 // under it.
 #include "curvefiles/FileLineReader.h"
-#include "curvelist/ResultTable.h"
+#include "results/ResultTable.h"
 #include "support/MemoryFileSystem.h"
 
 #include <gtest/gtest.h>

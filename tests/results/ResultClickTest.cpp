@@ -1,6 +1,6 @@
 // The result-line click apart from the window: the walk to the result's first
 // row, the key it builds, and what it reads from the curve file found.
-#include "curvelist/ResultClick.h"
+#include "results/ResultClick.h"
 #include "support/MemoryFileSystem.h"
 
 #include <gtest/gtest.h>
