@@ -1,7 +1,7 @@
 # make run  — install what is missing, build, open the viewer on samples/
 # make test — install what is missing, build, run every test
 # make live — the viewer linked to the sample console (samples/live)
-# make bench — scan, load, redraw, page-turn, convert-all and table-text timings
+# make bench — scan, load, redraw, page-turn, convert-all, table-text and archive-index timings
 # make fuzz — every fuzz target for FUZZ_SECONDS (default 60) each (clang)
 # make sanitize — the whole test suite with ASan and UBSan (gcc)
 BUILD ?= build
@@ -64,11 +64,12 @@ bench: deps
 	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release $(LAUNCHER) -DPLOTWISE_BUILD_BENCH=ON \
 	  -DPLOTWISE_BUILD_GUI=OFF -DPLOTWISE_BUILD_TESTS=OFF
 	cmake --build $(BUILD)-bench -j $(JOBS) --target plotwise-bench plotwise-plot-bench \
-	  plotwise-table-bench plotwise-export-bench plotwise-cli
+	  plotwise-table-bench plotwise-export-bench plotwise-archive-bench plotwise-cli
 	$(BUILD)-bench/bench/plotwise-bench
 	$(BUILD)-bench/bench/plotwise-plot-bench
 	$(BUILD)-bench/bench/plotwise-table-bench
 	$(BUILD)-bench/bench/plotwise-export-bench
+	$(BUILD)-bench/bench/plotwise-archive-bench
 	@if command -v hyperfine >/dev/null && command -v gnuplot >/dev/null; then \
 	  bench/render_compare.sh $(BUILD)-bench; \
 	  bench/scan_compare.sh $(BUILD)-bench; \
