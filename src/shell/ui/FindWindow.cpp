@@ -20,19 +20,20 @@ struct FieldSpec {
     const char* label;
     const char* hint;
     QString archive::FindTexts::*text;
+    int row, column; // place in the filter grid
 };
 
 const FieldSpec kFields[] = {
-    {"id", "ID", "identification", &archive::FindTexts::id},
-    {"from", "From", "2026-11-05T06:00:00", &archive::FindTexts::from},
-    {"to", "To", "2026-11-05T14:00:00", &archive::FindTexts::to},
-    {"program", "Program", "", &archive::FindTexts::program},
-    {"spindle", "Spindle", "", &archive::FindTexts::spindle},
-    {"peakYMin", "Peak Y from", "", &archive::FindTexts::peakYMin},
-    {"peakYMax", "to", "", &archive::FindTexts::peakYMax},
-    {"peakXMin", "Peak X from", "", &archive::FindTexts::peakXMin},
-    {"peakXMax", "to", "", &archive::FindTexts::peakXMax},
-    {"limit", "Limit", "all", &archive::FindTexts::limit},
+    {"id", "ID", "identification", &archive::FindTexts::id, 1, 0},
+    {"from", "From", "2026-11-05T06:00:00", &archive::FindTexts::from, 1, 2},
+    {"to", "To", "2026-11-05T14:00:00", &archive::FindTexts::to, 1, 4},
+    {"program", "Program", "", &archive::FindTexts::program, 2, 0},
+    {"spindle", "Spindle", "", &archive::FindTexts::spindle, 2, 2},
+    {"limit", "Limit", "all", &archive::FindTexts::limit, 2, 4},
+    {"peakYMin", "Peak Y from", "", &archive::FindTexts::peakYMin, 3, 0},
+    {"peakYMax", "to", "", &archive::FindTexts::peakYMax, 3, 2},
+    {"peakXMin", "Peak X from", "", &archive::FindTexts::peakXMin, 4, 0},
+    {"peakXMax", "to", "", &archive::FindTexts::peakXMax, 4, 2},
 };
 
 } // namespace
@@ -51,27 +52,27 @@ FindWindow::FindWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window) {
     top->addWidget(new QLabel("Archive", this), 0, 0);
     top->addWidget(root_, 0, 1, 1, 5);
     top->addWidget(index_, 0, 6);
-    int column = 0, row = 1;
     for (const FieldSpec& spec : kFields) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(spec.name);
         edit->setPlaceholderText(spec.hint);
         fields_.push_back(edit);
-        top->addWidget(new QLabel(spec.label, this), row, column);
-        top->addWidget(edit, row, column + 1);
+        top->addWidget(new QLabel(spec.label, this), spec.row, spec.column);
+        top->addWidget(edit, spec.row, spec.column + 1);
         connect(edit, &QLineEdit::returnPressed, this, &FindWindow::runSearch);
-        column += 2;
-        if (column >= 6) column = 0, ++row;
     }
+    // A window shows the first thousand matches unless told otherwise.
+    field("limit")->setText("1000");
     find_ = new QPushButton("Find", this);
     find_->setDefault(true);
-    top->addWidget(find_, row, 6);
+    top->addWidget(find_, 4, 6);
     layout->addLayout(top);
     table_ = new QTableView(this);
     table_->setModel(&controller_.model());
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     table_->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(table_, 1);
     progress_ = new QProgressBar(this);
@@ -114,11 +115,14 @@ void FindWindow::open(const QString& folder) {
     show();
     raise();
     activateWindow();
-    if (!controller_.building() && !controller_.hasIndex()) {
-        status_->setText("This archive has no index yet.");
-        if (ask(QString("%1 has no index yet. Build it now? It is built in the background.").arg(controller_.root())))
-            startBuild();
+    if (controller_.building()) return;
+    if (controller_.hasIndex()) {
+        runSearch();
+        return;
     }
+    status_->setText("This archive has no index yet.");
+    if (ask(QString("%1 has no index yet. Build it now? It is built in the background.").arg(controller_.root())))
+        startBuild();
 }
 
 void FindWindow::runSearch() {
