@@ -162,10 +162,12 @@ struct ArchiveIndexer::Impl {
             if (found == listing.files.end()) gone.push_back(name);
             else if (!(found->second == stamp)) changed.push_back(name);
         }
+        // New and changed files, in list order.
         std::vector<std::string> toRead;
-        for (const auto& [name, stamp] : listing.files)
-            if (!stored.count(name) || std::find(changed.begin(), changed.end(), name) != changed.end())
-                toRead.push_back(name);
+        for (const auto& [name, stamp] : listing.files) {
+            auto known = stored.find(name);
+            if (known == stored.end() || !(known->second == stamp)) toRead.push_back(name);
+        }
         counts.unchanged += static_cast<int>(listing.files.size() - toRead.size());
         if (gone.empty() && toRead.empty()) return true;
 

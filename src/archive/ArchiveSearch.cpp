@@ -163,9 +163,8 @@ QByteArray textTable(const std::vector<ArchiveMatch>& matches) {
             line += numeric ? row[c].rightJustified(widths[c]) : row[c].leftJustified(widths[c]);
             if (c + 1 < row.size()) line += "  ";
         }
-        out += line.trimmed().isEmpty() ? QByteArray() : line.toUtf8();
-        while (out.endsWith(' ')) out.chop(1);
-        out += '\n';
+        while (line.endsWith(' ')) line.chop(1);
+        out += line.toUtf8() + '\n';
     }
     return out;
 }
