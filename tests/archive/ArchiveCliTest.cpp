@@ -7,6 +7,9 @@
 #include <QProcess>
 #include <QSqlDatabase>
 
+#include <filesystem>
+#include <unistd.h>
+
 using namespace plotwise;
 
 namespace {
@@ -71,6 +74,32 @@ TEST(ArchiveCli, IndexFindAndExport) {
         EXPECT_FALSE(run.err.isEmpty());
         EXPECT_FALSE(run.err.contains("pw1234"));
     }
+}
+
+// Folder permissions bind root only through another user: then "nobody" runs it.
+TEST(ArchiveCli, AnUnreadableFolderIsReportedSkippedAndItsRecordsKept) {
+    test::ArchiveFixture archive;
+    namespace fs = std::filesystem;
+    for (const auto& entry : fs::recursive_directory_iterator(archive.folder.path()))
+        fs::permissions(entry.path(), fs::perms::all, fs::perm_options::add);
+    fs::permissions(archive.folder.path(), fs::perms::all, fs::perm_options::add);
+    const QStringList index{"index", QString::fromStdString(archive.root()), "--db", archive.dbFile()};
+    const QStringList asUser = ::geteuid() == 0 ? QStringList{"-u", "nobody", "--", PLOTWISE_CLI} : QStringList{PLOTWISE_CLI};
+    auto run = [&] {
+        QProcess process;
+        process.start(asUser.size() > 1 ? "runuser" : asUser[0], (asUser.size() > 1 ? asUser : QStringList{}) + index);
+        process.waitForFinished(60000);
+        return CliRun{process.exitCode(), {}, process.readAllStandardError()};
+    };
+    ASSERT_EQ(run().status, 0);
+    const auto before = archive.find().size();
+    const std::string st01 = archive.root() + "/CURVE/202611/20261105/ST01";
+    fs::permissions(st01, fs::perms::none);
+    const CliRun again = run();
+    fs::permissions(st01, fs::perms::all);
+    EXPECT_EQ(again.status, 1);
+    EXPECT_TRUE(again.err.contains("cannot read folder") && again.err.contains("ST01")) << again.err.toStdString();
+    EXPECT_EQ(archive.find().size(), before);
 }
 
 TEST(ArchiveCli, KilledMidRunTheIndexStaysSoundAndTheNextRunCompletes) {
