@@ -6,7 +6,7 @@
 # make sanitize — the whole test suite with ASan and UBSan (gcc)
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES := cmake g++ make qt6-base-dev libgif-dev libgtest-dev fonts-liberation libqt6sql6-sqlite libqt6sql6-psql postgresql
+PACKAGES := cmake g++ make qt6-base-dev libgif-dev libgtest-dev fonts-liberation man-db libqt6sql6-sqlite libqt6sql6-psql postgresql
 FUZZ_PACKAGES := clang libclang-rt-dev python3
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 FUZZ_BUILD ?= build-fuzz
@@ -76,7 +76,7 @@ bench: deps
 	else echo "comparisons skipped: need hyperfine, gnuplot-nox, python3-matplotlib"; fi
 
 # A Debian package of both programs, checked with lintian.
-DEB_PACKAGES := dpkg-dev help2man lintian
+DEB_PACKAGES := dpkg-dev lintian
 deb: deps
 	@missing=""; for p in $(DEB_PACKAGES); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \

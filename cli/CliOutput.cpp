@@ -1,28 +1,21 @@
 #include "CliOutput.h"
+#include "OutputCheck.h"
 
 #include <QFile>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 
 namespace plotwise::cli {
 
-void writeRaw(std::string_view bytes) { std::fwrite(bytes.data(), 1, bytes.size(), stdout); }
+void writeRaw(std::string_view bytes) { writeOutput(bytes); }
 
 void writeLine(std::string_view line) {
-    std::fwrite(line.data(), 1, line.size(), stdout);
-    std::fputc('\n', stdout);
+    writeOutput(line);
+    writeOutput("\n");
 }
 
 void writeError(const QString& message) {
     std::fprintf(stderr, "plotwise-cli: %s\n", message.toLocal8Bit().constData());
-}
-
-bool finishOutput(const QString& command) {
-    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return true;
-    writeError(QString("%1: cannot write the output: %2").arg(command, QString::fromLocal8Bit(std::strerror(errno))));
-    return false;
 }
 
 std::string localPath(const QString& argument) { return QFile::encodeName(argument).toStdString(); }
@@ -33,9 +26,10 @@ bool parseCommand(QCommandLineParser& parser, const CommandSpec& spec, const QSt
     const QCommandLineOption help({"h", "help"}, "Show this help.");
     parser.addOption(help);
     for (const auto& name : spec.positional + spec.optional)
-        parser.addPositionalArgument(name, name == "DIR"    ? "A folder of curve files."
-                                           : name == "ROOT" ? "The root folder of a curve archive."
-                                                            : "A curve file.");
+        parser.addPositionalArgument(name, name == "DIR"     ? "A folder of curve files."
+                                           : name == "TABLE" ? "A result table (.TSV file)."
+                                           : name == "ROOT"  ? "The root folder of a curve archive."
+                                                             : "A curve file.");
     QStringList withoutCommand = arguments;
     withoutCommand.removeAt(1);
     if (!parser.parse(withoutCommand)) {
@@ -48,8 +42,8 @@ bool parseCommand(QCommandLineParser& parser, const CommandSpec& spec, const QSt
         const auto usageEnd = text.indexOf(" [options]");
         if (text.startsWith("Usage: ") && usageEnd > 0)
             text.replace(7, usageEnd - 7, "plotwise-cli " + spec.name);
-        std::fputs(text.toLocal8Bit().constData(), stdout);
-        std::exit(kExitOk);
+        writeOutput(text.toLocal8Bit().toStdString());
+        std::exit(finishOutput(kExitOk));
     }
     const auto given = parser.positionalArguments().size();
     if (given < spec.positional.size() || given > spec.positional.size() + spec.optional.size()) {
@@ -72,6 +66,15 @@ std::optional<std::string> folderArgument(const QCommandLineParser& parser, cons
     return folder;
 }
 
+bool folderListed(const std::optional<std::string>& scanError, const QString& command,
+                  const QCommandLineParser& parser) {
+    if (!scanError || scanError->empty()) return true;
+    writeError(QString("%1: cannot list %2: %3")
+                   .arg(command, parser.positionalArguments().at(0),
+                        QString::fromLocal8Bit(scanError->c_str())));
+    return false;
+}
+
 QString toolHelp() {
     return QStringLiteral(
         "Usage: plotwise-cli COMMAND [ARGUMENTS]\n"
@@ -79,15 +82,16 @@ QString toolHelp() {
         "Commands:\n"
         "  scan DIR [--summaries]   Scan a folder and print the curve list: one entry a\n"
         "                           line, spindle entries after a TAB. With --summaries,\n"
-        "                           print each hand-over to a list builder instead:\n"
-        "                           builder name, TAB, the text handed over.\n"
-        "  load FILE [--spindle N]  Load one curve (spindle N of a multi-spindle file,\n"
+        "                           print what the scan found in each file instead: the\n"
+        "                           kind of entry, TAB, the summary line.\n"
+        "  load [--spindle N] [--] FILE\n"
+        "                           Load one curve (spindle N of a multi-spindle file,\n"
         "                           default 1) and print ok or failed, the load state\n"
         "                           and every non-empty trace slot as slot TAB text.\n"
         "  grid DIR [--check all|PREFIX]...\n"
         "                           Scan a folder, tick every entry (all) or the entries\n"
-        "                           beginning with PREFIX, apply the ticks and print the\n"
-        "                           loaded-curve table as the list text file holds it.\n"
+        "                           beginning with PREFIX, load them and print the\n"
+        "                           loaded-curve table as TABLE.TXT holds it.\n"
         "  render DIR -o OUT [--check all|PREFIX]... [--select PREFIX] [--scale I]\n"
         "         [--hs N] [--vs N] [--ymax V] [--size WxH]\n"
         "                           Scan, tick and select as the window does, set the\n"
@@ -95,14 +99,14 @@ QString toolHelp() {
         "                           .png, .jpg, .gif or .bmp names the image format,\n"
         "                           .pdf a vector PDF page of the picture's size.\n"
         "  convert DIR [--format jpg|png|gif|bmp]\n"
-        "                           Convert all: write the plot of every curve file of\n"
-        "                           DIR as an image into DIR (default jpg; A.NRCUR gives\n"
-        "                           A.jpg) and print each written path.\n"
-        "  table FILE [--page K]    Show a result table (TABLESHOW, then the next-page\n"
-        "                           action K - 1 times) and print the grid: a page row\n"
-        "                           as its label, any other row as its cells 0 to 39\n"
-        "                           joined by TAB, trailing empty cells dropped.\n"
-        "  curve-path FILE --row R [--rsave-folder F] [--wave-path W]\n"
+        "                           Write the plot of every curve file of DIR as an\n"
+        "                           image into DIR (default jpg; A.NRCUR gives A.jpg),\n"
+        "                           print each written path and end with a summary.\n"
+        "  table TABLE [--page K]   Show page K (default 1) of a result table and print\n"
+        "                           it: a page-turn row as its label, any other row as\n"
+        "                           its cells 0 to 39 joined by TAB, trailing empty\n"
+        "                           cells dropped.\n"
+        "  curve-path TABLE --row R [--rsave-folder F] [--wave-path W]\n"
         "                           Show a result table's first page, click row R and\n"
         "                           print the curve file path found (empty when none).\n"
         "  index ROOT [--db DB]     Index every curve file and result row below ROOT\n"
@@ -118,8 +122,11 @@ QString toolHelp() {
         "                           DIR/date=2026-11-05/part-0.csv, columns as find --csv.\n"
         "\n"
         "COMMAND --help shows a command's own options; --version the version.\n"
-        "Exit status: 0 on success, 1 when a file could not be written or an index\n"
-        "could not be read or written, 2 on a usage error.\n");
+        "Progress, warnings and errors go to standard error.\n"
+        "\n"
+        "Exit status: 0 when the command did what was asked; 1 when it failed (a file\n"
+        "or folder could not be read or written, nothing to draw, a curve not loaded,\n"
+        "the output not written, an index not read or written); 2 on a usage error.\n");
 }
 
 } // namespace plotwise::cli

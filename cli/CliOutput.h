@@ -9,15 +9,13 @@
 namespace plotwise::cli {
 
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailure = 1;
+inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
 
 void writeLine(std::string_view line);
 // Bytes to stdout exactly as given.
 void writeRaw(std::string_view bytes);
 void writeError(const QString& message);
-// Flushes stdout; false (and the error told) when any of it could not be written.
-bool finishOutput(const QString& command);
 
 // A command-line argument as the file-system bytes it names.
 std::string localPath(const QString& argument);
@@ -36,6 +34,10 @@ bool parseCommand(QCommandLineParser& parser, const CommandSpec& spec, const QSt
 // The command's folder argument as a path; prints a usage error and returns
 // nullopt when it names no folder.
 std::optional<std::string> folderArgument(const QCommandLineParser& parser, const QString& command);
+
+// True when the scan listed the folder; else prints why not.
+bool folderListed(const std::optional<std::string>& scanError, const QString& command,
+                  const QCommandLineParser& parser);
 
 // Usage text of the whole tool, for --help and usage errors.
 QString toolHelp();

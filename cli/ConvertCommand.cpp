@@ -8,6 +8,28 @@
 
 
 namespace plotwise::cli {
+namespace {
+
+QString local(const std::string& text) {
+    return QString::fromLocal8Bit(text.data(), qsizetype(text.size()));
+}
+
+// "12 of 300 images written; stopped at part13.nrcur: File too large".
+QString summaryLine(const ConvertAllResult& result) {
+    QString line = QString("%1 of %2 images written").arg(result.written).arg(result.total);
+    if (!result.renamed.empty()) {
+        QStringList names;
+        for (const std::string& path : result.renamed) names << local(path);
+        line += QString("; %1 named by the whole curve file name, as a file of the same stem "
+                        "came first: %2")
+                    .arg(result.renamed.size())
+                    .arg(names.join(", "));
+    }
+    if (result.failed) line += "; stopped at " + local(result.failedFile) + ": " + local(result.reason);
+    return line;
+}
+
+} // namespace
 
 int runConvertCommand(const QStringList& arguments) {
     QCommandLineParser parser;
@@ -15,9 +37,9 @@ int runConvertCommand(const QStringList& arguments) {
                                     "jpg|png|gif|bmp", "jpg");
     if (!parseCommand(parser,
                       {"convert",
-                       "Convert all: write the plot of every curve file of DIR as an image "
-                       "into DIR, in the format given (as if last saved in it), and print each "
-                       "written path.",
+                       "Write the plot of every curve file of DIR as an image into DIR, in the "
+                       "format given, print each written path and end with a summary line on "
+                       "standard error.",
                        {"DIR"},
                        {format}},
                       arguments))
@@ -34,14 +56,17 @@ int runConvertCommand(const QStringList& arguments) {
 
     HeadlessCore headless(*folder);
     Form1Core& core = headless.core();
+    if (!folderListed(core.scanError(), "convert", parser)) return kExitFailed;
     core.exporter().setExportFormat(*writer);
     core.exporter().seams.onConverted = [](const std::string& path, int, int) { writeLine(path); };
     const ConvertAllResult result = core.exporter().convertAll();
-    if (result.failed) {
-        writeError("convert: " + QString::fromStdString(core.texts().statusLine));
-        return 1;
+    if (result.total == 0) {
+        writeError("convert: no curve file in " + parser.positionalArguments().at(0) +
+                   ": nothing was written");
+        return kExitFailed;
     }
-    return kExitOk;
+    writeError("convert: " + summaryLine(result));
+    return result.failed || result.written < result.total ? kExitFailed : kExitOk;
 }
 
 } // namespace plotwise::cli

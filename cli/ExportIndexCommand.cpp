@@ -49,12 +49,12 @@ int runExportIndexCommand(const QStringList& arguments) {
     archive::ArchiveDatabase database;
     if (!database.open(*target, true) || !database.hasSchema()) {
         writeError("export-index: " + database.error());
-        return kExitFailure;
+        return kExitFailed;
     }
     const QDir folder(parser.value(out));
     if (!QDir().mkpath(folder.path())) {
         writeError(QString("export-index: cannot create %1: %2").arg(folder.path(), QString::fromLocal8Bit(std::strerror(errno))));
-        return kExitFailure;
+        return kExitFailed;
     }
 
     // Records come in date-time order, so each day is one run of them.
@@ -66,11 +66,13 @@ int runExportIndexCommand(const QStringList& arguments) {
         if (bytes.isEmpty() || failed) return;
         const QString partition = "date=" + (day.isEmpty() ? kNoDate : day);
         const QString path = folder.filePath(partition + "/" + kPartFile);
-        const auto failure = QDir(folder).mkpath(partition)
-                                 ? writeFileAtomically(localPath(path), (archive::csvHeader() + bytes).toStdString())
-                                 : std::optional(FileWriteFailure{FileWriteFailure::Step::Create, errno});
+        std::optional<FileWriteFailure> failure;
+        if (!QDir(folder).mkpath(partition))
+            failure = FileWriteFailure{FileWriteFailure::Step::Create, errno, std::strerror(errno)};
+        else
+            failure = writeFileAtomically(localPath(path), (archive::csvHeader() + bytes).toStdString());
         if (failure) {
-            writeError(QString("export-index: cannot write %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(failure->status))));
+            writeError(QString("export-index: cannot write %1: %2").arg(path, QString::fromLocal8Bit(failure->reason.c_str())));
             failed = true;
         }
         written.insert(partition);
@@ -85,9 +87,9 @@ int runExportIndexCommand(const QStringList& arguments) {
     flush();
     if (!found) {
         writeError("export-index: " + database.error());
-        return kExitFailure;
+        return kExitFailed;
     }
-    if (failed) return kExitFailure;
+    if (failed) return kExitFailed;
     // Partitions of an earlier export that this one has not would be read as
     // part of the table: they go.
     for (const QString& partition : folder.entryList({"date=*"}, QDir::Dirs | QDir::NoDotAndDotDot)) {
@@ -96,7 +98,7 @@ int runExportIndexCommand(const QStringList& arguments) {
         QDir(folder).rmdir(partition);
     }
     writeLine(QString("%1 partitions written into %2").arg(written.size()).arg(folder.path()).toStdString());
-    return finishOutput("export-index") ? kExitOk : kExitFailure;
+    return kExitOk;
 }
 
 } // namespace plotwise::cli

@@ -83,7 +83,7 @@ int runFindCommand(const QStringList& arguments) {
     if (!database.open(*target, true) || !database.hasSchema()) {
         writeError("find: " + database.error() +
                    (positional.isEmpty() ? QString() : "; run plotwise-cli index " + positional[0]));
-        return kExitFailure;
+        return kExitFailed;
     }
     std::vector<archive::ArchiveMatch> matches;
     const bool asCsv = parser.isSet(csv);
@@ -94,11 +94,11 @@ int runFindCommand(const QStringList& arguments) {
     });
     if (!found) {
         writeError("find: " + database.error());
-        return kExitFailure;
+        return kExitFailed;
     }
     if (parser.isSet(json)) writeRaw(archive::jsonDocument(matches).toStdString());
     else if (!asCsv) writeRaw(archive::textTable(matches).toStdString());
-    return finishOutput("find") ? kExitOk : kExitFailure;
+    return kExitOk;
 }
 
 } // namespace plotwise::cli

@@ -17,8 +17,8 @@ int runGridCommand(const QStringList& arguments) {
         "check", "Tick every entry (all) or those beginning with PREFIX.", "all|PREFIX");
     if (!parseCommand(parser,
                       {"grid",
-                       "Scan a folder, tick entries, apply the ticks and print the "
-                       "loaded-curve table as the list text file holds it.",
+                       "Scan a folder, tick entries, load them and print the loaded-curve "
+                       "table as TABLE.TXT holds it.",
                        {"DIR"},
                        {check}},
                       arguments))
@@ -30,7 +30,7 @@ int runGridCommand(const QStringList& arguments) {
     CurveList list;
     const SpindleColors colors = defaultSpindleColors();
     CurveListBuilder builder(list, state, colors);
-    scanFolder(*folder, fs, state, builder);
+    if (!folderListed(scanFolder(*folder, fs, state, builder), "grid", parser)) return kExitFailed;
     tickEntries(list, parser.values(check));
 
     LanguageTable language;

@@ -44,7 +44,7 @@ int runIndexCommand(const QStringList& arguments) {
     archive::ArchiveDatabase database;
     if (!database.open(*target, false)) {
         writeError("index: " + database.error());
-        return kExitFailure;
+        return kExitFailed;
     }
     LocalFileSystem fs;
     archive::ArchiveIndexer indexer(database, *root, fs);
@@ -59,7 +59,7 @@ int runIndexCommand(const QStringList& arguments) {
     indexer.onProblem = [](const QString& problem) { writeError("index: " + problem); };
     if (!indexer.run()) {
         writeError("index: " + database.error());
-        return kExitFailure;
+        return kExitFailed;
     }
     const auto& c = indexer.counts();
     writeError(QString("index: %1: %2 folders, %3 added, %4 changed, %5 removed, %6 unchanged, "
@@ -69,7 +69,7 @@ int runIndexCommand(const QStringList& arguments) {
                    .arg(c.curves).arg(c.results).arg(target->display()));
     if (c.unreadable > 0) {
         writeError(QString("index: %1 folders could not be read; their records were kept").arg(c.unreadable));
-        return kExitFailure;
+        return kExitFailed;
     }
     return kExitOk;
 }

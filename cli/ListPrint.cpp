@@ -1,4 +1,5 @@
 #include "ListPrint.h"
+#include "OutputCheck.h"
 
 #include "curvelist/CurveList.h"
 
@@ -8,9 +9,9 @@ namespace plotwise::cli {
 
 void printCurveList(const CurveList& list) {
     for (const auto& entry : list.entries()) {
-        if (entry.parent >= 0) std::fputc('\t', stdout);
-        std::fwrite(entry.text.data(), 1, entry.text.size(), stdout);
-        std::fputc('\n', stdout);
+        if (entry.parent >= 0) writeOutput("\t");
+        writeOutput(entry.text);
+        writeOutput("\n");
     }
 }
 

@@ -2,6 +2,7 @@
 // starts at once on folders of many files; every other command runs in the
 // full tool, which this one replaces itself with.
 #include "ListPrint.h"
+#include "OutputCheck.h"
 #include "curvefiles/FolderScan.h"
 #include "curvelist/CurveListBuilder.h"
 
@@ -38,7 +39,10 @@ int scan(const std::string& folder) {
     plotwise::CurveList list;
     const plotwise::SpindleColors colors = plotwise::defaultSpindleColors();
     plotwise::CurveListBuilder builder(list, state, colors);
-    plotwise::scanFolder(folder, fs, state, builder);
+    if (const auto error = plotwise::scanFolder(folder, fs, state, builder)) {
+        std::fprintf(stderr, "plotwise-cli: scan: cannot list %s: %s\n", folder.c_str(), error->c_str());
+        return 1;
+    }
     plotwise::cli::printCurveList(list);
     return 0;
 }
@@ -48,9 +52,10 @@ int scan(const std::string& folder) {
 int main(int argc, char* argv[]) {
     if (argc == 2 && std::string(argv[1]) == "--version") {
         std::printf("plotwise-cli %s\n", PLOTWISE_VERSION);
-        return 0;
+        return plotwise::cli::finishOutput(0);
     }
-    if (argc == 3 && std::string(argv[1]) == "scan" && argv[2][0] != '-') return scan(argv[2]);
+    if (argc == 3 && std::string(argv[1]) == "scan" && argv[2][0] != '-')
+        return plotwise::cli::finishOutput(scan(argv[2]));
     const std::string full = fullToolPath();
     ::execv(full.c_str(), argv);
     std::fprintf(stderr, "plotwise-cli: cannot start %s\n", full.c_str());

@@ -27,7 +27,7 @@ private:
 
 int runScanCommand(const QStringList& arguments) {
     QCommandLineParser parser;
-    const QCommandLineOption summaries("summaries", "Print the summaries handed to the list builders.");
+    const QCommandLineOption summaries("summaries", "Print what the scan found in each file instead: the kind of entry, TAB, its summary line.");
     if (!parseCommand(parser, {"scan", "Scan a folder and print the curve list.", {"DIR"}, {summaries}},
                       arguments))
         return kExitUsage;
@@ -37,13 +37,13 @@ int runScanCommand(const QStringList& arguments) {
     LoadState state;
     if (parser.isSet(summaries)) {
         SummaryPrinter printer;
-        scanFolder(*folder, fs, state, printer);
-        return kExitOk;
+        return folderListed(scanFolder(*folder, fs, state, printer), "scan", parser) ? kExitOk
+                                                                                   : kExitFailed;
     }
     CurveList list;
     const SpindleColors colors = defaultSpindleColors();
     CurveListBuilder builder(list, state, colors);
-    scanFolder(*folder, fs, state, builder);
+    if (!folderListed(scanFolder(*folder, fs, state, builder), "scan", parser)) return kExitFailed;
     printCurveList(list);
     return kExitOk;
 }

@@ -91,12 +91,12 @@ std::string folderOption(const QCommandLineParser& parser, const QCommandLineOpt
 
 int runTableCommand(const QStringList& arguments) {
     QCommandLineParser parser;
-    const QCommandLineOption page("page", "Show page K (the next-page action K - 1 times).", "K");
+    const QCommandLineOption page("page", "Show page K (1 = the first page).", "K");
     if (!parseCommand(parser,
                       {"table",
-                       "Show a result table as the window does and print the grid: a page "
-                       "row as its label, any other row as its cells joined by TAB.",
-                       {"FILE"},
+                       "Show a page of a result table as the window does and print it: a "
+                       "page-turn row as its label, any other row as its cells joined by TAB.",
+                       {"TABLE"},
                        {page}},
                       arguments))
         return kExitUsage;
@@ -105,7 +105,15 @@ int runTableCommand(const QStringList& arguments) {
     LocalFileSystem fs;
     auto opened = openTable(parser, "table", fs);
     if (!opened) return kExitUsage;
-    opened->table.loadNextPages(fs, opened->path, *pageNumber - 1);
+    const int turned = opened->table.loadNextPages(fs, opened->path, *pageNumber - 1);
+    if (turned < *pageNumber - 1) {
+        const int pages = turned + 1;
+        writeError(QString("table: %1 has %2 %3")
+                       .arg(QFileInfo(parser.positionalArguments().at(0)).fileName())
+                       .arg(pages)
+                       .arg(pages == 1 ? "page" : "pages"));
+        return kExitUsage;
+    }
     writeGrid(opened->table);
     return kExitOk;
 }
@@ -119,7 +127,7 @@ int runCurvePathCommand(const QStringList& arguments) {
                       {"curve-path",
                        "Show a result table's first page, click a result row and print the "
                        "path of the curve file it leads to (an empty line when none).",
-                       {"FILE"},
+                       {"TABLE"},
                        {row, rsave, wave}},
                       arguments))
         return kExitUsage;

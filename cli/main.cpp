@@ -1,6 +1,7 @@
 // plotwise-cli: the command-line companion of the viewer, on the same core.
 #include "CliOutput.h"
 #include "Commands.h"
+#include "OutputCheck.h"
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -30,12 +31,13 @@ int main(int argc, char* argv[]) {
     _setmode(_fileno(stdout), _O_BINARY); // output is bytes: line ends stay as written
 #endif
     qInstallMessageHandler(quietMessages);
-    // Drawing needs fonts but never a display; the other commands need neither
-    // and start quicker without them.
+    // Drawing needs fonts but never a display, whatever platform the
+    // environment names; the other commands need neither and start quicker
+    // without them.
     const std::string first = argc > 1 ? argv[1] : "";
     std::unique_ptr<QCoreApplication> app;
     if (first == "render" || first == "convert") {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
@@ -59,11 +61,11 @@ int main(int argc, char* argv[]) {
     const QString command = arguments.value(1);
     if (command == "--version") {
         std::printf("plotwise-cli %s\n", PLOTWISE_VERSION);
-        return kExitOk;
+        return finishOutput(kExitOk);
     }
     if (command == "--help" || command == "-h" || command == "help") {
-        std::fputs(toolHelp().toLocal8Bit().constData(), stdout);
-        return kExitOk;
+        writeOutput(toolHelp().toLocal8Bit().toStdString());
+        return finishOutput(kExitOk);
     }
     auto found = commands.find(command);
     if (found == commands.end()) {
@@ -71,5 +73,5 @@ int main(int argc, char* argv[]) {
         std::fputs(toolHelp().toLocal8Bit().constData(), stderr);
         return kExitUsage;
     }
-    return found->second(arguments);
+    return finishOutput(found->second(arguments));
 }

@@ -8,6 +8,8 @@
 #include "KeyedCurveFile.h"
 #include "NumberText.h"
 
+#include <cerrno>
+#include <cstring>
 #include <functional>
 
 namespace plotwise {
@@ -169,12 +171,14 @@ private:
 
 } // namespace
 
-void scanFolder(const std::string& folder, const FileSystem& fs, LoadState& state,
-                ListBuilder& builder) {
+std::optional<std::string> scanFolder(const std::string& folder, const FileSystem& fs,
+                                      LoadState& state, ListBuilder& builder) {
+    errno = 0;
     auto names = fs.fileNames(folder);
-    if (!names) return;
+    if (!names) return errno != 0 ? std::strerror(errno) : "the folder cannot be listed";
     FileScanner scanner(folder, fs, state, builder);
     for (const auto& name : *names) scanner.scan(name);
+    return std::nullopt;
 }
 
 } // namespace plotwise

@@ -2,6 +2,7 @@
 #include "FileSystem.h"
 #include "LoadState.h"
 
+#include <optional>
 #include <string>
 
 namespace plotwise {
@@ -16,8 +17,9 @@ public:
 };
 
 // Reads the head of every curve file of the folder and hands its summary on.
-// Never fails: unreadable or malformed files contribute nothing.
-void scanFolder(const std::string& folder, const FileSystem& fs, LoadState& state,
+// Unreadable or malformed files contribute nothing. Returns nullopt, or why
+// the folder itself could not be listed, in the system's words.
+std::optional<std::string> scanFolder(const std::string& folder, const FileSystem& fs, LoadState& state,
                 ListBuilder& builder);
 
 } // namespace plotwise

@@ -1,7 +1,10 @@
 #pragma once
 // Writing a file in one step: the bytes go to a temporary file in the target's
 // folder that is renamed over the target only when all of them were written,
-// so a failed write leaves the earlier file as it was and no temporary file.
+// flushed and synced, so a failed write leaves the earlier file as it was and
+// no temporary file. A target that is a link is written through (the link
+// stays); a target that is not a regular file (a FIFO, a device, a folder) is
+// refused and left untouched.
 #include <functional>
 #include <optional>
 #include <string>
@@ -18,7 +21,8 @@ struct FileWriteFailure {
         Write,  // filling, flushing or renaming it failed
     };
     Step step = Step::Write;
-    int status = 1; // errno or the encoder's code; never 0
+    int status = 1;     // errno or the encoder's code; never 0
+    std::string reason; // in the system's words, e.g. "No space left on device"
 };
 
 // Fills the opened temporary file; returns 0, or a non-zero status on failure.
@@ -30,5 +34,8 @@ std::optional<FileWriteFailure> writeFileAtomically(const std::string& path,
 // Writes the bytes as the file's whole content; nullopt on success.
 std::optional<FileWriteFailure> writeFileAtomically(const std::string& path,
                                                     std::string_view bytes);
+
+// The reason given for a target that exists and is not a regular file.
+inline constexpr const char* kNotRegularFile = "not a regular file";
 
 } // namespace plotwise

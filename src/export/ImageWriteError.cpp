@@ -1,5 +1,8 @@
 #include "ImageWriteError.h"
 
+#include <cerrno>
+#include <cstring>
+
 namespace plotwise {
 namespace {
 
@@ -21,16 +24,31 @@ std::string description(long number, int status) {
     }
 }
 
+std::string reason(long number) {
+    switch (number) {
+    case ImageErrorNumber::StartFailed:
+        return "no JPEG or PNG encoder could be loaded";
+    case ImageErrorNumber::InvalidArgument:
+        return std::strerror(EINVAL);
+    case ImageErrorNumber::BitmapFailed:
+        return std::strerror(ENOMEM);
+    default:
+        return "the image could not be encoded";
+    }
+}
+
 } // namespace
 
 ImageWriteError imageWriteError(long number, const std::string& source, int status) {
-    return ImageWriteError{number, source, description(number, status)};
+    return ImageWriteError{number, source, description(number, status), reason(number)};
 }
 
 ImageWriteError imageWriteError(const FileWriteFailure& failure, const std::string& source) {
     long number = failure.step == FileWriteFailure::Step::Create ? ImageErrorNumber::CreateFailed
                                                                  : ImageErrorNumber::SaveFailed;
-    return imageWriteError(number, source, failure.status);
+    ImageWriteError error = imageWriteError(number, source, failure.status);
+    if (!failure.reason.empty()) error.reason = failure.reason;
+    return error;
 }
 
 } // namespace plotwise

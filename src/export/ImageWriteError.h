@@ -11,6 +11,7 @@ struct ImageWriteError {
     long number = 0;
     std::string source;
     std::string description;
+    std::string reason; // what went wrong in the system's words, for messages
 };
 
 namespace ImageErrorNumber {

@@ -93,6 +93,7 @@ void PlotController::setScale(int index) {
 void PlotController::DRAW() {
     if (view_.drawBusy) return;
     view_.drawSource = 1;
+    curvesDrawn_ = 0;
     const std::string& entry = host_.selectedEntryText();
     LoadState& load = host_.hostLoadState();
     if (!host_.resultTableVisible()) load.curveFileName = entry.substr(0, entry.find('\\'));
@@ -126,6 +127,7 @@ void PlotController::DRAW2() {
     view_.drawBusy = true;
     host_.setBusy(true);
     view_.drawSource = 2;
+    curvesDrawn_ = 0;
     host_.hideGrid1();
     host_.hostLoadState().curveUnit = 0;
     setScale(view_.xScaleIndex);

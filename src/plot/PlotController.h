@@ -81,6 +81,8 @@ public:
     const std::string& toolTip() const { return toolTip_; }
     // PlotChange bits collected since the last call.
     unsigned takeChanges();
+    // Curves the last DRAW or DRAW2 drew: 0 when it drew the axes alone.
+    int curvesDrawn() const { return curvesDrawn_; }
 
     // ---- drawing ----
     void DRAW();
@@ -161,6 +163,7 @@ private:
     bool focusText1_ = false;
     bool focusText2_ = false;
     unsigned changes_ = 0;
+    int curvesDrawn_ = 0;
 };
 
 } // namespace plotwise

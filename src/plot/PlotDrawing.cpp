@@ -130,6 +130,7 @@ void PlotController::CURVEDRAW(int unit, double xFactor, double yFullScale, doub
     (void)unit; // the offset is VS / 10 Y units whatever the unit
     if (yFullScale == 0) return;
     changes_ |= PlotChange::Picture;
+    ++curvesDrawn_;
     const int stride = trace.stride();
     const PlotGeometry g = geometry();
     const double sx = g.sx, sy = g.sy, top = view_.plotTop;

@@ -234,8 +234,8 @@ void ResultTable::loadPrev(const FileSystem& fs, const std::string& path) {
     loadNext(fs, path);
 }
 
-void ResultTable::loadNextPages(const FileSystem& fs, const std::string& path, int count) {
-    if (count > 0) loadPages(fs, path, count, false);
+int ResultTable::loadNextPages(const FileSystem& fs, const std::string& path, int count) {
+    return count > 0 ? loadPages(fs, path, count, false) : 0;
 }
 
 bool ResultTable::hasNextPageRow() const {
@@ -246,7 +246,7 @@ void ResultTable::loadLastPage(const FileSystem& fs, const std::string& path) {
     if (hasNextPageRow()) loadPages(fs, path, 1, true);
 }
 
-void ResultTable::loadPages(const FileSystem& fs, const std::string& path, int count, bool toLast) {
+int ResultTable::loadPages(const FileSystem& fs, const std::string& path, int count, bool toLast) {
     FileLineReader reader(fs, path);
     bool headingFound = false;
     bool keep = count > 1 || toLast;
@@ -257,14 +257,18 @@ void ResultTable::loadPages(const FileSystem& fs, const std::string& path, int c
         rows_.resize(1);
         ++version_;
         if (!headingFound) {
-            if (!skipToHeading(reader)) return;
+            if (!skipToHeading(reader)) return page;
             headingFound = true;
             source.emplace(reader, keep);
         }
-        if (!source->seek(start)) return;
+        if (!source->seek(start)) return page;
         readPage(*source);
-        if (toLast && (!hasNextPageRow() || linePosition_ <= start)) return;
+        if (toLast && (!hasNextPageRow() || linePosition_ <= start)) return page + 1;
+        // A page without a next-page row is the last: turning on would show
+        // empty pages.
+        if (!toLast && page + 1 < count && !hasNextPageRow()) return page + 1;
     }
+    return count;
 }
 
 } // namespace plotwise

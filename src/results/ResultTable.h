@@ -73,8 +73,9 @@ public:
     // LOADPREV: one page back, then LOADNEXT.
     void loadPrev(const FileSystem& fs, const std::string& path);
     // LOADNEXT `count` times in one pass over the file (the same pages as
-    // `count` separate calls while the file does not change).
-    void loadNextPages(const FileSystem& fs, const std::string& path, int count);
+    // `count` separate calls while the file does not change), stopping early
+    // at the last page. Returns the pages turned.
+    int loadNextPages(const FileSystem& fs, const std::string& path, int count);
     // While the page shown has a next-page row: LOADNEXT, in one pass.
     void loadLastPage(const FileSystem& fs, const std::string& path);
 
@@ -95,7 +96,7 @@ private:
     Row pageRow(const std::string& cells) const;
     // One LOADNEXT over lines that start at data line linePosition_.
     void readPage(PageSource& source);
-    void loadPages(const FileSystem& fs, const std::string& path, int count, bool toLast);
+    int loadPages(const FileSystem& fs, const std::string& path, int count, bool toLast);
 
     std::vector<Row> rows_;
     std::array<int, kColumns> widths_{};

@@ -13,6 +13,7 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <set>
 
 namespace plotwise {
 namespace {
@@ -117,9 +118,7 @@ void ExportController::SPCOLOR(int spindle) {
 void ExportController::saveTableText() {
     const std::string path = joinPath(s_.folders.dir, kTableTextFile);
     if (const auto failure = writeFileAtomically(path, loadedCurveTableText(s_.grid1))) {
-        const bool created = failure->step != FileWriteFailure::Step::Create;
-        setStatusLine(writeFailureLine(path, created ? "the file could not be written"
-                                                     : "the file could not be created"));
+        setStatusLine(writeFailureLine(path, failure->reason));
         return;
     }
     setStatusLine("Saved the list as " + path);
@@ -206,15 +205,21 @@ ConvertAllResult ExportController::convertAll() {
             s_.list.entry(child).checked = checked;
     };
     int failedEntry = -1;
+    std::set<std::string> renamedImages; // named by the whole file name
     auto settle = [&](const std::vector<PictureWriteQueue::Done>& done) {
         for (const PictureWriteQueue::Done& write : done) {
             if (write.skipped) continue;
             if (write.error) {
-                if (failedEntry < 0) setStatusLine(writeFailureLine(write.path, *write.error));
-                if (failedEntry < 0) failedEntry = write.tag;
+                if (failedEntry >= 0) continue;
+                setStatusLine(writeFailureLine(write.path, *write.error));
+                failedEntry = write.tag;
+                for (const auto& [index, name] : files)
+                    if (index == failedEntry) result.failedFile = name.substr(0, name.find('\\'));
+                result.reason = write.error->reason;
                 continue;
             }
             ++result.written;
+            if (renamedImages.count(write.path) != 0) result.renamed.push_back(write.path);
             if (failedEntry < 0)
                 setStatusLine("Converting: " + std::to_string(result.written) + " of " +
                               std::to_string(result.total) + ", " + write.path + " (Esc stops)");
@@ -223,6 +228,7 @@ ConvertAllResult ExportController::convertAll() {
         }
     };
 
+    std::set<std::string> taken; // image names given in this run
     PictureWriteQueue writes(kWritesAhead);
     for (const auto& [entry, text] : files) {
         if (failedEntry >= 0) break;
@@ -242,8 +248,10 @@ ConvertAllResult ExportController::convertAll() {
         }
         s_.actions.treeViewClick();
         redrawAtOnce();
-        settle(writes.push(s_.plot.canvas().image(), convertAllFileName(folder, text, writer),
-                           writer, entry));
+        bool renamed = false;
+        std::string image = convertAllFileName(folder, text, writer, taken, renamed);
+        if (renamed) renamedImages.insert(image);
+        settle(writes.push(s_.plot.canvas().image(), std::move(image), writer, entry));
         setTicks(entry, false);
         s_.layout.setPointer(MousePointer::Busy);
         s_.changes.flush();
@@ -297,7 +305,8 @@ std::optional<std::string> ExportController::writePlotPdf(const std::string& pat
         canvas.setOuterPainter(nullptr);
         return painter.end() ? 0 : 1;
     };
-    if (writeFileAtomically(path, draw)) return writeFailureLine(path, "the PDF could not be written");
+    if (const auto failure = writeFileAtomically(path, draw))
+        return writeFailureLine(path, failure->reason);
     return std::nullopt;
 }
 

@@ -3,18 +3,12 @@
 #include "curvefiles/FileSystem.h"
 #include "curvefiles/NumberText.h"
 
-#include <QFileInfo>
-#include <QString>
 
 namespace plotwise {
 namespace {
 
 int tipEntry(PictureWriter writer) {
     return LanguageTable::ConvertAllJpg + static_cast<int>(writer);
-}
-
-QString qtPath(const std::string& path) {
-    return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
 }
 
 } // namespace
@@ -48,25 +42,22 @@ std::string convertAllFileName(const std::string& folder, const std::string& roo
     return joinPath(folder, stem + std::string(convertAllExtension(writer)));
 }
 
-std::string writeFailureLine(const std::string& path, const std::string& writerError) {
-    const QFileInfo target(qtPath(path));
-    const QFileInfo folder(target.absolutePath());
-    const std::string name = target.fileName().toStdString();
-    const std::string folderName = folder.absoluteFilePath().toStdString();
-    std::string reason = writerError;
-    if (!folder.exists())
-        reason = "the folder " + folderName + " does not exist";
-    else if (!folder.isDir())
-        reason = folderName + " is not a folder";
-    else if (!folder.isWritable())
-        reason = "the folder " + folderName + " is not writable";
-    else if (target.isDir())
-        reason = "a folder of that name is in the way";
-    return "Could not save " + (name.empty() ? path : name) + ": " + reason;
+std::string convertAllFileName(const std::string& folder, const std::string& rootText,
+                               PictureWriter writer, std::set<std::string>& taken, bool& renamed) {
+    std::string name = convertAllFileName(folder, rootText, writer);
+    renamed = taken.count(name) != 0;
+    const std::string fileName = rootText.substr(0, rootText.find('\\'));
+    if (renamed) name = joinPath(folder, fileName + "." + std::string(convertAllExtension(writer)));
+    taken.insert(name);
+    return name;
+}
+
+std::string writeFailureLine(const std::string& path, const std::string& reason) {
+    return "Could not save " + path + ": " + reason;
 }
 
 std::string writeFailureLine(const std::string& path, const ImageWriteError& error) {
-    return writeFailureLine(path, error.description);
+    return writeFailureLine(path, error.reason.empty() ? error.description : error.reason);
 }
 
 } // namespace plotwise

@@ -6,6 +6,7 @@
 #include "export/PictureWriter.h"
 
 #include <optional>
+#include <set>
 #include <string>
 
 namespace plotwise {
@@ -33,10 +34,15 @@ bool convertsEntry(const std::string& rootText);
 // ("A1234.NRCUR" gives "A1234.jpg").
 std::string convertAllFileName(const std::string& folder, const std::string& rootText,
                                PictureWriter writer);
+// The same within one run: when an earlier file of the run took that name
+// (A.NRCUR and A.BIN), the entry's whole path and the extension ("A.BIN.jpg").
+// `taken` holds the names given so far; `renamed` tells which rule named it.
+std::string convertAllFileName(const std::string& folder, const std::string& rootText,
+                               PictureWriter writer, std::set<std::string>& taken, bool& renamed);
 
-// One status-bar line for a failed write of `path`: why the folder could not
-// take it when that is plain (missing, not writable), else the writer's error.
-std::string writeFailureLine(const std::string& path, const std::string& writerError);
+// One status-bar line for a failed write of `path`, with the reason in the
+// system's words ("No space left on device").
+std::string writeFailureLine(const std::string& path, const std::string& reason);
 std::string writeFailureLine(const std::string& path, const ImageWriteError& error);
 
 } // namespace plotwise

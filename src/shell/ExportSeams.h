@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QImage;
 
@@ -42,6 +43,11 @@ struct ConvertAllResult {
     int total = 0;   // curve file entries in the list
     bool stopped = false; // Esc, or the list changed under the run
     bool failed = false;  // a write failed; the run ended there
+    std::string failedFile; // the curve file whose image could not be written
+    std::string reason;     // why, in the system's words
+    // Images named by their curve file's whole name, as an earlier file of
+    // the run had taken the short name ("A.BIN.jpg" after "A.jpg").
+    std::vector<std::string> renamed;
 };
 
 } // namespace plotwise

@@ -81,6 +81,8 @@ public:
     int selectedCurveRow() const { return selectedCurveRow_; }
     const std::string& tableFile() const { return tableFile_; }
     const std::string& selectedEntryText() const { return selectedEntryText_; }
+    // Why the last folder scan could not list its folder; "" when it could.
+    const std::string& scanError() const { return scanError_; }
     // The window font from the language table (computed once, then cached).
     WindowFont windowFont();
     // Where PATH.CFG is kept: the program folder, or the user's configuration
@@ -209,6 +211,7 @@ private:
     int selectedCurveRow_ = 0;
     std::string tableFile_;
     std::string selectedEntryText_;
+    std::string scanError_;
     int grid1Row_ = 0; // Grid1's current cell
     int grid1Column_ = 0;
     ViewChanges changes_;

@@ -31,7 +31,11 @@ void Form1Core::dir1Change() {
 
     CurveListBuilder builder(list_, load_, colors_);
     builder.onToggleTag = [this](bool enabled, bool untick) { toggleTag(enabled, untick); };
-    scanFolder(folders_.dir, fs_, load_, builder);
+    scanError_ = scanFolder(folders_.dir, fs_, load_, builder).value_or("");
+    if (!scanError_.empty()) {
+        changes_.add(Change::Texts);
+        texts_.statusLine = "Cannot list " + folders_.dir + ": " + scanError_;
+    }
 
     if (!driveRules().isDriveRoot(folders_.dir)) l.command1[0].enabled = true;
     bool buttons = list_.count() > 0 && list_.checkBoxes;

@@ -3,6 +3,8 @@
 
 #include "PathCfg.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 namespace plotwise {
@@ -39,7 +41,15 @@ bool Form1Core::setDrive(const std::string& text) {
 // False (nothing changed) when the folder cannot be opened.
 bool Form1Core::setDir(const std::string& path) {
     std::string folder = normalizeFolder(path);
-    if (folder.empty() || !fs_.subfolders(folder)) return false;
+    if (folder.empty()) return false;
+    errno = 0;
+    if (!fs_.subfolders(folder)) {
+        // The folder list stays where it is; the status line says why.
+        changes_.add(Change::Texts);
+        texts_.statusLine = "Cannot open " + folder + ": " +
+                            (errno != 0 ? std::strerror(errno) : "the folder cannot be listed");
+        return false;
+    }
     folders_.dir = folder;
     if (auto drive = driveRules().find(driveRules().driveOf(folder))) folders_.drive = drive->text;
     dir1Change();
@@ -106,7 +116,8 @@ void Form1Core::dir1Open(const std::string& path) {
 
 bool Form1Core::openPath(const std::string& path) {
     Batch batch(changes_, Change::All);
-    if (fs_.subfolders(path)) return setDir(path);
+    std::error_code ec;
+    if (fs_.subfolders(path) || std::filesystem::is_directory(path, ec)) return setDir(path);
     const std::string file = lastPathPart(path);
     const std::string folder = std::filesystem::path(path).parent_path().string();
     if (file.empty() || !setDir(folder)) return false;

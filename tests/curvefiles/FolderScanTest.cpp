@@ -104,10 +104,11 @@ TEST(FolderScan, LongHeadLinesAreReadWhole) {
     EXPECT_EQ(withoutDate(builder.calls[0].text), "long.nrcur\t9.50\t0.0\tN/R");
 }
 
-TEST(FolderScan, MissingFolderAddsNothing) {
+TEST(FolderScan, MissingFolderAddsNothingAndSaysWhy) {
     LoadState state;
     RecordingBuilder builder(state);
-    scanFolder("/nonexistent/plotwise/folder", LocalFileSystem(), state, builder);
+    EXPECT_EQ(scanFolder("/nonexistent/plotwise/folder", LocalFileSystem(), state, builder),
+              "No such file or directory");
     EXPECT_TRUE(builder.calls.empty());
 }
 

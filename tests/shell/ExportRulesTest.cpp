@@ -51,6 +51,26 @@ TEST(ExportRules, ConvertAllNamesAndEntries) {
     }
 }
 
+// In one run the first file of a stem keeps the short name; later ones of
+// the same stem are named by their whole file name.
+TEST(ExportRules, SameStemFilesInOneRunKeepTheirImagesApart) {
+    const struct {
+        const char* entry;
+        const char* name;
+        bool renamed;
+    } rows[] = {{"part1.nrcur", "part1.png", false},
+                {"part1.BIN\\   Torque  25.34", "part1.BIN.png", true},
+                {"part1.CUR", "part1.CUR.png", true},
+                {"part2.CUR", "part2.png", false}};
+    std::set<std::string> taken;
+    for (const auto& row : rows) {
+        bool renamed = !row.renamed;
+        EXPECT_EQ(convertAllFileName("/d", row.entry, PictureWriter::Png, taken, renamed),
+                  std::string("/d/") + row.name);
+        EXPECT_EQ(renamed, row.renamed) << row.entry;
+    }
+}
+
 TEST(ExportRules, RememberedFormatIsTheTipText) {
     LanguageTable table;
     table.applyBuiltIn();
@@ -70,21 +90,6 @@ TEST(ExportRules, RememberedFormatIsTheTipText) {
     EXPECT_EQ(exportFormatOfTip(table, "anything else"), PictureWriter::Bitmap);
     table.set(LanguageTable::ConvertAllJpg, "Alle als JPG");
     EXPECT_EQ(exportFormatOfTip(table, "Alle als JPG"), PictureWriter::Jpeg);
-}
-
-TEST(ExportRules, FailureLinesSayWhatFailed) {
-    test::TempFolder temp;
-    temp.makeFolder("in the way.png");
-    const std::string missing = temp.path("gone/plot.png");
-    EXPECT_EQ(writeFailureLine(missing, "SHCreateStreamOnFile error 2"),
-              "Could not save plot.png: the folder " + temp.path("gone") + " does not exist");
-    EXPECT_EQ(writeFailureLine(temp.path("in the way.png"), "x"),
-              "Could not save in the way.png: a folder of that name is in the way");
-    const std::string blocker = temp.write("file", "x");
-    EXPECT_EQ(writeFailureLine(blocker + "/plot.png", "x"),
-              "Could not save plot.png: " + blocker + " is not a folder");
-    EXPECT_EQ(writeFailureLine(temp.path("plot.png"), "GdipSaveImageToStream error 5"),
-              "Could not save plot.png: GdipSaveImageToStream error 5");
 }
 
 } // namespace

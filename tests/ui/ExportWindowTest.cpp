@@ -85,7 +85,7 @@ TEST_F(ExportWindowTest, SaveButtonAsksForAFileAndTheStatusBarShowsAFailure) {
     answer = QString::fromStdString(f_.temp.path("gone/saved.png"));
     click(1);
     EXPECT_EQ(window_->statusLine()->text().toStdString(),
-              "Could not save saved.png: the folder " + f_.temp.path("gone") + " does not exist");
+              "Could not save " + f_.temp.path("gone/saved.png") + ": No such file or directory");
     EXPECT_TRUE(window_->statusLine()->isVisible());
     // The status bar lies below everything the core lays out.
     const QRect status = window_->statusLine()->parentWidget()->geometry();
