@@ -4,6 +4,7 @@
 #include "shell/LocalPlatform.h"
 #include "shell/StartupConfig.h"
 #include "shell/ui/MainWindow.h"
+#include "shell/ui/QuitSignal.h"
 
 #include <QApplication>
 
@@ -51,5 +52,7 @@ int main(int argc, char* argv[]) {
                              fileSystem, platform);
     plotwise::ui::MainWindow window(core);
     window.start();
+    // Ended by the system (SIGTERM), the window closes as when the user closes it.
+    plotwise::ui::quitOnTerminateSignals([&window] { window.close(); });
     return QApplication::exec();
 }

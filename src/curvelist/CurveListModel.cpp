@@ -1,5 +1,7 @@
 #include "CurveListModel.h"
 
+#include "FileNameText.h"
+
 #include <QColor>
 
 namespace plotwise {
@@ -71,6 +73,8 @@ QVariant CurveListModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
+        // Root entries begin with their file's name; spindle entries hold values.
+        if (e.parent < 0) return nameFirstText(e.text);
         return QString::fromLatin1(e.text.data(), static_cast<qsizetype>(e.text.size()));
     case Qt::CheckStateRole:
         if (!list_.checkBoxes) return {};

@@ -1,5 +1,7 @@
 #include "LoadedCurveTableModel.h"
 
+#include "FileNameText.h"
+
 #include <QColor>
 #include <QGuiApplication>
 #include <QPalette>
@@ -21,6 +23,7 @@ QVariant LoadedCurveTableModel::cellText(int row, int column) const {
     if (row >= table_.rowCount() || column >= table_.usedColumns(row)) return {};
     const std::string& text = table_.text(row, column);
     if (text.empty()) return {};
+    if (row >= 1 && column == 0) return fileNameText(text);
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 

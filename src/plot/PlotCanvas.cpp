@@ -108,8 +108,15 @@ double PlotCanvas::textWidth(const std::string& latin1Text) const {
     return metrics.horizontalAdvance(QString::fromLatin1(latin1Text)) * kTwipsPerPixel;
 }
 
+double PlotCanvas::lineHeight() const {
+    return QFontMetricsF(font_, &image_).height() * kTwipsPerPixel;
+}
+
 void PlotCanvas::print(const std::string& latin1Text, const QColor& color) {
-    const QString text = QString::fromLatin1(latin1Text);
+    print(QString::fromLatin1(latin1Text), color);
+}
+
+void PlotCanvas::print(const QString& text, const QColor& color) {
     QFontMetricsF metrics(font_, &image_);
     const QPointF origin(std::floor(currentX / kTwipsPerPixel),
                          std::floor(currentY / kTwipsPerPixel) + metrics.ascent());

@@ -53,10 +53,13 @@ public:
     double currentX = 0;
     double currentY = 0;
     void print(const std::string& latin1Text, const QColor& color);
+    void print(const QString& text, const QColor& color);
     // Moves the print position to the next print zone (14 average character
     // widths apart, counted from the picture's left edge).
     void nextZone();
     double textWidth(const std::string& latin1Text) const;
+    // The height of one line of text, in picture units.
+    double lineHeight() const;
 
     // Picture units to the pixel they fall in (kept within a sane range).
     static int toPixel(double twips) {

@@ -111,7 +111,7 @@ void PlotController::DRAW() {
     if (CURVELOAD(trace, static_cast<int>(std::clamp<std::int64_t>(spindle, -1, 99)), load,
                   host_.loadContext())) {
         followCurveEnd(LeadingNumber(trace[CurveTrace::kPeakX]));
-        const double yFull = TQ2(peak, text1_.text);
+        const double yFull = yFullScale(peak);
         view_.yPerUnit = yFull / 5000;
         DRAWGRID(load.curveUnit, view_.xScaleIndex, yFull, vs_.value, hs_.value);
         CURVEDRAW(load.curveUnit, view_.xScaleFactor, yFull, vs_.value, hs_.value,
@@ -153,11 +153,15 @@ void PlotController::drawTable() {
     for (int r = 1; r < host_.hostGrid1().rowCount(); ++r) {
         const LoadedCurveTable& rows = host_.hostGrid1();
         const std::uint32_t color = rows.textColor(r, 2).value_or(0);
-        const double yFull = TQ2(peak, text1_.text);
+        CurveTrace trace;
+        int format = -1;
+        const bool older = loadOlderFormatRow(rows, r, trace, format);
+        // The kind of the first curve drawn decides the axes and the read-out.
+        if (r == 1 && older) host_.hostLoadState().curveFormat = format;
+        const double yFull = yFullScale(peak);
         view_.yPerUnit = yFull / 5000;
         DRAWGRID(0, view_.xScaleIndex, yFull, vs_.value, hs_.value);
-        CurveTrace trace;
-        if (loadOlderFormatRow(rows, r, trace)) {
+        if (older) {
             CURVEDRAW(0, view_.xScaleFactor, yFull, vs_.value, hs_.value, LoadedTraceFields(trace),
                       color);
         } else {
@@ -177,9 +181,10 @@ void PlotController::drawTable() {
 
 // The table loaders copy only keyed files; a ticked row of an older format
 // (.BIN, .CUR, .QUERNACUR, .CSV) has no samples, so its curve is loaded for
-// the drawing alone, leaving the table and the load state as they are.
-bool PlotController::loadOlderFormatRow(const LoadedCurveTable& rows, int row,
-                                        CurveTrace& trace) const {
+// the drawing alone, leaving the table and the load state as they are; the
+// kind its loader found is handed back.
+bool PlotController::loadOlderFormatRow(const LoadedCurveTable& rows, int row, CurveTrace& trace,
+                                        int& format) const {
     if (!rows.text(row, 4).empty()) return false;
     const std::string& name = rows.text(row, 0);
     const std::string upper = upperAscii(name);
@@ -190,7 +195,9 @@ bool PlotController::loadOlderFormatRow(const LoadedCurveTable& rows, int row,
     scratch.curveFileName = name;
     LoadContext context = host_.loadContext();
     context.resultTableVisible = false;
-    return CURVELOAD(trace, 1, scratch, context);
+    if (!CURVELOAD(trace, 1, scratch, context)) return false;
+    format = scratch.curveFormat;
+    return true;
 }
 
 void PlotController::writeDiagnostics() {
@@ -210,6 +217,27 @@ void PlotController::timer3Tick() {
     if (!view_.redrawPending || view_.drawBusy) return;
     view_.redrawPending = false;
     redrawNow();
+    // The markers stay on their values through scrolls and redraws.
+    if (anyMarker()) REFDRAW();
+}
+
+bool PlotController::anyMarker() const {
+    return std::any_of(view_.markers.begin(), view_.markers.end(),
+                       [](const ReferenceMarker& m) { return m.style != 0; });
+}
+
+// The Y full scale: a value typed into Text1, else the last zoom's, else the
+// peak's.
+double PlotController::yFullScale(double peak) const {
+    if (LeadingNumber(text1_.text) != 0 || zoomYScale_ == 0) return TQ2(peak, text1_.text);
+    return zoomYScale_;
+}
+
+// The mouse handlers redraw the table in the list's check-box mode, and keep
+// drawing it while a result table shows a multi-spindle file's curves.
+int PlotController::redrawSource() const {
+    if (host_.hostCurveList().checkBoxes) return 2;
+    return host_.resultTableVisible() && view_.drawSource == 2 ? 2 : 1;
 }
 
 void PlotController::redrawNow() {
@@ -262,6 +290,13 @@ void PlotController::option3Click(int index) {
 void PlotController::setHS(int value) {
     hsSetByUser_ = true;
     applyHS(value);
+}
+
+void PlotController::newCurveSelection() {
+    hsSetByUser_ = false;
+    if (zoomYScale_ == 0) return;
+    zoomYScale_ = 0;
+    setVS(0); // the zoom's offset was measured on its own Y scale
 }
 
 // Until the user places the view, it follows the curves: their end (the
@@ -318,7 +353,7 @@ void PlotController::vsChanged() {
 
 void PlotController::setText1(const std::string& text) {
     text1_.text = text;
-    text1FromZoom_ = false;
+    zoomYScale_ = 0; // what is typed replaces a zoom's Y scale
     changes_ |= PlotChange::Controls;
 }
 

@@ -102,6 +102,11 @@ public:
     // changes, and from then on the view no longer follows the curves' end.
     void setHS(int value);
     bool hsSetByUser() const { return hsSetByUser_; }
+    // Other curves are shown (a list click, a result line): the view follows
+    // their end again and a zoom's Y scale and offset give way to theirs.
+    void newCurveSelection();
+    // The Y full scale a zoom left for the curves shown; 0 when none.
+    double zoomYScale() const { return zoomYScale_; }
     void setVS(int value);
     void setText1(const std::string& text);
     void setText2(const std::string& text);
@@ -126,7 +131,8 @@ private:
     void setScale(int index);
     void redrawNow();
     void drawTable();
-    bool loadOlderFormatRow(const LoadedCurveTable& rows, int row, CurveTrace& trace) const;
+    bool loadOlderFormatRow(const LoadedCurveTable& rows, int row, CurveTrace& trace,
+                            int& format) const;
     void writeDiagnostics();
     void hsChanged();
     void applyHS(int value);
@@ -141,6 +147,9 @@ private:
     void rightClickReset();
     int captionValue(int index) const;
     void moveHSToText2();
+    double yFullScale(double peak) const;
+    int redrawSource() const;
+    bool anyMarker() const;
 
     PlotHost& host_;
     PlotView view_;
@@ -159,7 +168,8 @@ private:
     bool diagnostics_ = false;
     bool hsSetByUser_ = false;
     int yieldIntervalMs_ = 100;
-    bool text1FromZoom_ = false; // Text1 holds the Y scale of the last zoom
+    double zoomYScale_ = 0;  // the last zoom's Y full scale, 0 when none
+    bool dragged_ = false;   // the press that ends in the next click moved the view
     bool focusText1_ = false;
     bool focusText2_ = false;
     unsigned changes_ = 0;

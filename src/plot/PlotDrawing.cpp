@@ -7,9 +7,11 @@
 #include "curvefiles/LoadedCurveTable.h"
 #include "curvefiles/NumberText.h"
 #include "curvelist/CurveList.h"
+#include "curvelist/FileNameText.h"
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace plotwise {
 namespace {
@@ -37,6 +39,18 @@ std::string titleName(const std::string& path) {
         if (++found == 2) return path.substr(i);
     }
     return path;
+}
+
+// The smallest of 1, 2, 5 and 10 at which label k and label k + n stand
+// clear of each other for every printed k.
+int labelStep(const std::function<bool(int k, int n)>& clear) {
+    for (int n : {1, 2, 5}) {
+        bool fits = true;
+        for (int k = 0; k + n <= 10 && fits; k += n)
+            fits = clear(k, n);
+        if (fits) return n;
+    }
+    return 10;
 }
 
 } // namespace
@@ -91,14 +105,28 @@ void PlotController::drawLabels(int unit, double yFullScale, double vsValue, dou
     const XScale& scale = xScale(view_.xScaleIndex);
     view_.panXPerStep = torque() ? scale.panTorque : scale.panLoad;
     const double labelSpan = torque() ? scale.labelSpanTorque : scale.labelSpanLoad;
-    for (int k = 0; k <= 10; ++k) {
+    std::array<std::string, 11> xTexts;
+    for (int k = 0; k <= 10; ++k)
+        xTexts[static_cast<std::size_t>(k)] = xLabelText(labelSpan, hsValue, k);
+    // On a small picture only every second, fifth or tenth label is printed,
+    // so that neighbours do not run into each other.
+    const double gap = 2 * PlotCanvas::kTwipsPerPixel;
+    const int xStep = labelStep([&](int k, int n) {
+        const std::string& next = xTexts[static_cast<std::size_t>(k + n)];
+        const std::size_t blanks = next.find_first_not_of(' ');
+        const double nextStart = 500 * n * g.sx + canvas_.textWidth(next.substr(0, blanks));
+        return canvas_.textWidth(xTexts[static_cast<std::size_t>(k)]) + gap <= nextStart;
+    });
+    for (int k = 0; k <= 10; k += xStep) {
         canvas_.currentX = (g.x0 - 25 + 500 * k) * g.sx;
         canvas_.currentY = 5200 * g.sy + top;
-        canvas_.print(xLabelText(labelSpan, hsValue, k), Qt::black);
+        canvas_.print(xTexts[static_cast<std::size_t>(k)], Qt::black);
     }
     text2_.top = 5200 * g.sy + top;
     text2_.left = (g.x0 + 5200 - 225) * g.sx;
-    for (int k = 0; k <= 10; ++k) {
+    const double lineHeight = canvas_.lineHeight();
+    const int yStep = labelStep([&](int, int n) { return lineHeight <= 500 * n * g.sy; });
+    for (int k = 0; k <= 10; k += yStep) {
         canvas_.currentX = 360;
         canvas_.currentY = (5000 - 500 * k) * g.sy + top;
         canvas_.print(yLabelText(yFullScale, vsValue, k), Qt::black);
@@ -193,8 +221,9 @@ void PlotController::printTitle(const TraceFields& trace) {
     const PlotGeometry g = geometry();
     canvas_.currentX = g.x0 * g.sx;
     canvas_.currentY = 60 * g.sy;
+    const QString fileWord = QString::fromLatin1(words_.fileName + " ");
     if (load.curveFileFamily == 1) {
-        canvas_.print(words_.fileName + " " + file, Qt::black);
+        canvas_.print(fileWord + fileNameText(file), Qt::black);
         return;
     }
     const std::string& peakY = trace.field(2);
@@ -204,7 +233,7 @@ void PlotController::printTitle(const TraceFields& trace) {
     // Keyed files store the peak in its unit already.
     const bool stored = endsWithNoCase(file, "NRCUR") || endsWithNoCase(file, "NCUR") ||
                         endsWithNoCase(file, "SPCUR");
-    canvas_.print(words_.fileName + " " + titleName(file), Qt::black);
+    canvas_.print(fileWord + fileNameText(titleName(file)), Qt::black);
     canvas_.nextZone();
     if (torque()) {
         const std::string value = stored ? peakY : formatDecimals(scaled, 2);
@@ -224,6 +253,9 @@ void PlotController::REFDRAW() {
     const PlotGeometry g = geometry();
     const ReadOutInputs readOut = readOutInputs();
     const double top = view_.plotTop;
+    const double clearance = 4 * PlotCanvas::kTwipsPerPixel;
+    const double right = (g.x0 + 5030) * g.sx - clearance;
+    const double lineHeight = std::max(240.0, canvas_.lineHeight());
     for (int k = 0; k < 8; ++k) {
         const ReferenceMarker& m = view_.markers[static_cast<std::size_t>(k)];
         const bool inside = g.x0 * g.sx < m.x && m.x < (g.x0 + 5030) * g.sx && 115 * g.sy < m.y &&
@@ -239,12 +271,11 @@ void PlotController::REFDRAW() {
         } else if (m.style == 3) {
             canvas_.line(m.x, 115 * g.sy + top, m.x, 5115 * g.sy + top, color, 2);
         }
-        // The read-outs stand 2500 units left of the picture's outer edge, or
-        // further left when a wide font would run them past it.
+        // The read-outs stack down the data area's top right corner, one line
+        // per colour, clear of the frame's thick edges.
         const std::string text = readOutText(readOut, m.x, m.y);
-        canvas_.currentX = std::min(canvas_.outerWidth() - 2500,
-                                    canvas_.scaleWidth() - canvas_.textWidth(text) - 30);
-        canvas_.currentY = 240 * k + 60;
+        canvas_.currentX = std::max(right - canvas_.textWidth(text), g.x0 * g.sx + clearance);
+        canvas_.currentY = 115 * g.sy + top + clearance + k * lineHeight;
         if (m.style != 0) canvas_.print(text, color);
     }
 }

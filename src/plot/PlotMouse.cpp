@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace plotwise {
 namespace {
@@ -15,16 +16,12 @@ int clampedInt(double value) {
     return static_cast<int>(std::clamp<std::int64_t>(nearestInteger(value), INT32_MIN, INT32_MAX));
 }
 
-std::string trimmed(const std::string& text) {
-    auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return "";
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 } // namespace
 
 void PlotController::click() {
     if (view_.rightClickPending) return;
+    // The release of a zoom or pan drag is no click on a place.
+    if (std::exchange(dragged_, false)) return;
     if (option2_ == 0) {
         view_.clearMarkers();
         // The picture is cleared too, so that removed markers disappear.
@@ -38,7 +35,7 @@ void PlotController::click() {
         host_.resultSelectionChanged();
     } else {
         view_.gridDirty = true;
-        view_.drawSource = host_.hostCurveList().checkBoxes ? 2 : 1;
+        view_.drawSource = redrawSource();
         redrawNow();
     }
     REFDRAW();
@@ -48,6 +45,7 @@ void PlotController::click() {
 }
 
 void PlotController::mouseDown(int button, double x, double y) {
+    dragged_ = false;
     if (cursor_ != PlotPointer::Zoom) {
         view_.dragStartX = x;
         view_.dragStartY = y;
@@ -63,22 +61,24 @@ void PlotController::mouseDown(int button, double x, double y) {
 }
 
 // The first right click after markers were placed removes them and the
-// manual scales; a further one also returns to the widest scale.
+// manual scales; a further one also returns to the widest scale, and the view
+// follows the curves' end again.
 void PlotController::rightClickReset() {
     view_.rightClickPending = true;
     if (!view_.refPlaced) {
         setVS(0);
         view_.xScaleIndex = 5;
         view_.xScaleFactor = 6;
+        hsSetByUser_ = false;
     }
     view_.gridDirty = true;
-    view_.drawSource = host_.hostCurveList().checkBoxes ? 2 : 1;
+    view_.drawSource = redrawSource();
     view_.redrawPending = true;
     view_.clearMarkers();
     view_.refPlaced = false;
     text1_.text = "AUTO";
     text2_.text = "AUTO";
-    text1FromZoom_ = false;
+    zoomYScale_ = 0;
     changes_ |= PlotChange::Controls;
 }
 
@@ -117,6 +117,10 @@ void PlotController::dragMove(int, double x, double y) {
         canvas_.invertDottedBox(view_.dragStartX, view_.dragStartY, x, y);
         view_.dragEndX = x;
         view_.dragEndY = y;
+        // A rubber band of more than a jitter makes the press a drag, not a click.
+        constexpr double kJitter = 3 * PlotCanvas::kTwipsPerPixel;
+        if (std::abs(x - view_.dragStartX) >= kJitter || std::abs(y - view_.dragStartY) >= kJitter)
+            dragged_ = true;
         changes_ |= PlotChange::Picture;
         return;
     }
@@ -130,8 +134,9 @@ void PlotController::dragMove(int, double x, double y) {
         (mode == PlotPointer::PanVertical || mode == PlotPointer::PanBoth))
         setVS(clampedInt(v));
     if (hs_.value != view_.panLastHS || vs_.value != view_.panLastVS) {
+        dragged_ = true;
         view_.gridDirty = true;
-        if (!host_.hostCurveList().checkBoxes) view_.drawSource = 1;
+        view_.drawSource = redrawSource();
         view_.redrawPending = true;
         view_.panLastVS = vs_.value;
         view_.panLastHS = hs_.value;
@@ -169,14 +174,12 @@ void PlotController::zoomTo(double w, double h, double bottom, double right) {
     const double s = std::floor(span);
     const int index = s <= 50 ? 0 : s <= 100 ? 1 : s <= 200 ? 2 : s <= 400 ? 3 : 4;
     setScale(index);
-    // A Y scale set by an earlier zoom gives way; one typed by the user stays.
-    const std::string manual = text1FromZoom_ ? "AUTO" : text1_.text;
-    const std::string yScale = TQSCALE(manual, numberToText(heightInY));
+    // A Y scale typed by the user stays; else the view takes the rectangle's
+    // height as its Y scale, while Text1 keeps showing what was typed.
+    const std::string yScale = TQSCALE(text1_.text, numberToText(heightInY));
     view_.yPerUnit = LeadingNumber(yScale) / 5000;
-    if (LeadingNumber(manual) == 0) {
-        text1_.text = trimmed(yScale);
-        text1FromZoom_ = true;
-    }
+    if (LeadingNumber(text1_.text) == 0) zoomYScale_ = LeadingNumber(yScale);
+    dragged_ = true;
     changes_ |= PlotChange::Controls;
     setHS(clampedInt(xAtRight));
     setVS(clampedInt(-yAtBottom * 10));
@@ -190,7 +193,7 @@ void PlotController::zoomTo(double w, double h, double bottom, double right) {
             host_.showDiagnosticLabel(i);
 
     view_.gridDirty = true;
-    view_.drawSource = host_.hostCurveList().checkBoxes ? 2 : 1;
+    view_.drawSource = redrawSource();
     redrawNow();
 }
 

@@ -54,7 +54,7 @@ void ExportController::command3Click(int index) {
         break;
     case 4:
         if (!seams.clipboard.setText) return;
-        seams.clipboard.setText(loadedCurveTableText(s_.grid1));
+        seams.clipboard.setText(loadedCurveTableClipboardText(s_.grid1));
         setStatusLine("Copied the list to the clipboard");
         break;
     case 5:
@@ -185,7 +185,7 @@ ConvertAllResult ExportController::convertAll() {
     s_.layout.setPointer(MousePointer::Busy);
     // The images are of the plot, drawn from files of the folder list.
     if (s_.check1) s_.actions.check1Click(false);
-    s_.layout.layout().grid2.visible = false;
+    s_.actions.showResultTable(false);
     const int selected = std::exchange(s_.list.selected, -1);
     s_.actions.command2Click(1);
     const PictureWriter writer = exportFormat();

@@ -9,6 +9,7 @@
 #include <vector>
 
 class QImage;
+class QString;
 
 namespace plotwise {
 
@@ -22,7 +23,7 @@ struct SaveDialogRequest {
 // The system clipboard: each call clears it and puts one item on it.
 struct ClipboardSeam {
     std::function<void(const QImage& picture)> setPicture; // a bitmap
-    std::function<void(const std::string& text)> setText;  // 8-bit text, as plain text
+    std::function<void(const QString& text)> setText;      // as plain text
 };
 
 struct ExportSeams {

@@ -68,6 +68,8 @@ public:
     const LoadedCurveTable& grid1() const { return grid1_; }
     const FolderState& folders() const { return folders_; }
     const FormLayout& layout() const { return layout_.layout(); }
+    // The smallest client area (twips) at which every control shows.
+    Rect minimumClientArea() const { return layout_.minimumClientArea(); }
     const WindowTexts& texts() const { return texts_; }
     const PlotController& plot() const { return plot_; }
     PlotController& plot() { return plot_; }
@@ -185,6 +187,9 @@ private:
     void processEvents() override;
     void reopenResult() override { results_.reopenCurrent(); }
     void copyPicture(const QImage& image) override;
+    // Grid2 shown over the curve list, or hidden; "Check All" and "Uncheck
+    // All" belong to the list and show only with it.
+    void showResultTable(bool shown) override;
 
     void lowerLayoutDone();
     std::string versionCaption() const;

@@ -25,8 +25,7 @@ void Form1Core::dir1Change() {
     refreshFolderLists();
     l.treeView1.visible = false;
     list_.clear();
-    l.command2[0].visible = l.command2[1].visible = false;
-    l.grid2.visible = false;
+    showResultTable(false);
     layout_.setPointer(MousePointer::Busy);
 
     CurveListBuilder builder(list_, load_, colors_);
@@ -38,13 +37,18 @@ void Form1Core::dir1Change() {
     }
 
     if (!driveRules().isDriveRoot(folders_.dir)) l.command1[0].enabled = true;
-    bool buttons = list_.count() > 0 && list_.checkBoxes;
-    l.command2[0].visible = l.command2[1].visible = buttons;
+    showResultTable(false);
     grid1_.setRowCount(1);
     plot_.view().drawSource = 2;
     plot_.view().redrawPending = true;
     l.treeView1.visible = true;
     layout_.setPointer(MousePointer::Default);
+}
+
+void Form1Core::showResultTable(bool shown) {
+    FormLayout& l = layout_.layout();
+    l.grid2.visible = shown;
+    l.command2[0].visible = l.command2[1].visible = !shown && list_.count() > 0 && list_.checkBoxes;
 }
 
 // A builder tells whether "Toggle Tag" is enabled; a single-curve entry
@@ -58,6 +62,7 @@ void Form1Core::treeViewClick() {
     Batch batch(changes_, kListChanges);
     FormLayout& l = layout_.layout();
     plot_.view().gridDirty = true;
+    plot_.newCurveSelection();
     l.grid1.visible = false;
     LoadContext context{fs_, folders_.dir, l.grid2.visible};
     ListClickResult result = applyListTicks(list_, grid1_, load_, context);

@@ -24,17 +24,19 @@ void Form1Core::formResize(int innerWidth, int innerHeight, int outerWidth) {
     plot_.view().clearMarkers();
     plot_.view().gridDirty = true;
     plot_.view().redrawPending = true;
+    layout_.setPointer(MousePointer::Default);
+}
+
+// After the lower layout ran: the caption names the plot's new size, and the
+// plot is redrawn from the table for multi-spindle nutrunner files, else the
+// selected curve.
+void Form1Core::lowerLayoutDone() {
+    notify(Change::Texts);
     const Rect& plot = layout_.layout().picture1.rect;
     const double perPixel = FormLayout::kTwipsPerPixel;
     texts_.caption = versionCaption() + shell_.languageTable[LanguageTable::ImageSize] +
                      pixelText(plot.width / perPixel - 4) + " x " +
                      pixelText(plot.height / perPixel - 4);
-    layout_.setPointer(MousePointer::Default);
-}
-
-// After the lower layout ran: the plot is redrawn from the table for
-// multi-spindle nutrunner files, else the selected curve.
-void Form1Core::lowerLayoutDone() {
     plotPanel_.syncPictureSize();
     plot_.view().gridDirty = true;
     plot_.view().drawSource = load_.curveFileFamily == 1 ? 2 : 1;

@@ -87,14 +87,26 @@ void Form1Core::command1Click(int index) {
     Batch batch(changes_, Change::Folders | Change::Layout);
     if (index == 5) {
         dirChange();
-        layout_.layout().grid2.visible = false;
+        showResultTable(false);
         return;
     }
     if (index < 0 || index > 5) return;
     DriveRules rules = driveRules();
     std::string target = index == 0 ? parentTarget(rules, folders_.filePath)
                                     : platform_.specialFolderPath(kFolderButtonCodes[index]);
-    if (target.empty() || !fs_.subfolders(target)) return;
+    if (target.empty()) {
+        // A shell folder this system lacks: the status line says so.
+        if (index == 0) return;
+        notify(Change::Texts);
+        texts_.statusLine =
+            "No " + texts_.command1Tips[static_cast<std::size_t>(index)] + " folder on this system";
+        return;
+    }
+    // One that cannot be opened stays where it is; the status line says why.
+    if (!fs_.subfolders(target)) {
+        setDir(target);
+        return;
+    }
 
     std::string targetDrive = rules.driveOf(target);
     auto current = rules.find(folders_.drive);
@@ -126,7 +138,12 @@ bool Form1Core::openPath(const std::string& path) {
         if (entry.parent != -1) continue;
         if (entry.text != file && entry.text.rfind(file + "\\", 0) != 0) continue;
         list_.selected = i;
-        if (list_.checkBoxes && !list_.hasChildren(i)) list_.entry(i).checked = true;
+        // A multi-spindle file is ticked with all its spindles, so it is drawn too.
+        if (list_.checkBoxes) {
+            list_.entry(i).checked = true;
+            for (int child : list_.children(i))
+                list_.entry(child).checked = true;
+        }
         treeViewClick();
         return true;
     }

@@ -35,6 +35,8 @@ public:
     virtual void reopenResult() = 0;
     // The plot picture put on the clipboard (a marker click).
     virtual void copyPicture(const QImage& image) = 0;
+    // The result table shown over the curve list, or hidden again.
+    virtual void showResultTable(bool shown) = 0;
 
 protected:
     ~Form1Actions() = default;

@@ -1,6 +1,19 @@
 #include "LayoutEngine.h"
 
+#include <algorithm>
+
 namespace plotwise {
+
+Rect LayoutEngine::minimumClientArea() const {
+    const FormLayout& l = layout_;
+    const int groups = std::max({l.frame3.rect.right(), l.frame4.rect.right(), l.frame5.rect.right()});
+    const int topRow = l.frame1.rect.width + 60 + kMinimumListWidth + 705;
+    const int width = std::max(l.frame2.rect.left + groups + 60, topRow);
+    // Frame2 starts 90 above Frame1's bottom; the plot, HS and the option
+    // groups take 1215 more than the plot's own height (the layout rules).
+    const int height = l.frame1.rect.height - 90 + 1215 + kMinimumPlotHeight;
+    return {0, 0, width, height};
+}
 
 void LayoutEngine::resize(int innerWidth, int innerHeight, int outerWidth) {
     innerWidth_ = innerWidth;
@@ -130,6 +143,8 @@ void LayoutEngine::frame2Move(int button, int y) {
 bool LayoutEngine::frame2Up(int y) {
     pointer_ = MousePointer::Default;
     if (!layout_.picture3.visible) return false;
+    // A drag down stops where the plot keeps its minimum height.
+    if (y > 0) y = std::clamp(layout_.picture1.rect.height - kMinimumPlotHeight, 0, y);
     // A release above the window would leave Frame1 without height: ignored.
     if (layout_.frame1.rect.height + y <= 0) {
         layout_.picture3.visible = false;

@@ -13,11 +13,20 @@ class LayoutEngine {
 public:
     static constexpr int kMinimumSplitX = 3000; // releases at or left of it are ignored
     static constexpr int kLeftButton = 1;
+    // The plot keeps this height when the horizontal splitter is dragged down,
+    // and the window's minimum size leaves it this high: enough for the X
+    // labels below the frame.
+    static constexpr int kMinimumPlotHeight = 4650;
+    static constexpr int kMinimumListWidth = 3000;
 
     const FormLayout& layout() const { return layout_; }
     FormLayout& layout() { return layout_; }
     MousePointer pointer() const { return pointer_; }
     void setPointer(MousePointer pointer) { pointer_ = pointer; }
+
+    // The smallest client area (width, height) at which every control of the
+    // window shows whole at the current splitter positions.
+    Rect minimumClientArea() const;
 
     // Resize steps up to the lower layout (run through frame2Up with Y = 0);
     // the caller clears markers, asks for a redraw and sets the caption.

@@ -41,7 +41,7 @@ void ResultTableController::show(const std::string& tableFile) {
     row_ = grid2_.rowCount() > 1 ? 1 : 0;
     column_ = 0;
     s_.layout.setPointer(MousePointer::Default);
-    s_.layout.layout().grid2.visible = true;
+    s_.actions.showResultTable(true);
 }
 
 void ResultTableController::grid2Click(int row, int column, int selectedRows) {
@@ -63,6 +63,8 @@ void ResultTableController::grid2Click(int row, int column, int selectedRows) {
         form2Requested_ = true;
         return;
     }
+    // Another result's curve: the view follows it, a zoom's Y scale ends.
+    s_.plot.newCurveSelection();
     resultRowClick(row);
 }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 
 namespace plotwise::test {
 namespace {
@@ -182,19 +183,38 @@ TEST_F(PlotDrawing, SingleCurveWithItsTitleLine) {
     EXPECT_EQ(image(), before);
 }
 
-TEST_F(PlotDrawing, RowsOfOlderFormatsAreLoadedForTheDrawingOnly) {
-    host.fs.put("bolt.CUR", curFile("2534"));
-    const int row = host.table.appendRow();
-    host.table.setText(row, 0, "bolt.CUR");
-    host.table.setText(row, 2, "25.34");
-    host.table.setText(row, 3, "356");
-    host.table.setTextColor(row, 2, 0x0000ff);
-    plot.option1Click(5);
-    plot.setHS(300);
-    plot.DRAW2();
-    EXPECT_GT(countColor(image(), kRed), 50);
-    EXPECT_EQ(host.table.usedColumns(row), 4) << "the table stays as the list click left it";
-    EXPECT_EQ(host.load.curveFormat, 6) << "the load state stays too";
+std::string sampleBytes(const std::string& name) {
+    std::ifstream in(std::string(PLOTWISE_SAMPLES_DIR) + "/" + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Rows of the older formats are loaded for the drawing alone; the kind their
+// loader finds decides the axes, whatever kind the scan met last.
+TEST_F(PlotDrawing, RowsOfOlderFormatsAreLoadedForTheDrawingAndChooseTheAxes) {
+    struct Case {
+        const char* file;
+        int format;
+        const char* caption;
+    };
+    for (const Case& c : {Case{"legacy_M8_bolt.CUR", 0, "50 Degree"},
+                          Case{"press_90pts.BIN", 3, "10 mm"},
+                          Case{"press_export_kilonewton.CSV", 5, "10 mm"},
+                          Case{"quill_press_plain.QUERNACUR", 1, "10 mm"}}) {
+        host.fs.put(c.file, sampleBytes(c.file));
+        host.load.curveFormat = 6;
+        host.table.setRowCount(1);
+        const int row = host.table.appendRow();
+        host.table.setText(row, 0, c.file);
+        host.table.setText(row, 2, "12.34");
+        host.table.setText(row, 3, "12");
+        host.table.setTextColor(row, 2, 0x0000ff);
+        plot.view().gridDirty = true;
+        plot.DRAW2();
+        EXPECT_GT(countColor(image(), kRed), 20) << c.file;
+        EXPECT_EQ(host.table.usedColumns(row), 4) << "the table stays as the list click left it";
+        EXPECT_EQ(host.load.curveFormat, c.format) << c.file;
+        EXPECT_EQ(host.captions[0], c.caption) << c.file;
+    }
 }
 
 TEST_F(PlotDrawing, ViewFollowsTheCurveEndsUntilTheUserPlacesIt) {
@@ -207,6 +227,34 @@ TEST_F(PlotDrawing, ViewFollowsTheCurveEndsUntilTheUserPlacesIt) {
     host.addRow("10", "900", {1, 2, 3});
     plot.DRAW2();
     EXPECT_EQ(plot.hs().value, 300);
+}
+
+// Rows with text in the Y label column (right of the unit label, left of the
+// frame), as runs: one run a label.
+int labelRuns(const QImage& image) {
+    const QRect column(24, 0, px(1200) - 26, image.height());
+    int runs = 0;
+    bool inRun = false;
+    for (int y = 0; y < image.height(); ++y) {
+        const int width = column.width();
+        const bool text = countColor(image, 0xffffff, QRect(column.left(), y, width, 1)) < width;
+        runs += text && !inRun;
+        inRun = text;
+    }
+    return runs;
+}
+
+// On a low picture only every second, fifth or tenth Y label is printed, so
+// no two labels run into each other.
+TEST_F(PlotDrawing, AxisLabelsThinOutOnSmallPictures) {
+    struct Case {
+        int height, labels;
+    };
+    for (const Case& c : {Case{385, 11}, Case{90, 5}, Case{50, 2}}) { // label 0 lies below
+        plot.resizePicture(413, c.height);
+        plot.DRAW2();
+        EXPECT_EQ(labelRuns(image()), c.labels) << c.height;
+    }
 }
 
 TEST_F(PlotDrawing, RedrawRequestsAreCoalesced) {

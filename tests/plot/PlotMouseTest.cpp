@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace plotwise::test {
 namespace {
 
@@ -37,9 +39,11 @@ protected:
         plot.mouseMove(kLeft, x1, y1);
         plot.mouseUp(kLeft, x1, y1);
     }
+    // Read-out line k stands in the data area's top right corner.
     int readOutPixels(int k) const {
-        const int top = PlotCanvas::toPixel(240 * k + 60);
-        return countColor(image(), kRed, QRect(PlotCanvas::toPixel(plot.canvas().outerWidth() - 2500), top, 200, 14));
+        const double line = std::max(240.0, plot.canvas().lineHeight());
+        const int top = PlotCanvas::toPixel(115 + 210 + 60 + k * line);
+        return countColor(image(), kRed, QRect(200, top, 213, PlotCanvas::toPixel(line)));
     }
 };
 
@@ -89,6 +93,24 @@ TEST_F(PlotMouse, ScrollingKeepsMarkersOnTheirValues) {
     EXPECT_DOUBLE_EQ(plot.view().markers[1].x, 2000);
     plot.setVS(10); // full scale 12: 500 / 12 design units a tenth
     EXPECT_NEAR(plot.view().markers[1].y, 2000 - 10 * 500 / 12.0, 1e-3);
+    // The redraw the scroll asked for keeps the marker drawn.
+    plot.timer3Tick();
+    const int markerY = PlotCanvas::toPixel(plot.view().markers[1].y);
+    EXPECT_GT(countColor(image(), kRed, QRect(100, markerY - 1, 300, 3)), 250);
+}
+
+TEST_F(PlotMouse, ReadOutsStandClearOfTheFrame) {
+    plot.resizePicture(800, 500);
+    plot.timer3Tick();
+    plot.option2Click(1);
+    plot.option3Click(1);
+    clickAt(3000, 3000);
+    const PlotGeometry g = PlotGeometry::of(800 * 15.0, 500 * 15.0);
+    const int right = PlotCanvas::toPixel((g.x0 + 5030) * g.sx);
+    const int top = PlotCanvas::toPixel(115 * g.sy + 210);
+    EXPECT_GT(countColor(image(), kRed, QRect(right - 200, top, 200, 30)), 20);
+    EXPECT_EQ(countColor(image(), kRed, QRect(right - 2, 0, 10, 200)), 0) << "right edge";
+    EXPECT_EQ(countColor(image(), kRed, QRect(right - 300, top - 2, 300, 5)), 0) << "top edge";
 }
 
 TEST_F(PlotMouse, RightButtonResetsInTwoSteps) {
@@ -107,6 +129,36 @@ TEST_F(PlotMouse, RightButtonResetsInTwoSteps) {
     EXPECT_EQ(plot.vs().value, 0);
     plot.timer3Tick();
     EXPECT_EQ(plot.option1Selected(), 5);
+
+    // Over a result table, the two spindles of a multi-spindle result stay
+    // drawn from the table rather than the selected entry's one curve.
+    host.list.checkBoxes = false;
+    host.resultTable = true;
+    clickAt(3000, 2000, kRight);
+    EXPECT_EQ(plot.view().drawSource, 2);
+}
+
+// The full reset, or other curves, and the view follows the curves' end
+// again; a zoom's Y scale and offset end with them.
+TEST_F(PlotMouse, FollowingReturnsWithTheFullResetOrNewCurves) {
+    plot.setHS(100);
+    plot.timer3Tick();
+    EXPECT_EQ(plot.hs().value, 100);
+    clickAt(3000, 2000, kRight);
+    clickAt(3000, 2000, kRight);
+    plot.timer3Tick();
+    EXPECT_EQ(plot.hs().value, 300);
+
+    dragWith(PlotPointer::Zoom, 3000, 1000, 4200, 3000);
+    EXPECT_NE(plot.hs().value, 300);
+    EXPECT_EQ(plot.zoomYScale(), 5);
+    plot.newCurveSelection();
+    plot.view().redrawPending = true;
+    plot.timer3Tick();
+    EXPECT_EQ(plot.hs().value, 300);
+    EXPECT_EQ(plot.vs().value, 0);
+    EXPECT_EQ(plot.zoomYScale(), 0);
+    EXPECT_NEAR(plot.view().yPerUnit * 5000, 12, 1e-9) << "the peak's Y scale";
 }
 
 TEST_F(PlotMouse, ZoomPicksTheScaleThatFitsTheRectangle) {
@@ -118,17 +170,29 @@ TEST_F(PlotMouse, ZoomPicksTheScaleThatFitsTheRectangle) {
     // The right edge becomes the HS value, the bottom edge the axis, and the
     // height the Y scale (2000 units of 12 / 5000 is 4.8, raised to 5).
     EXPECT_EQ(plot.hs().value, -67); // 300 + (4200 - 5730) x 0.48 / 2, rounded
-    EXPECT_EQ(plot.text1().text, "5");
+    EXPECT_EQ(plot.zoomYScale(), 5);
+    EXPECT_EQ(plot.text1().text, "AUTO") << "the box shows only what was typed";
     EXPECT_EQ(plot.vs().value, -56); // the bottom edge read 5.58 Nm
 
-    // A plain click changes no scale; a further zoom rescales Y again.
+    // A plain click changes no scale; a further zoom rescales Y again. The
+    // release that ends a zoom places no marker.
     clickAt(3500, 2000);
     EXPECT_EQ(plot.view().xScaleIndex, 3);
+    plot.option2Click(1);
+    plot.mouseMove(0, 3000, 1000);
+    plot.mouseDown(kLeft, 3000, 1000);
+    for (double y : {3000.0, 6000.0}) // released below the frame: no zoom
+        plot.mouseMove(kLeft, 3000, y);
+    plot.mouseUp(kLeft, 3000, 6000);
+    plot.click();
+    EXPECT_EQ(plot.view().markers[0].style, 0);
     dragWith(PlotPointer::Zoom, 3000, 1000, 3200, 2000);
+    plot.click();
+    EXPECT_EQ(plot.view().markers[0].style, 0);
     EXPECT_EQ(plot.view().xScaleIndex, 0);
-    EXPECT_EQ(plot.text1().text, "2"); // 1000 units of 5 / 5000, raised
+    EXPECT_EQ(plot.zoomYScale(), 2); // 1000 units of 5 / 5000, raised
     clickAt(3000, 2000, kRight);
-    EXPECT_EQ(plot.text1().text, "AUTO");
+    EXPECT_EQ(plot.zoomYScale(), 0);
 }
 
 TEST_F(PlotMouse, ZoomKeepsAManualYScale) {

@@ -184,6 +184,7 @@ TEST(ConvertAll, EveryImageShowsItsOwnFileOnly) {
     core.setEntryChecked(f.entryNamed("B77"), true);
     core.setEntryExpanded(f.entryNamed("AA.NRACD"), true);
     core.treeViewSelect(f.entryNamed("line3"));
+    core.plotPanel().hsChange(9000); // a view placed right of every curve: each is drawn at its end
     std::vector<std::string> told;
     core.exporter().seams.onConverted = [&told](const std::string& path, int done, int total) {
         told.push_back(path + " " + std::to_string(done) + "/" + std::to_string(total));
@@ -383,16 +384,16 @@ TEST(TableText, AFailedSaveKeepsTheEarlierFile) {
 
 TEST(Clipboard, PlotAsPictureAndListAsText) {
     CoreFixture f;
-    f.temp.write("work/A.NRCUR", risingCurve("25.34", 80, 0.3));
+    f.temp.write("work/\xC3\x84.NRCUR", risingCurve("25.34", 80, 0.3)); // a UTF-8 name
     Form1Core& core = startCore(f);
     core.exporter().command3Click(3); // no clipboard: nothing happens
     core.exporter().command3Click(4);
     EXPECT_EQ(core.texts().statusLine, "");
     QImage picture;
-    std::string text;
+    QString text;
     int calls = 0;
     core.exporter().seams.clipboard.setPicture = [&](const QImage& image) { picture = image, ++calls; };
-    core.exporter().seams.clipboard.setText = [&](const std::string& t) { text = t, ++calls; };
+    core.exporter().seams.clipboard.setText = [&](const QString& t) { text = t, ++calls; };
     core.exporter().command3Click(3); // the empty plot
     EXPECT_EQ(picture, core.plot().canvas().image());
     core.command2Click(0);
@@ -400,8 +401,12 @@ TEST(Clipboard, PlotAsPictureAndListAsText) {
     core.exporter().command3Click(3);
     EXPECT_EQ(picture, core.plot().canvas().image());
     core.exporter().command3Click(4);
-    EXPECT_EQ(text, loadedCurveTableText(core.grid1()));
-    EXPECT_EQ(crlfLines(text).size(), 2u);
+    // The name as the file system spells it, the rest as TABLE.TXT has it.
+    const QString name = QString::fromUtf8("\u00C4.NRCUR");
+    EXPECT_EQ(text, QString::fromLatin1(loadedCurveTableText(core.grid1())).replace(
+                        QString::fromLatin1(name.toUtf8()), name));
+    EXPECT_TRUE(text.contains("\r\n" + name + "\t"));
+    EXPECT_EQ(text.count("\r\n"), 2);
     EXPECT_EQ(calls, 3);
     for (int index : {-1, 6, 100})
         core.exporter().command3Click(index);

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace plotwise {
 namespace {
@@ -109,6 +111,12 @@ TEST(Form1CoreStartup, PathOnTheCommandLine) {
     EXPECT_EQ(core.grid1().text(1, 0), "C.NRCUR");
     EXPECT_TRUE(core.redrawPending());
     EXPECT_FALSE(core.shellState().hookMouseWheel) << "/W beside a path";
+
+    // A multi-spindle file is drawn with every spindle.
+    std::ifstream multi(PLOTWISE_SAMPLES_DIR "/engine_head_4spindle.nracd", std::ios::binary);
+    f.temp.write("work/sub/E.NRACD", std::string(std::istreambuf_iterator<char>(multi), {}));
+    EXPECT_TRUE(core.openPath(f.temp.path("work/sub/E.NRACD")));
+    EXPECT_EQ(core.grid1().rowCount(), 5) << "four spindles loaded";
 
     // A path that cannot be opened leaves the folder as it was.
     EXPECT_FALSE(core.openPath(f.temp.path("work/missing/X.NRCUR")));
@@ -235,6 +243,7 @@ TEST(Form1CoreResize, SplitterReleaseChoosesDrawSourceByFamily) {
     core.frame2MouseUp(1, 0, 0, -300);
     EXPECT_EQ(core.plot().view().drawSource, 2);
     EXPECT_EQ(core.layout().frame1.rect.height, 4800 - 300);
+    EXPECT_TRUE(core.texts().caption.ends_with("800 x 520")) << "the caption follows the plot";
 }
 
 TEST(Form1Core, EveryHandlerNotifiesOnce) {

@@ -1,5 +1,6 @@
 // The curve list and navigation handlers of the headless window.
 #include "CoreFixture.h"
+#include "support/GuiApp.h"
 
 #include <gtest/gtest.h>
 
@@ -60,16 +61,49 @@ TEST(CurveListHandlers, ClickSelectsCurveOrResultTable) {
     EXPECT_EQ(core.selectedCurveRow(), 0);
 
     const std::string drawn = core.selectedEntryText();
-    f.temp.write("work/R.TSV", "x\r\n");
+    f.temp.write("work/A.TSV", "x\r\n");
     core.check2Click(true); // outside the result folder REFRESH rescans once
     EXPECT_FALSE(core.check2Value());
     EXPECT_FALSE(core.timers().timer1 || core.timers().timer2);
-    ASSERT_GE(f.entryNamed("R.TSV"), 0); // a result table is remembered, not drawn
-    core.treeViewSelect(f.entryNamed("R.TSV"));
+    ASSERT_GE(f.entryNamed("A.TSV"), 0); // a result table is remembered, not drawn
+    EXPECT_TRUE(core.layout().command2[0].visible);
+    core.treeViewSelect(f.entryNamed("A.TSV"));
     core.treeViewClick();
-    EXPECT_EQ(core.tableFile(), "R.TSV");
+    EXPECT_EQ(core.tableFile(), "A.TSV");
     EXPECT_EQ(core.selectedEntryText(), drawn);
     EXPECT_EQ(core.grid1().rowCount(), 1);
+    // "Check All" and "Uncheck All" belong to the list, not the table over it.
+    for (int i : {0, 1})
+        EXPECT_FALSE(core.layout().command2[i].visible);
+    core.dir1Open(f.work); // the folder opened again shows the list
+    EXPECT_FALSE(core.layout().grid2.visible);
+    EXPECT_TRUE(core.layout().command2[1].visible);
+}
+
+std::string sampleBytes(const std::string& name) {
+    return test::fileText(std::string(PLOTWISE_SAMPLES_DIR) + "/" + name);
+}
+
+// The kind of the curve drawn decides the axes, in a folder whose last file
+// scanned is a torque curve; a list click then follows the new curves' end.
+TEST(CurveListHandlers, PressCurvesGetLoadAxesAndTheViewFollowsNewCurves) {
+    test::guiApp(); // the drawing needs fonts
+    const std::pair<const char*, int> files[] = {{"press_90pts.BIN", 13},
+                                                 {"press_export_kilonewton.CSV", 10},
+                                                 {"quill_press_plain.QUERNACUR", 13},
+                                                 {"press_fit_bearing.spcur", 19}};
+    for (const auto& [file, curveEnd] : files) {
+        CoreFixture f;
+        f.temp.write(std::string("work/") + file, sampleBytes(file));
+        f.temp.write("work/zz_bolt.nrcur", sampleBytes("M8_bolt_spindle1.nrcur"));
+        Form1Core& core = f.start();
+        core.plotPanel().hsChange(900); // the user places the view
+        core.setEntryChecked(f.entryNamed(file), true);
+        core.treeViewClick();
+        core.timer3Tick();
+        EXPECT_TRUE(core.texts().option1[0].starts_with("10 mm")) << file;
+        EXPECT_EQ(core.plot().hs().value, curveEnd) << file; // rounded up
+    }
 }
 
 TEST(CurveListHandlers, ToggleTagSwitchesPlotAndTable) {
@@ -172,9 +206,13 @@ TEST(Navigation, ShellFoldersAndDrives) {
     core.command1Click(2); // at a drive root
     EXPECT_EQ(core.folders().dir, f.temp.path());
     EXPECT_FALSE(core.layout().command1[0].enabled);
-    for (int button : {3, 4}) { // missing folders
+    for (const auto& [button, line] : // missing folders: the status line says so
+         std::vector<std::pair<int, std::string>>{
+             {3, "No My Favorites folder on this system"},
+             {4, "Cannot open " + f.temp.path("no such folder") + ": No such file or directory"}}) {
         core.command1Click(button);
         EXPECT_EQ(core.folders().dir, f.temp.path()) << button;
+        EXPECT_EQ(core.texts().statusLine, line);
     }
     core.drive1Change(otherDrive);
     EXPECT_EQ(core.folders().dir, other.path());

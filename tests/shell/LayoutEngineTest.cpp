@@ -114,6 +114,29 @@ TEST(LayoutEngine, SplitterDragsMovePanelEdges) {
     expectSameLayout(engine.layout(), afterDrag);
 }
 
+// At its minimum size the window shows every control whole, and a drag of
+// the horizontal splitter leaves the plot its minimum height.
+TEST(LayoutEngine, MinimumSizeShowsEveryControl) {
+    LayoutEngine engine;
+    const Rect area = engine.minimumClientArea();
+    engine.resize(area.width, area.height, area.width + 135);
+    const FormLayout& l = engine.layout();
+    const Rect frame2 = l.frame2.rect;
+    for (const NamedWidget& w : l.named()) {
+        if (!w.geometry.visible || w.container == "Picture1" || w.container == "Frame1") continue;
+        Rect r = w.geometry.rect;
+        if (w.container == "Frame2") r = {r.left + frame2.left, r.top + frame2.top, r.width, r.height};
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right() <= area.width && r.bottom() <= area.height)
+            << w.name;
+    }
+    EXPECT_EQ(l.picture1.rect.height, LayoutEngine::kMinimumPlotHeight);
+    engine.resize(area.width, area.height + 1000, area.width + 135);
+    engine.frame2Down(0);
+    EXPECT_TRUE(engine.frame2Up(3000));
+    EXPECT_EQ(l.picture1.rect.height, LayoutEngine::kMinimumPlotHeight);
+    EXPECT_EQ(l.frame1.rect.height, 4800 + 1000);
+}
+
 TEST(LayoutEngine, IgnoredSplitterReleases) {
     struct Row {
         const char* name;

@@ -13,7 +13,7 @@ using Tester = QAbstractItemModelTester;
 // Two files: a single-curve root, then a multi-spindle file with two spindles.
 CurveList twoFileList() {
     CurveList list;
-    list.appendRoot("A.NRCUR\\ \xB0");
+    list.appendRoot("\xC3\x84.NRCUR\\ \xB0"); // a file name's bytes, then a value's
     const int file = list.appendRoot("B.NRACD");
     list.appendChild(file, "Spindle  1");
     list.appendChild(file, "Spindle  2");
@@ -34,7 +34,7 @@ TEST(CurveListModel, TreeTextsAndColours) {
     EXPECT_EQ(model.entryOf(second), 3);
     EXPECT_EQ(model.indexOfEntry(3), second);
     EXPECT_EQ(model.data(second).toString(), "Spindle  2");
-    EXPECT_EQ(model.data(model.index(0, 0)).toString(), QString::fromUtf8("A.NRCUR\\ \u00B0"));
+    EXPECT_EQ(model.data(model.index(0, 0)).toString(), QString::fromUtf8("Ä.NRCUR\\ \u00B0"));
     EXPECT_EQ(model.data(model.index(0, 0, file), Qt::ForegroundRole).value<QColor>(),
               QColor(0x00, 0x80, 0xFF));
     EXPECT_FALSE(model.data(model.index(0, 0), Qt::ForegroundRole).isValid());

@@ -10,7 +10,7 @@ namespace {
 TEST(LoadedCurveTableModel, HeadingRowIsTheHeaderCurveRowsAreTheRows) {
     LoadedCurveTable table;
     table.setHeadings("File Name", "SP #", "Torque", "Angle", "Points");
-    table.setText(table.appendRow(), 0, "A.NRCUR");
+    table.setText(table.appendRow(), 0, "Pr\xC3\xBC" "fung_\xC3\xA4.nrcur"); // the name's bytes
     table.setText(1, 2, " 45.67");
     table.setTextColor(1, 2, 0x000000FFu);
     table.setText(1, 9, "\xB5");
@@ -22,7 +22,7 @@ TEST(LoadedCurveTableModel, HeadingRowIsTheHeaderCurveRowsAreTheRows) {
     EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), "File Name");
     EXPECT_EQ(model.headerData(5, Qt::Horizontal).toString(), "1");
     EXPECT_EQ(model.headerData(4004, Qt::Horizontal).toString(), "4000");
-    EXPECT_EQ(model.data(model.index(0, 0)).toString(), "A.NRCUR");
+    EXPECT_EQ(model.data(model.index(0, 0)).toString(), QString::fromUtf8("Prüfung_ä.nrcur"));
     EXPECT_EQ(model.data(model.index(0, 9)).toString(), QString::fromUtf8("\u00B5"));
     EXPECT_FALSE(model.data(model.index(0, 4004)).isValid());
     // Colours are stored as blue-green-red.

@@ -27,12 +27,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTableView>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QTreeView>
+#include <QWindow>
 
 #include <algorithm>
+#include <utility>
 
 namespace plotwise::ui {
 
@@ -87,15 +90,52 @@ void MainWindow::start() {
     show();
 }
 
+// The first window, with its frame and title bar, lies within the screen's
+// free area, so the status bar at the bottom shows.
 void MainWindow::applyStartSize() {
-    int width = kStartWidth;
-    int height = FormLayout::kStartHeight / FormLayout::kTwipsPerPixel + statusBarHeight();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect available = screen->availableGeometry();
-        width = std::min(width, available.width());
-        height = std::min(height, available.height());
+    const QSize wanted(kStartWidth,
+                       FormLayout::kStartHeight / FormLayout::kTwipsPerPixel + statusBarHeight());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        resize(wanted);
+        return;
     }
-    resize(width, height);
+    setGeometry(fitOnScreen(screen->availableGeometry(), frameMarginsOrGuess(), wanted));
+}
+
+// The window manager's frame once the window is shown; before that a guess
+// from the style's title bar.
+QMargins MainWindow::frameMarginsOrGuess() const {
+    if (const QWindow* window = windowHandle(); window && !window->frameMargins().isNull())
+        return window->frameMargins();
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    return QMargins(4, title + 8, 4, 4);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The real frame is known once the window manager has framed the first
+    // window; later the user decides its place.
+    if (std::exchange(shownBefore_, true)) return;
+    QTimer::singleShot(0, this, [this] { fitOnScreenNow(); });
+}
+
+void MainWindow::fitOnScreenNow() {
+    const QScreen* shown = screen();
+    if (!shown || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) return;
+    const QRect available = shown->availableGeometry();
+    if (available.contains(frameGeometry())) return;
+    setGeometry(fitOnScreen(available, frameMarginsOrGuess(), size()));
+}
+
+// Every control shows at the smallest size the window can be given, as far
+// as the screen allows.
+void MainWindow::applyMinimumSize() {
+    const QRect area = toPixels(core_.minimumClientArea());
+    QSize minimum(area.width(), area.height() + statusBarHeight());
+    if (const QScreen* shown = screen())
+        minimum = minimum.boundedTo(shown->availableGeometry().marginsRemoved(frameMarginsOrGuess()).size());
+    if (minimum != minimumSize()) setMinimumSize(minimum);
 }
 
 void MainWindow::applyWindowFont() {

@@ -69,6 +69,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -108,6 +109,9 @@ private:
     void refreshState();
     void applyWindowFont();
     void applyStartSize();
+    QMargins frameMarginsOrGuess() const;
+    void fitOnScreenNow();
+    void applyMinimumSize();
     void refreshPicture();
     void refreshPlotControls();
     void refreshPlotPointer();
@@ -141,6 +145,7 @@ private:
     bool skipNextRelease_ = false; // the release that ends a double-click
     bool unloaded_ = false;
     bool redrawScheduled_ = false;
+    bool shownBefore_ = false;
 };
 
 } // namespace ui

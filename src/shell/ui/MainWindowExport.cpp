@@ -1,5 +1,6 @@
 // The export buttons of the main window: the core's dialogs, clipboard and
 // status line filled with Qt's, and Esc to stop a convert-all run.
+#include "FileDialogs.h"
 #include "MainWindow.h"
 #include "UiConvert.h"
 #include "shell/Form1Core.h"
@@ -17,16 +18,10 @@ namespace {
 
 std::optional<QString> saveDialog(QWidget* parent, const QString& title, const QString& fileName,
                                   const QString& filter) {
-    QFileDialog dialog(parent, title);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    // An existing file is replaced without a question, as every export does.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilter(filter);
-    dialog.selectFile(fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const auto dialog = makeSaveDialog(parent, title, fileName, filter);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return dialog->selectedFiles().constFirst();
 }
 
 QClipboard* clearedClipboard() {
@@ -79,8 +74,8 @@ void MainWindow::connectExport() {
     seams.clipboard.setPicture = [](const QImage& picture) {
         if (QClipboard* clipboard = clearedClipboard()) clipboard->setImage(picture);
     };
-    seams.clipboard.setText = [](const std::string& text) {
-        if (QClipboard* clipboard = clearedClipboard()) clipboard->setText(fromLatin1(text));
+    seams.clipboard.setText = [](const QString& text) {
+        if (QClipboard* clipboard = clearedClipboard()) clipboard->setText(text);
     };
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, [this] { core_.exporter().stopConvertAll(); });

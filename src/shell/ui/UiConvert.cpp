@@ -16,6 +16,11 @@ QString fromLatin1(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+QRect fitOnScreen(const QRect& available, const QMargins& frame, const QSize& wanted) {
+    const QSize room = available.marginsRemoved(frame).size();
+    return QRect(available.topLeft() + QPoint(frame.left(), frame.top()), wanted.boundedTo(room));
+}
+
 QRect toPixels(const Rect& twips) {
     const int k = FormLayout::kTwipsPerPixel;
     return {twips.left / k, twips.top / k, twips.width / k, twips.height / k};

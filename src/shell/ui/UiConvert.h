@@ -2,6 +2,7 @@
 #include "shell/FormLayout.h"
 
 #include <QColor>
+#include <QMargins>
 #include <QRect>
 #include <QString>
 
@@ -20,6 +21,10 @@ QString fromLatin1(const std::string& text);
 
 // A dialog filter "Label|*.ext|Label|*.ext" as Qt's "Label (*.ext);;Label (*.ext)".
 QString qtFileFilter(const std::string& filter);
+
+// Where a window of `wanted` client size goes on a screen area: at its top
+// left corner, made smaller where the window with its frame would not fit.
+QRect fitOnScreen(const QRect& available, const QMargins& frame, const QSize& wanted);
 
 // Twips to pixels and back (15 twips per pixel).
 QRect toPixels(const Rect& twips);
