@@ -1,13 +1,17 @@
 # make run  — install what is missing, build, open the viewer on samples/
 # make test — install what is missing, build, run every test
 # make live — the viewer linked to the sample console (samples/live)
-# make bench — scan, load, redraw, page-turn, convert-all, table-text and archive-index timings
+# make bench — one table of timings against their goals: scan, load, redraw,
+#   page turns, convert all, table text, the archive index, and whole runs of plotwise-cli
+#   against a scan floor and gnuplot/matplotlib (skipped when not installed)
 # make fuzz — every fuzz target for FUZZ_SECONDS (default 60) each (clang)
 # make sanitize — the whole test suite with ASan and UBSan (gcc)
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES := cmake g++ make qt6-base-dev libgif-dev libgtest-dev fonts-liberation man-db libqt6sql6-sqlite libqt6sql6-psql postgresql
+PACKAGES := cmake g++ make qt6-base-dev libgif-dev libgtest-dev fonts-liberation man-db libfontconfig-dev libqt6sql6-sqlite libqt6sql6-psql postgresql
 FUZZ_PACKAGES := clang libclang-rt-dev python3
+# The system's Python, which has Debian's python3-matplotlib when installed.
+BENCH_PYTHON ?= $(shell [ -x /usr/bin/python3 ] && echo /usr/bin/python3 || echo python3)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
@@ -65,15 +69,8 @@ bench: deps
 	  -DPLOTWISE_BUILD_GUI=OFF -DPLOTWISE_BUILD_TESTS=OFF
 	cmake --build $(BUILD)-bench -j $(JOBS) --target plotwise-bench plotwise-plot-bench \
 	  plotwise-table-bench plotwise-export-bench plotwise-archive-bench plotwise-cli
-	$(BUILD)-bench/bench/plotwise-bench
-	$(BUILD)-bench/bench/plotwise-plot-bench
-	$(BUILD)-bench/bench/plotwise-table-bench
-	$(BUILD)-bench/bench/plotwise-export-bench
+	$(BENCH_PYTHON) bench/bench_table.py $(BUILD)-bench
 	$(BUILD)-bench/bench/plotwise-archive-bench
-	@if command -v hyperfine >/dev/null && command -v gnuplot >/dev/null; then \
-	  bench/render_compare.sh $(BUILD)-bench; \
-	  bench/scan_compare.sh $(BUILD)-bench; \
-	else echo "comparisons skipped: need hyperfine, gnuplot-nox, python3-matplotlib"; fi
 
 # A Debian package of both programs, checked with lintian.
 DEB_PACKAGES := dpkg-dev lintian

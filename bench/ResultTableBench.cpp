@@ -74,8 +74,8 @@ int main(int argc, char** argv) {
     std::printf("page turn back from the last page (LOADPREV): %.3f s\n", previous);
     std::printf("page turn to the last page (LOADNEXT): %.3f s, %d rows\n", next, table.rowCount());
     const double worst = std::max({first, previous, next});
-    std::printf("slowest single page turn: %.3f s (target: well under 1 s) %s\n", worst,
-                worst < 0.5 ? "ok" : "TOO SLOW");
+    std::printf("slowest result-table page turn (%d lines)\t%.3f s\t< 0.5 s\t%s\n", lines, worst,
+                worst < 0.5 ? "ok" : "MISSED");
     fs::remove_all(folder);
     return worst < 1.0 ? 0 : 1;
 }

@@ -4,7 +4,7 @@
 # the start-up scan). Runs under a virtual display.
 #
 # Usage: bench/window_list.sh [BUILD] [FILES]   (default build, 100000)
-# Needs: xvfb, xdotool, bc, python3-numpy.
+# Needs: xvfb, xdotool, bc, python3.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
@@ -12,8 +12,7 @@ files=${2:-100000}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-/usr/bin/python3 "$root/../shared/bench/gen_folder.py" "$work/curves" --count "$files" \
-    --samples 400 --seed 5 >/dev/null
+python3 "$root/bench/gen_curves.py" "$work/curves" --count "$files" --samples 400 --seed 5
 cat >"$work/run.sh" <<SH
 #!/bin/sh
 cd "$work/curves"

@@ -2,6 +2,7 @@
 #include "CliOutput.h"
 #include "Commands.h"
 #include "OutputCheck.h"
+#include "shell/HeadlessFonts.h"
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -38,6 +39,7 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<QCoreApplication> app;
     if (first == "render" || first == "convert") {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        plotwise::narrowFontsForHeadlessDrawing();
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);

@@ -9,6 +9,12 @@ bool ByteReader::checkMore() {
 }
 
 std::optional<std::string> ByteReader::readLine() {
+    auto line = readLineView();
+    if (!line) return std::nullopt;
+    return std::string(*line);
+}
+
+std::optional<std::string_view> ByteReader::readLineView() {
     if (!checkMore()) return std::nullopt;
     auto end = data_.find('\n', pos_);
     if (end == std::string_view::npos && !complete_) {
@@ -16,9 +22,9 @@ std::optional<std::string> ByteReader::readLine() {
         return std::nullopt;
     }
     if (end == std::string_view::npos) end = data_.size();
-    std::string line(data_.substr(pos_, end - pos_));
+    std::string_view line = data_.substr(pos_, end - pos_);
     pos_ = end + 1;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     return line;
 }
 

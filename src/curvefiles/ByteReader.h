@@ -21,6 +21,8 @@ public:
 
     // Next line without its LF and a trailing CR.
     std::optional<std::string> readLine();
+    // The same as a view into the bytes.
+    std::optional<std::string_view> readLineView();
     // Next value: ends at a comma or a line end; blanks around it are dropped;
     // a quoted value keeps what is inside the quotes.
     std::optional<std::string> readValue();

@@ -89,6 +89,20 @@ std::optional<FileHead> FileSystem::readHead(const std::string& path, std::size_
     return FileHead{std::move(*bytes), 0};
 }
 
+bool FileSystem::readHeadInto(const std::string& path, std::size_t maxBytes, FileHead& head) const {
+    auto read = readHead(path, maxBytes);
+    if (!read) return false;
+    head = std::move(*read);
+    return true;
+}
+
+std::optional<FileHead> LocalFileSystem::readHead(const std::string& path,
+                                                  std::size_t maxBytes) const {
+    FileHead head;
+    if (!readHeadInto(path, maxBytes, head)) return std::nullopt;
+    return head;
+}
+
 std::optional<std::vector<std::string>> FileSystem::fileNames(const std::string& folder) const {
     auto entries = files(folder);
     if (!entries) return std::nullopt;
@@ -102,28 +116,36 @@ std::optional<std::vector<std::string>> FileSystem::fileNames(const std::string&
 #ifndef _WIN32
 
 // One open, one status and one read: the least a scan of many files can do.
-std::optional<FileHead> LocalFileSystem::readHead(const std::string& path,
-                                                  std::size_t maxBytes) const {
+// The bytes go straight into the head's own storage; the file's size ends
+// the reading without a read that finds the end.
+bool LocalFileSystem::readHeadInto(const std::string& path, std::size_t maxBytes,
+                                   FileHead& head) const {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    FileHead head;
+    if (fd < 0) return false;
+    head.modified = 0;
+    std::size_t expected = maxBytes;
     struct stat status {};
-    if (::fstat(fd, &status) == 0) head.modified = static_cast<std::int64_t>(status.st_mtime);
-    // Heads are read into one buffer and copied out at their length.
-    thread_local std::vector<char> buffer(64 * 1024);
+    if (::fstat(fd, &status) == 0) {
+        head.modified = static_cast<std::int64_t>(status.st_mtime);
+        // Some files (of /proc, say) tell no size: they are read to their end.
+        if (status.st_size > 0) expected = std::min<std::uint64_t>(maxBytes, status.st_size);
+    }
+    // One read for a head of the usual size, steps for a whole file.
+    const std::size_t step = std::min<std::size_t>(expected, 64 * 1024);
+    std::size_t got = 0;
     bool failed = false;
-    for (;;) {
-        const std::size_t room = std::min(maxBytes - head.bytes.size(), buffer.size());
-        if (room == 0) break;
-        const ssize_t n = ::read(fd, buffer.data(), room);
+    while (got < expected) {
+        const std::size_t end = std::min(expected, got + step);
+        if (head.bytes.size() < end) head.bytes.resize(end);
+        const ssize_t n = ::read(fd, head.bytes.data() + got, end - got);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) failed = true;
         if (n <= 0) break;
-        head.bytes.append(buffer.data(), static_cast<std::size_t>(n));
+        got += static_cast<std::size_t>(n);
     }
     ::close(fd);
-    if (failed) return std::nullopt;
-    return head;
+    head.bytes.resize(got);
+    return !failed;
 }
 
 // Names from the folder's own records; only links and entries of unknown kind
@@ -133,29 +155,30 @@ std::optional<std::vector<std::string>> LocalFileSystem::fileNames(const std::st
     if (!dir) return std::nullopt;
     std::vector<std::string> names;
     while (const dirent* entry = ::readdir(dir)) {
-        const std::string name = entry->d_name;
+        std::string name = entry->d_name;
         if (name == "." || name == "..") continue;
         bool regular = entry->d_type == DT_REG;
         if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
             struct stat status {};
             regular = ::stat(joinPath(folder, name).c_str(), &status) == 0 && S_ISREG(status.st_mode);
         }
-        if (regular) names.push_back(name);
+        if (regular) names.push_back(std::move(name));
     }
     ::closedir(dir);
-    std::sort(names.begin(), names.end(), listOrderLess);
+    sortInListOrder(names);
     return names;
 }
 
 #else
 
-std::optional<FileHead> LocalFileSystem::readHead(const std::string& path,
-                                                  std::size_t maxBytes) const {
+bool LocalFileSystem::readHeadInto(const std::string& path, std::size_t maxBytes,
+                                   FileHead& head) const {
     auto bytes = read(path, maxBytes);
-    if (!bytes) return std::nullopt;
+    if (!bytes) return false;
     std::error_code e;
     auto time = fs::last_write_time(nativePath(path), e);
-    return FileHead{std::move(*bytes), e ? 0 : toEpochSeconds(time)};
+    head = FileHead{std::move(*bytes), e ? 0 : toEpochSeconds(time)};
+    return true;
 }
 
 std::optional<std::vector<std::string>> LocalFileSystem::fileNames(const std::string& folder) const {
@@ -209,6 +232,20 @@ std::string joinPath(const std::string& folder, const std::string& name) {
     return folder + pathSeparator() + name;
 }
 
+// Each name's lower-case copy is made once; the sort then compares bytes.
+void sortInListOrder(std::vector<std::string>& names) {
+    std::vector<std::pair<std::string, std::string>> keyed;
+    keyed.reserve(names.size());
+    for (auto& name : names) {
+        std::string lower = name;
+        for (char& c : lower) c = lowerAscii(c);
+        keyed.emplace_back(std::move(lower), std::move(name));
+    }
+    std::sort(keyed.begin(), keyed.end());
+    for (std::size_t i = 0; i < names.size(); ++i)
+        names[i] = std::move(keyed[i].second);
+}
+
 bool listOrderLess(const std::string& a, const std::string& b) {
     auto n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
@@ -227,8 +264,24 @@ std::string dateTimeText(std::int64_t secondsSinceEpoch) {
 #else
     localtime_r(&t, &local);
 #endif
-    char text[32];
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    // Written digit by digit: a scan makes one of these per file.
+    auto digits = [](char* at, long value, int count) {
+        for (int i = count - 1; i >= 0; --i, value /= 10)
+            at[i] = static_cast<char>('0' + value % 10);
+    };
+    const long year = local.tm_year + 1900L;
+    if (year < 0 || year > 9999) {
+        char text[64];
+        std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+        return text;
+    }
+    std::string text = "0000-00-00 00:00:00";
+    digits(&text[0], year, 4);
+    digits(&text[5], local.tm_mon + 1, 2);
+    digits(&text[8], local.tm_mday, 2);
+    digits(&text[11], local.tm_hour, 2);
+    digits(&text[14], local.tm_min, 2);
+    digits(&text[17], local.tm_sec, 2);
     return text;
 }
 

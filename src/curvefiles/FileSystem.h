@@ -33,6 +33,9 @@ public:
     // Up to `maxBytes` bytes from the start with the modification time;
     // nullopt when unreadable. By default read() with the time from files().
     virtual std::optional<FileHead> readHead(const std::string& path, std::size_t maxBytes) const;
+    // The same into `head`, whose storage a scan of many files reuses; false
+    // when unreadable. By default readHead().
+    virtual bool readHeadInto(const std::string& path, std::size_t maxBytes, FileHead& head) const;
     // Ordinary files of a folder in list order; nullopt when it cannot be listed.
     virtual std::optional<std::vector<FileEntry>> files(const std::string& folder) const = 0;
     // Their names alone, in list order: no time or size looked up.
@@ -49,6 +52,7 @@ public:
     std::optional<std::string> readAt(const std::string& path, std::uint64_t offset,
                                       std::size_t maxBytes) const override;
     std::optional<FileHead> readHead(const std::string& path, std::size_t maxBytes) const override;
+    bool readHeadInto(const std::string& path, std::size_t maxBytes, FileHead& head) const override;
     std::optional<std::vector<FileEntry>> files(const std::string& folder) const override;
     std::optional<std::vector<std::string>> fileNames(const std::string& folder) const override;
     std::optional<std::vector<std::string>> subfolders(const std::string& folder) const override;
@@ -60,6 +64,8 @@ char pathSeparator();
 
 // List order: names compared without regard to ASCII case, ties byte-wise.
 bool listOrderLess(const std::string& a, const std::string& b);
+// Sorts names in list order.
+void sortInListOrder(std::vector<std::string>& names);
 
 // Local date-time text of a modification time: "2026-12-06 07:40:20".
 std::string dateTimeText(std::int64_t secondsSinceEpoch);

@@ -66,8 +66,8 @@ public:
         : folder_(folder), fs_(fs), state_(state), builder_(builder) {}
 
     void scan(const std::string& name) {
-        const std::string upper = upperAscii(name);
-        const Kind kind = kindOf(upper);
+        // The longest ending tested is ".QUERNACUR".
+        const Kind kind = kindOf(upperAscii(rightChars(name, 10)));
         if (kind == Kind::None) return;
         if (kind == Kind::Tsv) {
             builder_.TreeAddTSV(name);
@@ -77,10 +77,10 @@ public:
         // One open reads the head and the time; a file that cannot be read
         // lists nothing but still counts as the kind it is named.
         const std::size_t headBytes = kind == Kind::Bin ? bin::kLongestFile + 1 : kHeadBytes;
-        const std::optional<FileHead> head = fs_.readHead(path, headBytes);
-        const std::string noBytes;
-        const std::string& bytes = head ? head->bytes : noBytes;
-        const std::string dateTime = head ? dateTime_(head->modified) : "";
+        const bool head = fs_.readHeadInto(path, headBytes, head_);
+        if (!head) head_.bytes.clear();
+        const std::string& bytes = head_.bytes;
+        const std::string dateTime = head ? dateTime_(head_.modified) : "";
         auto addSingle = [&](const std::optional<SingleCurveSummary>& summary) {
             if (summary && head) builder_.TreeAdd(summaryLine(dateTime, name, *summary), waveForm_);
         };
@@ -157,6 +157,7 @@ private:
     LoadState& state_;
     ListBuilder& builder_;
     std::string waveForm_; // last "WAVEF" line of a keyed file in this scan
+    FileHead head_;        // the head of the file at hand, its storage reused
 
     // Files written together share their time: its text is made once.
     struct DateTimeCache {

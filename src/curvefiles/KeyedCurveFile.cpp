@@ -4,6 +4,8 @@
 #include "NumberText.h"
 #include "TabFields.h"
 
+#include <algorithm>
+
 namespace plotwise::keyed {
 namespace {
 
@@ -13,7 +15,21 @@ constexpr std::size_t kMaxTraceFields = 40;
 constexpr std::size_t kMaxTableFields = 41;
 constexpr int kLastSlotBeforeSamples = CurveTrace::kFirstSample - 1;
 
-std::string key5(std::string_view line) { return upperAscii(leftChars(line, 5)); }
+// The first five characters of a line in upper case, without an allocation.
+class Key5 {
+public:
+    explicit Key5(std::string_view line) : size_(std::min<std::size_t>(line.size(), 5)) {
+        for (std::size_t i = 0; i < size_; ++i)
+            text_[i] = line[i] >= 'a' && line[i] <= 'z' ? static_cast<char>(line[i] - 'a' + 'A') : line[i];
+    }
+    bool operator==(std::string_view key) const { return std::string_view(text_, size_) == key; }
+
+private:
+    char text_[5] = {};
+    std::size_t size_;
+};
+
+Key5 key5(std::string_view line) { return Key5(line); }
 
 bool isUnitLine(std::string_view line) { return key5(line) == "UNIT\t"; }
 bool isSpindleLine(std::string_view line) { return key5(line) == "SPNO\t"; }
@@ -54,7 +70,7 @@ template <typename NextValue> bool readSamples(ByteReader& reader, int n, CurveT
 SingleCurveSummary scanSingle(ByteReader& reader, bool press, std::string& waveFormLine) {
     std::string peakX, peakY;
     for (int i = 0; i < kScanLines; ++i) {
-        auto line = reader.readLine();
+        auto line = reader.readLineView();
         if (!line) break;
         auto key = key5(*line);
         if (key == "XPEAK") {
@@ -72,7 +88,7 @@ SingleCurveSummary scanSingle(ByteReader& reader, bool press, std::string& waveF
 MultiSpindleSummary scanMulti(ByteReader& reader, std::string& waveFormLine) {
     MultiSpindleSummary summary;
     for (int i = 0; i < kScanLines; ++i) {
-        auto line = reader.readLine();
+        auto line = reader.readLineView();
         if (!line) break;
         auto key = key5(*line);
         if (isSpindleLine(*line)) summary.spindleLine = *line;

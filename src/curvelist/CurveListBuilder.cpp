@@ -3,6 +3,7 @@
 #include "curvefiles/NumberText.h"
 #include "curvefiles/TabFields.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -14,11 +15,6 @@ constexpr std::size_t kMaxSummaryFields = 101;
 constexpr std::size_t kLastWalkedField = 99;
 constexpr int kTimeAxisFrom = 32;
 const std::string kGap(11, ' ');
-
-std::string namePart(const std::string& name) {
-    if (name.size() < kNameWidth) return (name + "\\" + std::string(kNameWidth, ' ')).substr(0, kNameWidth);
-    return name + "\\";
-}
 
 std::string rightAligned(const std::string& text, std::size_t width) {
     if (text.size() >= width) return text.substr(text.size() - width);
@@ -60,12 +56,25 @@ SpindlePeaks multiSpindlePeaks(const std::string& summary) {
     return walkMarkers(TabFields(summary, kMaxSummaryFields));
 }
 
+// Built in one string from views of the summary's first five fields: a scan
+// makes one of these per file.
 std::string singleCurveEntryText(const std::string& summary) {
-    TabFields fields(summary);
-    const std::string name = namePart(fields[1]);
-    if (fields[4] == "N/R")
-        return name + " Torque " + fields[2] + kGap + "Angle    " + fields[3];
-    return name + " Load   " + fields[2] + kGap + "Distance " + fields[3];
+    std::array<std::string_view, 5> fields{};
+    std::string_view rest = summary;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const auto tab = rest.find('\t');
+        fields[i] = rest.substr(0, tab);
+        if (tab == std::string_view::npos) break;
+        rest.remove_prefix(tab + 1);
+    }
+    const bool torque = fields[4] == "N/R";
+    std::string text;
+    text.reserve(std::max(fields[1].size() + 1, kNameWidth) + 40 + fields[2].size() + fields[3].size());
+    text.append(fields[1]).append("\\");
+    if (text.size() < kNameWidth) text.resize(kNameWidth, ' ');
+    text.append(torque ? " Torque " : " Load   ").append(fields[2]).append(kGap);
+    text.append(torque ? "Angle    " : "Distance ").append(fields[3]);
+    return text;
 }
 
 std::string spindleEntryText(bool press, int spindle, const std::string& peak, bool timeAxis,

@@ -1,5 +1,6 @@
 #include "PicturePalette.h"
 
+#include <cstring>
 #include <unordered_map>
 
 namespace plotwise {
@@ -9,32 +10,36 @@ constexpr std::size_t kMaxColors = 256;
 
 // Gives each pixel of an RGB32 picture its palette index, in order of first
 // appearance, writing row y's indices through `rowOut(y)`. False when there
-// are more than 256 colours.
+// are more than 256 colours. A plot is mostly runs of one colour and rows
+// like the row above: such a row takes the indices of that row, a run is
+// filled at once.
 template <typename RowOut>
 bool indexPixels(const QImage& rgb32, std::vector<QRgb>& palette, RowOut&& rowOut) {
     const int width = rgb32.width(), height = rgb32.height();
     std::unordered_map<QRgb, unsigned char> index;
-    // Runs of one colour are the rule: the last colour is checked first.
-    QRgb lastColor = 0;
-    unsigned char lastIndex = 0;
-    bool any = false;
+    const QRgb* above = nullptr;
+    const unsigned char* aboveOut = nullptr;
     for (int y = 0; y < height; ++y) {
         const QRgb* row = reinterpret_cast<const QRgb*>(rgb32.constScanLine(y));
         unsigned char* out = rowOut(y);
-        for (int x = 0; x < width; ++x) {
-            const QRgb color = row[x] & 0xFFFFFF;
-            if (!any || color != lastColor) {
-                auto [it, added] = index.try_emplace(color, static_cast<unsigned char>(palette.size()));
-                if (added) {
-                    if (palette.size() == kMaxColors) return false;
-                    palette.push_back(color);
-                }
-                lastColor = color;
-                lastIndex = it->second;
-                any = true;
-            }
-            out[x] = lastIndex;
+        if (above && std::memcmp(row, above, std::size_t(width) * sizeof(QRgb)) == 0) {
+            std::memcpy(out, aboveOut, std::size_t(width));
+            continue;
         }
+        for (int x = 0; x < width;) {
+            const QRgb color = row[x] & 0xFFFFFF;
+            auto [it, added] = index.try_emplace(color, static_cast<unsigned char>(palette.size()));
+            if (added) {
+                if (palette.size() == kMaxColors) return false;
+                palette.push_back(color);
+            }
+            int end = x + 1;
+            while (end < width && (row[end] & 0xFFFFFF) == color) ++end;
+            std::memset(out + x, it->second, std::size_t(end - x));
+            x = end;
+        }
+        above = row;
+        aboveOut = out;
     }
     return true;
 }

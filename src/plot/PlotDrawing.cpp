@@ -1,5 +1,6 @@
 // The plot's drawing: axes and grid, one curve with its title line, and the
 // reference markers with their read-outs.
+#include "ColumnPolyline.h"
 #include "PlotController.h"
 #include "PlotHost.h"
 #include "TraceFields.h"
@@ -179,14 +180,16 @@ void PlotController::CURVEDRAW(int unit, double xFactor, double yFullScale, doub
     if (110 * sy >= py) py = 110 * sy;
 
     // Consecutive points form one polyline from the first segment left of the
-    // right edge on, so the curve is drawn in one call. Picture Y is whole
-    // already; Int(x) / 15 falls in the same pixel as x / 15.
+    // right edge on, so the curve is drawn in one call, reduced to what each
+    // pixel column shows. Picture Y is whole already; Int(x) / 15 falls in
+    // the same pixel as x / 15.
     const auto last = nearestInteger(360 * xFactor);
     const int lastField = trace.lastSampleField();
     const double left = g.x0 * sx, drawLimit = (g.x0 + 5015) * sx, cut = 110 * sy;
     const double yScale = 5000 / yFullScale;
-    QPolygon points;
-    points.reserve(static_cast<int>(std::min<std::int64_t>(last + 2, 8192)));
+    ColumnPolyline points;
+    points.reserve(4 * std::min(canvas_.widthPixels() + 2, 8192));
+    bool started = false;
     for (std::int64_t j = -off; j <= last; ++j) {
         const double x = (g.x0 + 4530 - static_cast<double>(j) * step) * sx;
         if (x < left) break;
@@ -196,18 +199,18 @@ void PlotController::CURVEDRAW(int unit, double xFactor, double yFullScale, doub
         double y = std::nearbyint((5115 - sample * yScale - vOff) * sy);
         if (cut >= y) y = cut;
         if (x < drawLimit) {
-            if (points.isEmpty())
-                points << QPoint(PlotCanvas::toPixel(px), PlotCanvas::toPixel(intOf(py) + top));
+            if (!started)
+                points.add(QPoint(PlotCanvas::toPixel(px), PlotCanvas::toPixel(intOf(py) + top)));
+            started = true;
             // x >= left >= 0 and y >= cut > 0 here: truncation is the pixel.
             const QPoint to(static_cast<int>(x / PlotCanvas::kTwipsPerPixel),
                             static_cast<int>(std::min(y + top, 1.0e7) / PlotCanvas::kTwipsPerPixel));
-            if (points.back() != to) points << to;
+            points.add(to);
         }
         px = x;
         py = y;
     }
-    if (points.size() == 1) points << points.front();
-    canvas_.polyline(points, fromBgr(color));
+    canvas_.polyline(points.finish(), fromBgr(color));
     printTitle(trace);
     view_.xUnitsPerValue = (torque() ? 25 : 125) / xFactor;
     view_.yUnitsPerTenth = 500 / yFullScale;
