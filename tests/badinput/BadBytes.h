@@ -1,9 +1,7 @@
 #pragma once
-// The bad inputs every reader is given, and the checks every case makes: it
-// ends within a second and writes nothing.
-#include <ctime>
+// The bad inputs every reader is given, and a snapshot of a folder to show
+// that a case wrote nothing. A hang is caught by the tests' ctest TIMEOUT.
 #include <filesystem>
-#include <functional>
 #include <map>
 #include <random>
 #include <string>
@@ -89,27 +87,6 @@ inline std::string firstLines(const std::string& text, int lines) {
 }
 
 } // namespace bad
-
-// The time a case may take: a second, stretched for the sanitizer builds,
-// whose checked memory copies make long inputs several times slower.
-#ifdef PLOTWISE_SANITIZED_BUILD
-inline constexpr double kSecond = 4.0;
-#else
-inline constexpr double kSecond = 1.0;
-#endif
-
-// Runs `body` and reports the processor time it took, in seconds: the
-// thread's own time, so that other work on a busy machine does not count.
-inline double secondsFor(const std::function<void()>& body) {
-    auto now = [] {
-        timespec t{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-    };
-    const double start = now();
-    body();
-    return now() - start;
-}
 
 // What a folder holds: name, size and modification time of every entry below
 // it, so a case can show that it wrote nothing.

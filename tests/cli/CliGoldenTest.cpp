@@ -49,6 +49,8 @@ TEST(CliGolden, OutputMatchesTheExpectedFiles) {
     const Row rows[] = {
         {"scan .", "scan-samples.txt"},
         {"scan console/CURVE/202611/20261105/ST01", "scan-st01.txt"},
+        // Names padded to 40 characters, CSV units, exact markers in a spindle file.
+        {"scan ../tests/cli/data/edge-scan", "scan-edge.txt"},
         {"load M8_bolt_spindle1.nrcur", "load-nrcur.txt"},
         {"load engine_head_4spindle.nracd --spindle 5", "load-nracd-5.txt"},
         {"load nr_M5_90pts.BIN", "load-bin-nutrunner.txt"},
@@ -57,7 +59,15 @@ TEST(CliGolden, OutputMatchesTheExpectedFiles) {
         {"load quill_press_partid.quernacur", "load-quernacur.txt"},
         {"load nutrunner_export_dataid.CSV", "load-csv.txt"},
         {"load truncated_295_bytes.BIN", "load-bin-unknown.txt", 1},
+        {"load nr_no_peak_value.BIN", "load-bin-no-peak.txt"},
+        {"load snap_fit_clip.SPCUR", "load-spcur.txt"},
+        {"load quill_press_plain.QUERNACUR", "load-quernacur-plain.txt"},
+        {"load press_export_kilonewton.CSV", "load-csv-kilonewton.txt"},
+        {"load nutrunner_export.csv", "load-csv-degree.txt"},
         {"grid . --check engine --check door", "grid-multi.txt"},
+        // Every kind ticked: row texts of every entry layout; keyed files load
+        // by their own kind in a folder of mixed kinds, the others load nothing.
+        {"grid . --check all", "grid-all.txt"},
         {"table console/RESULT/202611/st03_press_20261105.tsv", "table-st03.txt"},
         {"table paging/line5_results_2500.TSV", "table-paging-page1.txt"},
         {"table paging/line5_results_2500.TSV --page 3", "table-paging-page3.txt"},
@@ -66,6 +76,50 @@ TEST(CliGolden, OutputMatchesTheExpectedFiles) {
         CliRun run = runCli(row.arguments);
         EXPECT_EQ(run.status, row.status) << row.arguments;
         EXPECT_TRUE(run.output == readFile(row.expected)) << row.arguments << " differs from " << row.expected;
+    }
+}
+
+// Readers on the edge: small files under data/edge/, each load's output in
+// data/edge/<file>[.spindle<N>].txt.
+TEST(CliGolden, LoadsOfReaderEdgeCases) {
+    struct Row {
+        const char* file;
+        int spindle; // 0: no --spindle
+        int status;  // 1: the load failed or loaded no sample
+    } rows[] = {
+        {"surplus_sample.nrcur", 0, 0},       {"two_surplus_samples.nrcur", 0, 0},
+        {"largest_count.nrcur", 0, 0},        {"count_beyond_the_trace.nrcur", 0, 1},
+        {"quoted_values.nrcur", 0, 0},        {"key_without_tab.nrcur", 0, 1},
+        {"key_with_empty_value.nrcur", 0, 1}, {"header_ends_early.nrcur", 0, 1},
+        {"negative_peak.nracd", 2, 0},        {"negative_peak.nracd", 5, 0},
+        {"negative_peak.nracd", 9, 1},        {"cut_after_500_samples.cur", 0, 1},
+        {"non_numeric_sample.cur", 0, 1},     {"1100_sample_lines.csv", 0, 0},
+    };
+    for (const Row& row : rows) {
+        const std::string path = std::string(PLOTWISE_TESTDATA_DIR) + "/edge/" + row.file;
+        const std::string spindle = row.spindle ? std::to_string(row.spindle) : "";
+        const CliRun run = runCli("load '" + path + "'" + (row.spindle ? " --spindle " + spindle : ""));
+        const std::string expected = std::string("edge/") + row.file + (row.spindle ? ".spindle" + spindle : "") + ".txt";
+        EXPECT_EQ(run.status, row.status) << expected;
+        EXPECT_TRUE(run.output == readFile(expected)) << expected;
+    }
+}
+
+// Result tables on the edge, under data/edge-tables/: page ends, headings
+// after junk lines, 40 columns kept of 60, results whose lines continue.
+TEST(CliGolden, PagesOfEdgeResultTables) {
+    const std::pair<const char*, int> rows[] = {
+        {"lines_500", 1},         {"lines_1000", 1},           {"lines_1000", 2},
+        {"sixty_columns", 1},     {"junk_before_the_heading", 1},
+        {"results_of_three_lines", 1}, {"results_of_three_lines", 2},
+    };
+    for (const auto& [table, page] : rows) {
+        const std::string stem = std::string(PLOTWISE_TESTDATA_DIR) + "/edge-tables/" + table;
+        const CliRun run = runCli("table '" + stem + ".tsv' --page " + std::to_string(page));
+        EXPECT_EQ(run.status, 0) << table;
+        EXPECT_TRUE(run.output == readFile(std::string("edge-tables/") + table + ".page" +
+                                           std::to_string(page) + ".txt"))
+            << table << " page " << page;
     }
 }
 

@@ -1,8 +1,10 @@
 #include "curvefiles/BinCurveFile.h"
+#include "support/CurveFileText.h"
 
 #include <gtest/gtest.h>
 
 using namespace plotwise;
+using plotwise::test::Strings;
 
 namespace {
 
@@ -49,65 +51,25 @@ TEST(BinVariants, LengthDecidesKindAndSampleCount) {
     }
 }
 
-TEST(BinScan, SummaryFromPackedHeader) {
-    auto summary = bin::scan(binFile(294, 0x12, 0x34, 2, {}));
-    ASSERT_TRUE(summary);
-    EXPECT_EQ(summary->peakY, "12.34");
-    EXPECT_EQ(summary->peakX, "  412");
-    EXPECT_EQ(summary->curveType, "N/R");
-    summary = bin::scan(binFile(571, 0x05, 0x00, 1, {}));
-    ASSERT_TRUE(summary);
-    EXPECT_EQ(summary->peakY, " 50.0");
-    EXPECT_EQ(summary->peakX, " 41.250");
-    EXPECT_EQ(summary->curveType, "Press");
-    EXPECT_FALSE(bin::scan(std::string(295, '\0')));
-}
-
-TEST(BinLoad, ScalesSamplesToThePeak) {
-    std::vector<int> raws = {4000, 1000, 0x524, 2047, 4095, 77};
-    CurveTrace trace;
-    LoadState state;
-    ASSERT_TRUE(bin::load(binFile(293, 0x12, 0x34, 2, raws), trace, state));
-    EXPECT_EQ(trace[1], " 2");
-    EXPECT_EQ(trace[2], " 1234");
-    EXPECT_EQ(trace[12], "  412");
-    EXPECT_EQ(state.peakXText, "  412");
-    EXPECT_EQ(state.curveFormat, 2);
-    EXPECT_EQ(state.curveFileFamily, 0);
-    // 2047 is the largest raw value below 2048, so it loads as the peak.
-    EXPECT_EQ(trace[21], " 12.34");
-    float factor = static_cast<float>(1234.0 / 2047);
-    EXPECT_FLOAT_EQ(std::stof(trace[20]), factor * 1316.0f / 100.0f);
-    EXPECT_FLOAT_EQ(std::stof(trace[22]), factor * 4095.0f / 100.0f);
-    EXPECT_EQ(trace[17 + 90], " 0"); // the earliest sample always loads as 0
-    EXPECT_EQ(trace[18 + 90], "");
-}
-
-TEST(BinLoad, PressValuesFoldNegative) {
-    std::vector<int> raws = {0xFFF, 1000, 500};
-    CurveTrace trace;
-    LoadState state;
-    ASSERT_TRUE(bin::load(binFile(301, 0x10, 0x00, 0, raws), trace, state));
-    EXPECT_EQ(state.curveFormat, 3);
-    EXPECT_EQ(trace[19], " 1000");
-    EXPECT_EQ(trace[20], " 500");
-    EXPECT_EQ(trace[18], "-1");
-}
-
-TEST(BinLoad, NoPeakGivesAFlatCurve) {
-    CurveTrace trace;
-    LoadState state;
-    ASSERT_TRUE(bin::load(binFile(563, 0x8F, 0x8F, 2, {100, 200}), trace, state));
-    EXPECT_EQ(trace[2], "     ");
-    EXPECT_EQ(trace[18], " 0");
-    EXPECT_EQ(trace[19], " 0");
-}
-
-TEST(BinLoad, UnknownLengthFailsWithoutWriting) {
-    CurveTrace trace;
-    LoadState state;
-    state.curveFormat = 2;
-    EXPECT_FALSE(bin::load(std::string(295, '\x12'), trace, state));
-    EXPECT_EQ(trace[2], "");
-    EXPECT_EQ(state.curveFormat, 2);
+// Real files of each kind, a file without a peak among them, are in the CLI golden files.
+TEST(BinLoad, PressValuesFoldNegativeAndUnknownLengthsFail) {
+    struct Row {
+        const char* name;
+        std::string bytes;
+        bool ok;
+        Strings expected; // slots 2, 18, 19, 20
+        int format;     // 7 before the load
+    } rows[] = {
+        {"press values fold negative", binFile(301, 0x10, 0x00, 0, {0xFFF, 1000, 500}), true,
+         {" 1000", "-1", " 1000", " 500"}, 3},
+        {"unknown length writes nothing", std::string(295, '\x12'), false, {"", "", "", ""}, 7},
+    };
+    for (const auto& row : rows) {
+        CurveTrace trace;
+        LoadState state;
+        state.curveFormat = 7;
+        EXPECT_EQ(bin::load(row.bytes, trace, state), row.ok) << row.name;
+        EXPECT_EQ(test::slotTexts(trace, {2, 18, 19, 20}), row.expected) << row.name;
+        EXPECT_EQ(state.curveFormat, row.format) << row.name;
+    }
 }

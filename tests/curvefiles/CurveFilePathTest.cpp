@@ -35,51 +35,16 @@ TEST(CurveFileNames, ArchiveAndLiveCandidates) {
     EXPECT_EQ(curveFileNames(kKey, 0, false).first, "");
 }
 
-TEST(CurveFilePath, SearchesTheDayFolderOfTheArchive) {
-    TempFolder root;
-    root.makeFolder("data/RESULT/200805");
-    root.write("data/CURVE/200805/20080512/A/other.nrcur", "x");
-    root.write("data/CURVE/200805/20080512/B/20080512_090703_3_ANG_0.nrcur", "x");
-    root.write("data/CURVE/200805/20080512/B/20080512_090703_0_01.nrcur", "x");
-    root.write("data/CURVE/200805/20080512/20080512_090703_0_01.nrcur", "x"); // not searched
-    LocalFileSystem fs;
-    CurveFolders folders{root.path("data/RESULT/200805"), "", ""};
-    EXPECT_EQ(CF_Curve_Path(kKey, 2, folders, fs),
-              root.path("data/CURVE/200805/20080512/B/20080512_090703_0_01.nrcur"));
-}
-
+// Only the day folder's subfolders are searched; a later one wins, and case matters.
 TEST(CurveFilePath, LaterSubfolderWinsAndCaseMatters) {
     TempFolder root;
     root.makeFolder("data/RESULT/200805");
     root.write("data/CURVE/200805/20080512/a/20080512_090703_0_01.nrcur", "x");
     root.write("data/CURVE/200805/20080512/B/20080512_090703_3_ANG_0.nrcur", "x");
     root.write("data/CURVE/200805/20080512/c/20080512_090703_0_01.NRCUR", "x");
+    root.write("data/CURVE/200805/20080512/20080512_090703_0_01.nrcur", "x"); // not searched
     LocalFileSystem fs;
     CurveFolders folders{root.path("data/RESULT/200805"), "", ""};
     EXPECT_EQ(CF_Curve_Path(kKey, 2, folders, fs),
               root.path("data/CURVE/200805/20080512/B/20080512_090703_3_ANG_0.nrcur"));
-}
-
-TEST(CurveFilePath, LiveFolderSearchesTheWaveSavePath) {
-    TempFolder root;
-    root.makeFolder("live/results");
-    root.write("waves/ST1/12_090703_01_ANGLE.nrcur", "x");
-    LocalFileSystem fs;
-    CurveFolders folders{root.path("live/results"), root.path("live/results"), root.path("waves")};
-    EXPECT_EQ(CF_Curve_Path(kKey, 2, folders, fs), root.path("waves/ST1/12_090703_01_ANGLE.nrcur"));
-    folders.currentFolder = root.path("live");
-    EXPECT_EQ(CF_Curve_Path(kKey, 2, folders, fs), ""); // archive of a short-named folder
-}
-
-TEST(CurveFilePath, MalformedInputsFindNothing) {
-    TempFolder root;
-    root.write("data/CURVE/200805/20080512/B/20080512_090703_0_01.nrcur", "x");
-    LocalFileSystem fs;
-    CurveFolders folders{root.path("data/RESULT/200805"), "", ""};
-    ResultLineKey shortTime = kKey;
-    shortTime.time = "9:07:03";
-    EXPECT_EQ(CF_Curve_Path(shortTime, 2, folders, fs), "");
-    EXPECT_EQ(CF_Curve_Path(kKey, 0, folders, fs), "");
-    CurveFolders missing{root.path("nowhere/RESULT/200805"), "", ""};
-    EXPECT_EQ(CF_Curve_Path(kKey, 2, missing, fs), "");
 }

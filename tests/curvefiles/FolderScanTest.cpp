@@ -61,23 +61,6 @@ TEST(FolderScan, HandsSummariesOnInListOrder) {
     EXPECT_EQ(builder.calls[0].text.size(), std::string("2026-12-06 07:40:20\tA.nrcur\t3.46\t12.3\tN/R").size());
 }
 
-TEST(FolderScan, BothKeyedSingleEndingsAndUnknownLengths) {
-    TempFolder folder;
-    folder.write("X.ncur", keyedSingleFile(10, {"YPeak\t1"}, {}));
-    folder.write("X.NRCUR", keyedSingleFile(10, {"YPeak\t2"}, {}));
-    folder.write("odd.BIN", std::string(295, '\0'));
-    folder.write("inch.csv", "H\r\nS\r\nP,Y,1500N\r\nP,X,2INCH\r\nx\r\nx\r\nx\r\n");
-    folder.write("short.cur", "2,1234");
-    LoadState state;
-    RecordingBuilder builder(state);
-    scanFolder(folder.path(), LocalFileSystem(), state, builder);
-    ASSERT_EQ(builder.calls.size(), 2u);
-    EXPECT_EQ(withoutDate(builder.calls[0].text), "X.ncur\t1.00\t0.0\tN/R");
-    EXPECT_EQ(withoutDate(builder.calls[1].text), "X.NRCUR\t2.00\t0.0\tN/R");
-    EXPECT_EQ(state.curveFileFamily, 2); // the X files come last
-    EXPECT_EQ(state.curveFormat, 6);
-}
-
 TEST(FolderScan, WaveFormLinePassesAlongWithinOneScan) {
     TempFolder folder;
     folder.write("1.nrcur", keyedSingleFile(10, {"WAVEFormat\t40"}, {}));

@@ -89,15 +89,6 @@ TEST(Robustness, EveryReaderSurvivesTruncatedAndRandomBytes) {
             for (const auto& bytes : variantsOf(seed, random)) exerciseEveryReader(bytes);
 }
 
-TEST(Robustness, HugeLinesAndManyFields) {
-    exerciseEveryReader(std::string(300000, '\t'));
-    exerciseEveryReader(std::string(300000, ','));
-    exerciseEveryReader(std::string(300000, '"'));
-    std::string manyLines;
-    for (int i = 0; i < 10000; ++i) manyLines += "1\t2\t3\r\n";
-    exerciseEveryReader("SPNO\t1\t2\r\nWavePoint\t4079\t4079\r\nWaveData\r\n" + manyLines);
-}
-
 TEST(Robustness, LoadsClearEverySlotBetweenCurves) {
     MemoryFileSystem fs;
     fs.put("long.nrcur", test::keyedSingleFile(10, {"WavePoint\t4079"}, test::numberedSamples(4079)));

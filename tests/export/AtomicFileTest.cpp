@@ -67,15 +67,14 @@ TEST(PictureWriter, WriterForFileName) {
         EXPECT_EQ(writerForFileName(ending.fileName), ending.writer) << ending.fileName;
 }
 
+// Convert all names its files with these endings; they lead back to the writer.
 TEST(PictureWriter, ConvertAllExtensions) {
-    EXPECT_EQ(convertAllExtension(PictureWriter::Jpeg), "jpg");
-    EXPECT_EQ(convertAllExtension(PictureWriter::Png), "png");
-    EXPECT_EQ(convertAllExtension(PictureWriter::Gif), "gif");
-    EXPECT_EQ(convertAllExtension(PictureWriter::Bitmap), "BMP");
-    // The names convert-all makes lead back to the same writer.
-    for (PictureWriter writer :
-         {PictureWriter::Jpeg, PictureWriter::Png, PictureWriter::Gif, PictureWriter::Bitmap})
-        EXPECT_EQ(writerForFileName("A1234." + std::string(convertAllExtension(writer))), writer);
+    const std::pair<PictureWriter, const char*> writers[] = {{PictureWriter::Jpeg, "jpg"},
+        {PictureWriter::Png, "png"}, {PictureWriter::Gif, "gif"}, {PictureWriter::Bitmap, "BMP"}};
+    for (const auto& [writer, extension] : writers) {
+        EXPECT_EQ(convertAllExtension(writer), std::string(extension));
+        EXPECT_EQ(writerForFileName(std::string("A1234.") + extension), writer);
+    }
 }
 
 } // namespace

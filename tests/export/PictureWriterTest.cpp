@@ -68,19 +68,6 @@ TEST(BitmapWriter, WritesA24BitWindowsBitmap) {
     EXPECT_EQ(bytes[28], 24); // bits per pixel
 }
 
-// A later picture replaces the file (convert-all overwrites earlier images).
-TEST(PictureWriter, ReplacesAnEarlierFile) {
-    test::TempFolder temp;
-    for (PictureWriter writer :
-         {PictureWriter::Gif, PictureWriter::Jpeg, PictureWriter::Png, PictureWriter::Bitmap}) {
-        const std::string path = temp.path("plot." + std::string(convertAllExtension(writer)));
-        ASSERT_FALSE(writePicture(plotPicture(), path, writer));
-        ASSERT_FALSE(writePicture(plotPicture(40, 24), path, writer));
-        EXPECT_EQ(QImage(QString::fromStdString(path)).size(), QSize(40, 24)) << path;
-    }
-    EXPECT_EQ(folderEntries(temp.path()).size(), 4u);
-}
-
 // A picture of n distinct colours, one per pixel in a row-major square.
 QImage distinctColors(int n) {
     int side = 1;
@@ -129,16 +116,6 @@ TEST(GifColors, ExactUpTo256ColoursNearBeyond) {
     EXPECT_LE(gifColorError(gradient()), 26);
 }
 
-TEST(ImageErrorNumber, KeepsTheWritersNumbers) {
-    EXPECT_EQ(ImageErrorNumber::StartFailed, std::int32_t(0x80044800u));
-    EXPECT_EQ(ImageErrorNumber::StartFailed, -2147203072L);
-    EXPECT_EQ(ImageErrorNumber::BitmapFailed, std::int32_t(0x80044848u));
-    EXPECT_EQ(ImageErrorNumber::CreateFailed, std::int32_t(0x80044850u));
-    EXPECT_EQ(ImageErrorNumber::SaveFailed, std::int32_t(0x80044858u));
-    EXPECT_EQ(imageWriteError(ImageErrorNumber::BitmapFailed, "PicSave", 3).description,
-              "GdipCreateBitmapFromHBITMAP error 3");
-}
-
 struct BadArgument {
     const char* label;
     bool nullPicture;
@@ -175,20 +152,6 @@ INSTANTIATE_TEST_SUITE_P(
                     BadArgument{"PngQuality0", false, ImageFormatCode::Png, 0},
                     BadArgument{"GifQuality101", false, ImageFormatCode::Gif, 101}),
     [](const auto& info) { return std::string(info.param.label); });
-
-TEST(PicSave, AcceptsTheQualityBounds) {
-    test::TempFolder temp;
-    for (int quality : {1, 100})
-        EXPECT_FALSE(PicSave::instance().savePicture(plotPicture(), temp.path("q.jpg"),
-                                                     ImageFormatCode::Jpeg, quality))
-            << quality;
-}
-
-TEST(PicSave, OneStartedWriterPerProgram) {
-    EXPECT_EQ(&PicSave::instance(), &PicSave::instance());
-    EXPECT_TRUE(PicSave::instance().started());
-    EXPECT_TRUE(PicSave({"bmp", "jpeg", "png"}).started());
-}
 
 // A writer that failed to start says so before it looks at its arguments.
 TEST(PicSave, FailedStartRaisesStartError) {

@@ -6,24 +6,15 @@
 #include "curvelist/CurveList.h"
 #include "plot/PlotController.h"
 #include "plot/PlotHost.h"
+#include "support/GuiApp.h"
 #include "support/MemoryFileSystem.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <gtest/gtest.h>
 
 #include <functional>
 
 namespace plotwise::test {
-
-// Text needs the application's fonts; the tests run on the offscreen platform.
-inline QGuiApplication& plotApp() {
-    static int argc = 1;
-    static char name[] = "plot_tests";
-    static char* argv[] = {name, nullptr};
-    static auto* app = new QGuiApplication(argc, argv);
-    return *app;
-}
 
 class FakePlotHost : public PlotHost {
 public:
@@ -41,7 +32,7 @@ public:
     int clipboardCopies = 0;
     std::function<void()> duringEvents;
 
-    FakePlotHost() { plotApp(); }
+    FakePlotHost() { guiApp(); } // text needs the application's fonts
 
     const CurveList& hostCurveList() const override { return list; }
     LoadedCurveTable& hostGrid1() override { return table; }

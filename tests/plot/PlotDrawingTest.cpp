@@ -48,7 +48,7 @@ TEST_F(PlotDrawing, FrameAndGridFollowThePictureSize) {
     }
 }
 
-TEST_F(PlotDrawing, CurveEndsAtTheHSPositionAndStepsLeft) {
+TEST_F(PlotDrawing, CurveEndsAtTheHSPositionStepsLeftAndIsCutAtTheTop) {
     plot.option1Click(2); // 200 degrees: 12.5 design units a step
     plot.setHS(300);
     host.addRow("10", "300", std::vector<double>(40, 5.0));
@@ -59,13 +59,9 @@ TEST_F(PlotDrawing, CurveEndsAtTheHSPositionAndStepsLeft) {
     EXPECT_GT(countColor(image(), kBlack, QRect(endX, sampleY + 2, 1, 20)), 15);
     EXPECT_EQ(countColor(image(), kBlack, QRect(endX + 2, py(115), 40, py(5100) - py(115))), 0);
     EXPECT_NEAR(leftmost(image(), kBlack, sampleY, sampleY), px(1200 + 4530 - 39 * 12.5), 1);
-}
-
-TEST_F(PlotDrawing, SamplesAboveFullScaleAreCutFlatAtTheTop) {
-    plot.option1Click(2);
-    plot.setHS(300);
+    // Samples above a full scale of 1 are cut flat at the top.
     plot.setText1("1");
-    host.addRow("10", "300", std::vector<double>(40, 5.0));
+    plot.view().gridDirty = true;
     plot.DRAW2();
     EXPECT_GT(countColor(image(), kBlack, QRect(0, py(110), 413, 1)), 30);
     EXPECT_EQ(countColor(image(), kBlack, QRect(px(1200), 0, 300, py(110))), 0);
@@ -139,10 +135,8 @@ TEST_F(PlotDrawing, EmptyTableDrawsAnEmptyGridAndNoPeakDrawsNothing) {
     plot.view().gridDirty = true;
     plot.DRAW2();
     EXPECT_EQ(image(), before);
-}
-
-TEST_F(PlotDrawing, LoadCurvesRelabelScalesAndHeadings) {
-    host.load.curveFormat = 3; // .BIN press
+    host.table.setRowCount(1);
+    host.load.curveFormat = 3; // .BIN press: load curves relabel scales and headings
     plot.DRAW2();
     EXPECT_EQ(host.captions[5], "240 mm");
     EXPECT_EQ(host.table.text(0, 1), "Press #");

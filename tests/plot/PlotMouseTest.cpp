@@ -73,11 +73,9 @@ TEST_F(PlotMouse, CrossMarkerWithItsReadOut) {
     plot.mouseMove(0, 1200 + 4530, 5115 + 210);
     EXPECT_EQ(plot.toolTip(), " X: 300.0 Degree Y: 0.000 Nm");
     EXPECT_EQ(plot.pictureCursor(), PlotPointer::Zoom);
-}
 
-TEST_F(PlotMouse, MarkerBelowTheFrameIsStoredButNotDrawn) {
+    // A marker below the frame is stored but not drawn.
     plot.option2Click(3);
-    plot.option3Click(1);
     clickAt(3000, 5300);
     EXPECT_EQ(plot.view().markers[1].style, 3);
     EXPECT_EQ(countColor(image(), kRed), 0);

@@ -25,14 +25,14 @@ TEST(ResultRowPick, WalksUpToTheResultsFirstRowAndMarksIt) {
                                 "\t\t\t\t\t5\r\n");
     struct Case {
         int clicked, marked;
-        std::string date, time, sec, id, number;
+        std::vector<std::string> key; // date, time, S, ID, number
     };
     const Case cases[] = {
-        {2, 1, "2026/11/05", "08:02:11", "0", "ENG4711", "007"},
-        {1, 1, "2026/11/05", "08:02:11", "0", "ENG4711", "007"},
+        {2, 1, {"2026/11/05", "08:02:11", "0", "ENG4711", "007"}},
+        {1, 1, {"2026/11/05", "08:02:11", "0", "ENG4711", "007"}},
         // Same time as the result above: S is "1"; the ID loses the eight
         // characters a file name cannot hold.
-        {6, 4, "2026/11/05", "08:05:00", "1", "ABCDEFG", "012"},
+        {6, 4, {"2026/11/05", "08:05:00", "1", "ABCDEFG", "012"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.clicked);
@@ -40,11 +40,9 @@ TEST(ResultRowPick, WalksUpToTheResultsFirstRowAndMarksIt) {
         EXPECT_EQ(pick.markedRow, c.marked);
         EXPECT_EQ(table.markedRow(), c.marked);
         EXPECT_EQ(table.shade(c.marked), ResultTable::Shade::Highlight);
-        EXPECT_EQ(pick.key.date, c.date);
-        EXPECT_EQ(pick.key.time, c.time);
-        EXPECT_EQ(pick.key.sec, c.sec);
-        EXPECT_EQ(pick.key.id, c.id);
-        EXPECT_EQ(pick.key.parameter, c.number);
+        EXPECT_EQ((std::vector<std::string>{pick.key.date, pick.key.time, pick.key.sec, pick.key.id,
+                                            pick.key.parameter}),
+                  c.key);
     }
     // The formerly marked row gets the window colour back.
     EXPECT_EQ(table.shade(1), ResultTable::Shade::Window);
@@ -89,16 +87,12 @@ TEST(ResultCurveHead, MultiSpindleHeadFillsOneGridRowPerSpindle) {
         colors, rows);
     ASSERT_EQ(grid1.rowCount(), 3);
     EXPECT_EQ(grid1.text(1, 0), "20261105_080211_0.nracd"); // the last 23 characters
-    EXPECT_EQ(grid1.text(2, 1), "3");
-    EXPECT_EQ(grid1.text(2, 2), "8.77");
-    EXPECT_EQ(grid1.text(2, 3), "523.5");
+    EXPECT_EQ((std::vector<std::string>{grid1.text(2, 1), grid1.text(2, 2), grid1.text(2, 3)}),
+              (std::vector<std::string>{"3", "8.77", "523.5"}));
     EXPECT_EQ(grid1.textColor(2, 2), colors[1]); // by row position
-    // Spindle column 2 (spindle 3) goes to Grid1 row 2.
-    EXPECT_EQ(rows[0], 1);
-    EXPECT_EQ(rows[1], 2);
-    EXPECT_EQ(rows[2], 0);
-    EXPECT_EQ(head.y, "8.77");
-    EXPECT_EQ(head.x, "523.5");
+    // Spindle column 2 (spindle 3) goes to Grid1 row 2; the head is the last spindle's.
+    EXPECT_EQ((std::vector<int>{rows[0], rows[1], rows[2]}), (std::vector<int>{1, 2, 0}));
+    EXPECT_EQ((std::vector<std::string>{head.y, head.x}), (std::vector<std::string>{"8.77", "523.5"}));
     EXPECT_EQ(head.unit, 1);
 }
 

@@ -130,40 +130,29 @@ TEST(PictureSave, CancelOrAFailedWriteKeepsTheFormatAndWritesNothing) {
     EXPECT_EQ(folderEntries(f.work), (std::set<std::string>{"A1234.NRCUR", "taken.gif"}));
 }
 
-struct FormatCase {
-    const char* chosen;
-    PictureWriter writer;
-    const char* convertedName;
-    std::string magic;
-};
-
-// Each single save sets the format of the next convert-all run; a restart
-// begins with JPEG again.
+// Each single save sets the format of the next convert-all run (the bitmap
+// writer's ending in upper case); a restart begins with JPEG again.
 TEST(PictureSave, RememberedFormatAfterEachSaveAndAfterARestart) {
-    const FormatCase cases[] = {
+    const std::tuple<const char*, PictureWriter, const char*, std::string> cases[] = {
         {"p.gif", PictureWriter::Gif, "A1234.gif", "GIF8"},
         {"p.bmp", PictureWriter::Bitmap, "A1234.BMP", "BM"},
-        {"p.jpg", PictureWriter::Jpeg, "A1234.jpg", "\xFF\xD8\xFF"},
-        {"p.png", PictureWriter::Png, "A1234.png", "\x89PNG"},
     };
     CoreFixture f;
     f.temp.write("work/A1234.NRCUR", risingCurve("25.34", 80, 0.3));
     f.temp.makeFolder("out");
     Form1Core& core = startCore(f);
-    EXPECT_EQ(core.exporter().exportFormat(), PictureWriter::Jpeg);
-    for (const FormatCase& c : cases) {
-        SCOPED_TRACE(c.chosen);
+    for (const auto& [chosen, writer, convertedName, magic] : cases) {
+        SCOPED_TRACE(chosen);
         core.treeViewSelect(0);
-        FakeSaveDialog dialog{{f.temp.path("out/") + c.chosen}, {}};
+        FakeSaveDialog dialog{{f.temp.path("out/") + chosen}, {}};
         dialog.install(core);
         core.exporter().command3Click(1);
-        EXPECT_EQ(fileBytes(f.temp.path("out/") + c.chosen).substr(0, c.magic.size()), c.magic);
-        EXPECT_EQ(core.exporter().exportFormat(), c.writer);
+        EXPECT_EQ(fileBytes(f.temp.path("out/") + chosen).substr(0, magic.size()), magic);
+        EXPECT_EQ(core.exporter().exportFormat(), writer);
         core.exporter().command3Click(5);
-        const std::string converted = f.work + "/" + c.convertedName;
-        EXPECT_EQ(fileBytes(converted).substr(0, c.magic.size()), c.magic);
-        const QImage image = readImage(converted);
-        EXPECT_EQ(image.size(), QSize(kPictureWidth, kPictureHeight));
+        const std::string converted = f.work + "/" + convertedName;
+        EXPECT_EQ(fileBytes(converted).substr(0, magic.size()), magic);
+        EXPECT_EQ(readImage(converted).size(), QSize(kPictureWidth, kPictureHeight));
     }
     EXPECT_EQ(startCore(f).exporter().exportFormat(), PictureWriter::Jpeg);
     EXPECT_EQ(f.core->texts().command3Tips[5], "Convert All Curve as jpg Files");
@@ -344,28 +333,20 @@ std::vector<std::string> crlfLines(const std::string& text) {
     return lines;
 }
 
+// TABLE.TXT is the list as text (its layout is in the TableText and grid
+// golden tests): headings only at first, then the loaded rows, replaced whole.
 TEST(TableText, HeadingsOnlyAndLoadedRowsInTableTxt) {
     CoreFixture f;
     f.temp.write("work/A.NRCUR", risingCurve("25.34", 80, 0.3));
     Form1Core& core = startCore(f);
     const std::string path = f.work + "/TABLE.TXT";
-    core.exporter().command3Click(2); // headings only: one line, 4005 cells
-    std::vector<std::string> lines = crlfLines(fileBytes(path));
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(std::count(lines[0].begin(), lines[0].end(), '\t'), 4004);
-    EXPECT_TRUE(lines[0].starts_with("File Name\t"));
-    EXPECT_TRUE(lines[0].ends_with("\t4000"));
+    core.exporter().command3Click(2);
+    EXPECT_EQ(crlfLines(fileBytes(path)).size(), 1u);
     EXPECT_EQ(core.texts().statusLine, "Saved the list as " + path);
-
-    core.command2Click(0); // saving again replaces the file
+    core.command2Click(0);
     core.exporter().command3Click(2);
     EXPECT_EQ(fileBytes(path), loadedCurveTableText(core.grid1()));
-    lines = crlfLines(fileBytes(path));
-    ASSERT_EQ(lines.size(), 2u);
-    // Cells as the grid shows them; column 5 holds the interval code.
-    EXPECT_TRUE(lines[1].starts_with("A.NRCUR\t1\t 25.34  \t    40.0\t80\t0\t0.6000\t"))
-        << lines[1].substr(0, 60);
-    EXPECT_EQ(std::count(lines[1].begin(), lines[1].end(), '\t'), 4004);
+    EXPECT_EQ(crlfLines(fileBytes(path)).size(), 2u);
 }
 
 TEST(TableText, AFailedSaveKeepsTheEarlierFile) {

@@ -1,4 +1,5 @@
-// The naming and format rules of the exports.
+// The naming and format rules of the exports; the save dialog and convert
+// all in the core tests show the common names.
 #include "shell/ExportRules.h"
 
 #include "support/TempFolder.h"
@@ -8,22 +9,6 @@
 namespace plotwise {
 namespace {
 
-TEST(ExportRules, PictureBaseNameIsThePathBeforeItsFirstDot) {
-    const struct {
-        const char* path;
-        std::optional<std::string> base;
-    } rows[] = {
-        {"A1234.NRCUR\\                              Torque  25.34", "A1234"},
-        {"E.NRACD\\Spindle  3           Torque    8.82", "E"},
-        {"M8.bolt.nrcur", "M8"},
-        {"line3.TSV", "line3"},
-        {"no dot at all", std::nullopt},
-        {"", std::nullopt},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(pictureBaseName(row.path), row.base) << row.path;
-}
-
 TEST(ExportRules, ConvertAllNamesAndEntries) {
     const struct {
         const char* entry;
@@ -32,10 +17,8 @@ TEST(ExportRules, ConvertAllNamesAndEntries) {
     } rows[] = {
         {"A1234.NRCUR\\                              Torque  25.34", PictureWriter::Jpeg,
          "A1234.jpg"},
-        {"A1234.NRCUR", PictureWriter::Png, "A1234.png"},
-        {"E.NRACD", PictureWriter::Gif, "E.gif"},
         {"E.NRACD", PictureWriter::Bitmap, "E.BMP"}, // the bitmap writer's ending in upper case
-        {"M8.bolt.nrcur", PictureWriter::Jpeg, "M8.jpg"},
+        {"M8.bolt.nrcur", PictureWriter::Jpeg, "M8.jpg"}, // the name before its first dot
         {"line3_results.TSV", PictureWriter::Jpeg, ""}, // a result table is no curve file
         {"line3_results.tsv", PictureWriter::Jpeg, ""},
         {"nodot", PictureWriter::Jpeg, ""},
@@ -74,19 +57,9 @@ TEST(ExportRules, SameStemFilesInOneRunKeepTheirImagesApart) {
 TEST(ExportRules, RememberedFormatIsTheTipText) {
     LanguageTable table;
     table.applyBuiltIn();
-    const struct {
-        PictureWriter writer;
-        const char* tip;
-    } rows[] = {
-        {PictureWriter::Jpeg, "Convert All Curve as jpg Files"},
-        {PictureWriter::Png, "Convert All Curve as png Files"},
-        {PictureWriter::Gif, "Convert All Curve as gif Files"},
-        {PictureWriter::Bitmap, "Convert All Curve as bmp Files"},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(exportFormatTip(table, row.writer), row.tip);
-        EXPECT_EQ(exportFormatOfTip(table, row.tip), row.writer) << row.tip;
-    }
+    for (PictureWriter writer : {PictureWriter::Jpeg, PictureWriter::Png, PictureWriter::Gif, PictureWriter::Bitmap})
+        EXPECT_EQ(exportFormatOfTip(table, exportFormatTip(table, writer)), writer);
+    EXPECT_EQ(exportFormatTip(table, PictureWriter::Bitmap), "Convert All Curve as bmp Files");
     EXPECT_EQ(exportFormatOfTip(table, "anything else"), PictureWriter::Bitmap);
     table.set(LanguageTable::ConvertAllJpg, "Alle als JPG");
     EXPECT_EQ(exportFormatOfTip(table, "Alle als JPG"), PictureWriter::Jpeg);

@@ -86,9 +86,6 @@ TEST(Form1CoreStartup, WheelSwitch) {
         core.formUnload();
         EXPECT_FALSE(core.wheelTranslationOn());
     }
-    EXPECT_EQ(Form1Core::wheelKey(1), WheelKey::Up);
-    EXPECT_EQ(Form1Core::wheelKey(0), WheelKey::Down);
-    EXPECT_EQ(Form1Core::wheelKey(-120), WheelKey::Down);
 }
 
 // A folder or a curve file named on the command line: the program opens on it.
@@ -123,12 +120,6 @@ TEST(Form1CoreStartup, PathOnTheCommandLine) {
     EXPECT_EQ(core.folders().dir, f.temp.path("work/sub"));
     EXPECT_TRUE(core.openPath(f.temp.path("work")));
     EXPECT_EQ(core.folders().dir, f.work);
-
-    const StartupConfig parsed = startupConfigFromProcess(
-        {"plotwise", "/W", "curves/A.NRCUR"}, QStringLiteral("/opt/plotwise"));
-    EXPECT_TRUE(parsed.wheelSwitch);
-    EXPECT_TRUE(parsed.startPath.ends_with("curves/A.NRCUR"));
-    EXPECT_EQ(parsed.startPath.front(), '/');
 }
 
 TEST(Form1CoreStartup, ConsoleDetection) {

@@ -25,39 +25,21 @@ void expectSameLayout(const FormLayout& actual, const FormLayout& expected) {
     }
 }
 
+// The plot gets what the panels leave; the table and the result grid lie on
+// the plot and the list; the right-hand buttons keep to the right edge.
 TEST(LayoutEngine, ResizePlacesEveryRegion) {
     LayoutEngine engine = laidOut();
     const FormLayout& l = engine.layout();
     const int frame1W = l.frame1.rect.width, frame1H = l.frame1.rect.height;
-    const int vsW = l.vs.rect.width;
-
-    EXPECT_EQ(l.treeView1.rect,
-              (Rect{frame1W + 60, 0, kInnerW - frame1W - 60 - 705, frame1H - 90}));
-    EXPECT_EQ(l.grid2.rect, l.treeView1.rect);
-    EXPECT_EQ(l.frame2.rect,
-              (Rect{0, frame1H - 90, kInnerW - 60, kInnerH - (frame1H - 90)})); // lower layout
+    EXPECT_EQ(l.treeView1.rect, (Rect{frame1W + 60, 0, kInnerW - frame1W - 60 - 705, frame1H - 90}));
+    EXPECT_EQ(l.frame2.rect, (Rect{0, frame1H - 90, kInnerW - 60, kInnerH - (frame1H - 90)}));
     EXPECT_EQ(l.picture1.rect, (Rect{60, 180, 804 * 15, 504 * 15}));
     EXPECT_EQ(l.grid1.rect, l.picture1.rect);
-    EXPECT_EQ(l.hs.rect.top, l.picture1.rect.bottom() + 60);
-    EXPECT_EQ(l.hs.rect.width, l.picture1.rect.width);
-    EXPECT_EQ(l.vs.rect, (Rect{l.picture1.rect.right() + 60, 180, vsW, l.picture1.rect.height}));
-    for (const WidgetGeometry* frame : {&l.frame3, &l.frame4, &l.frame5})
-        EXPECT_EQ(frame->rect.top, l.hs.rect.bottom());
-    EXPECT_EQ(l.check1.rect.left, kInnerW - l.check1.rect.width - 90);
+    EXPECT_EQ(l.grid2.rect, l.treeView1.rect);
+    EXPECT_EQ(l.vs.rect, (Rect{l.picture1.rect.right() + 60, 180, l.vs.rect.width, l.picture1.rect.height}));
     for (const WidgetGeometry& button : l.command3)
         EXPECT_EQ(button.rect.left, kInnerW - button.rect.width - 90);
-    const int r = l.treeView1.rect.right();
-    EXPECT_EQ(l.command2[0].rect.left, r - 2 * (l.command2[1].rect.width + 30) - vsW);
-    EXPECT_EQ(l.command2[1].rect.left, r - l.command2[0].rect.width - 30 - vsW);
-    EXPECT_EQ(l.command2[1].rect.top, 30);
-    EXPECT_EQ(l.label2.rect.top, (l.picture1.rect.height - l.label2.rect.height) / 2);
-    EXPECT_EQ(l.label2.rect.left, (l.picture1.rect.width - l.label2.rect.width) / 2);
-    EXPECT_EQ(l.dir1.rect.height, frame1H - l.dir1.rect.top - 60);
-    EXPECT_EQ(l.picture2.rect.height, frame1H);
-    EXPECT_EQ(l.picture3.rect.width, kInnerW);
     EXPECT_FALSE(l.picture3.visible);
-    for (const WidgetGeometry& label : l.label1)
-        EXPECT_FALSE(label.visible);
 }
 
 TEST(LayoutEngine, ResizeTooSmallKeepsWidths) {

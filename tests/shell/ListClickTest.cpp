@@ -2,9 +2,7 @@
 
 #include "curvelist/CurveListBuilder.h"
 #include "curvelist/SpindleColors.h"
-#include "support/CurveFileText.h"
 #include "support/MemoryFileSystem.h"
-#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -16,21 +14,6 @@ namespace {
 using Rows = std::vector<std::string>;
 constexpr std::uint32_t kRed = 255;
 constexpr int kMark = -1; // a column of cells(): "red" when column 1 carries the red mark
-
-// A .NRACD file of five spindles and three samples; spindle j has interval
-// tag*10+j and samples "tag.j.i".
-std::string multiFile(int tag) {
-    std::string file = "SPNO\t1\t2\t3\t4\t5\r\nYPeak" + std::string(5, '\t') + "\r\nInterval";
-    for (int j = 1; j <= 5; ++j)
-        file += "\t" + std::to_string(tag * 10 + j);
-    file += "\r\nWaveData";
-    for (int i = 1; i <= 3; ++i) {
-        file += "\r\n" + std::to_string(i);
-        for (int j = 1; j <= 5; ++j)
-            file += "\t" + std::to_string(tag) + "." + std::to_string(j) + "." + std::to_string(i);
-    }
-    return file + "\r\n";
-}
 
 struct Fixture {
     CurveList list;
@@ -82,30 +65,8 @@ struct Fixture {
     }
 };
 
-TEST(CurveRowText, FieldsCutFromEveryEntryLayout) {
-    struct Row {
-        const char* name;
-        std::string path, text;
-    } rows[] = {
-        {"torque single", singleCurveEntryText("d\tA.nrcur\t25.34\t412.5\tN/R"),
-         "A.nrcur\t  \t 25.34  \t    412.5"},
-        {"press single", singleCurveEntryText("d\tB.spcur\t12.5\t3.25\tPress"),
-         "B.spcur\t  \t 12.5   \t3.25"},
-        {"torque spindle", "F.NRACD\\" + spindleEntryText(false, 2, "48.62", false, "486.5"),
-         "F.NRACD\t 2\t   48.62\t 486.5"},
-        {"torque spindle over time",
-         "F.NRACD\\" + spindleEntryText(false, 12, "48.62", true, "1.25"),
-         "F.NRACD\t12\t   48.62\t1.25"},
-        {"press spindle", "P.SPACD\\" + spindleEntryText(true, 3, "12.5", false, "3.25"),
-         "P.SPACD\t 3\t  12.5  \t3.25"},
-        {"press spindle over time", "P.SPACD\\" + spindleEntryText(true, 3, "12.5", true, "0.75"),
-         "P.SPACD\t 3\t  12.5  \t0.75"},
-        {"no backslash", "F.NRACD", ""},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(curveRowText(row.path), row.text) << row.name;
-}
-
+// The row texts of every entry layout, and the loaders that fill the rows of
+// every kind in a folder of mixed kinds, are in the CLI golden grid-all.txt.
 TEST(ListClick, TicksDecideRowsAndSelectColor) {
     struct Row {
         const char* name;
@@ -194,30 +155,6 @@ TEST(ListClick, LastRowDecidesLoadInNewton) {
         f.click();
         EXPECT_EQ(f.state.loadInNewton, row.newton) << row.peaks.back();
     }
-}
-
-TEST(ListClick, LoadersFillTheRows) {
-    // A keyed file's rows load by its own kind, whatever kind was scanned
-    // last (a folder of mixed kinds); rows of other files load nothing.
-    for (int format : {CurveFormat::NrCur, CurveFormat::Cur, CurveFormat::NrAcd}) {
-        Fixture f(format);
-        f.fs.put("A.nrcur", test::keyedSingleFile(10, {"SPNO\t3", "WavePoint\t2", "Interval\t7"},
-                                                  {"0.5", "1.0"}));
-        f.fs.put("B.cur", "2\r\n1234\r\n356\r\n");
-        f.single("A.nrcur");
-        f.single("B.cur");
-        f.click();
-        EXPECT_EQ(f.cells({1, 4, 5, 6}), (Rows{"3|2|7|1.0", "  |||"})) << format;
-    }
-    Fixture f(CurveFormat::NrAcd); // the spindle rows start afresh for every file
-    f.fs.put("F1.NRACD", multiFile(1));
-    f.fs.put("F2.NRACD", multiFile(2));
-    int f1 = f.multi("F1.NRACD", 5, true);
-    int f2 = f.multi("F2.NRACD", 5, true);
-    for (int entry : {f1 + 2, f1 + 5, f2 + 2})
-        f.list.entry(entry).checked = true;
-    f.click();
-    EXPECT_EQ(f.cells({4, 5, 6}), (Rows{" 3|12|1.2.2", " 3|15|1.5.2", " 3|22|2.2.2"}));
 }
 
 } // namespace
