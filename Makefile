@@ -2,7 +2,7 @@
 # make test — install what is missing, build, run every test
 # make live — the viewer linked to the sample console (samples/live)
 # make bench — one table of timings against their goals: scan, load, redraw,
-#   page turns, convert all, table text, and whole runs of plotwise-cli
+#   page turns, convert all, table text, the archive index, and whole runs of plotwise-cli
 #   against a scan floor and gnuplot/matplotlib (skipped when not installed);
 #   then stats against scan and outliers over 2,000 curves
 # make fuzz — every fuzz target for FUZZ_SECONDS (default 60) each (clang)
@@ -10,7 +10,7 @@
 # make coverage — the whole test suite on a Debug build with --coverage; prints the line coverage of src/ and cli/
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES := cmake g++ make qt6-base-dev libgif-dev libgtest-dev fonts-liberation man-db libfontconfig-dev
+PACKAGES := cmake g++ make qt6-base-dev libgif-dev libgtest-dev fonts-liberation man-db libfontconfig-dev libqt6sql6-sqlite libqt6sql6-psql postgresql
 FUZZ_PACKAGES := clang libclang-rt-dev python3
 # The system's Python, which has Debian's python3-matplotlib when installed.
 BENCH_PYTHON ?= $(shell [ -x /usr/bin/python3 ] && echo /usr/bin/python3 || echo python3)
@@ -74,9 +74,10 @@ bench: deps
 	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release $(LAUNCHER) -DPLOTWISE_BUILD_BENCH=ON \
 	  -DPLOTWISE_BUILD_GUI=OFF -DPLOTWISE_BUILD_TESTS=OFF
 	cmake --build $(BUILD)-bench -j $(JOBS) --target plotwise-bench plotwise-plot-bench \
-	  plotwise-table-bench plotwise-export-bench plotwise-stats-bench plotwise-cli
+	  plotwise-table-bench plotwise-export-bench plotwise-stats-bench plotwise-archive-bench plotwise-cli
 	$(BENCH_PYTHON) bench/bench_table.py $(BUILD)-bench
 	$(BUILD)-bench/bench/plotwise-stats-bench $(BUILD)-bench/cli/plotwise-cli
+	$(BUILD)-bench/bench/plotwise-archive-bench
 
 # A Debian package of both programs, checked with lintian.
 DEB_PACKAGES := dpkg-dev lintian

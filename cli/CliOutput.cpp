@@ -27,9 +27,10 @@ bool parseCommand(QCommandLineParser& parser, const CommandSpec& spec, const QSt
     parser.addOptions(spec.options);
     const QCommandLineOption help({"h", "help"}, "Show this help.");
     parser.addOption(help);
-    for (const auto& name : spec.positional)
+    for (const auto& name : spec.positional + spec.optional)
         parser.addPositionalArgument(name, name == "DIR"     ? "A folder of curve files."
                                            : name == "TABLE" ? "A result table (.TSV file)."
+                                           : name == "ROOT"  ? "The root folder of a curve archive."
                                                              : "A curve file.");
     QStringList withoutCommand = arguments;
     withoutCommand.removeAt(1);
@@ -46,8 +47,11 @@ bool parseCommand(QCommandLineParser& parser, const CommandSpec& spec, const QSt
         writeOutput(text.toLocal8Bit().toStdString());
         std::exit(finishOutput(kExitOk));
     }
-    if (parser.positionalArguments().size() != spec.positional.size()) {
-        writeError(QString("%1: expected %2").arg(spec.name, spec.positional.join(' ')));
+    const auto given = parser.positionalArguments().size();
+    if (given < spec.positional.size() || given > spec.positional.size() + spec.optional.size()) {
+        QStringList expected = spec.positional;
+        for (const auto& name : spec.optional) expected << "[" + name + "]";
+        writeError(QString("%1: expected %2").arg(spec.name, expected.join(' ')));
         return false;
     }
     return true;
@@ -118,13 +122,24 @@ QString toolHelp() {
         "                           Score how far and how long each ticked curve leaves\n"
         "                           the reference band of its spindle (groups of 8 or\n"
         "                           more); abnormal curves are listed first.\n"
+        "  index ROOT [--db DB]     Index every curve file and result row below ROOT\n"
+        "                           (again: only new, changed and removed files); DB is\n"
+        "                           an SQLite file or a postgresql:// URI, by default a\n"
+        "                           file in the user's cache folder. Progress on stderr.\n"
+        "  find (ROOT | --db DB) [--id TEXT] [--from T] [--to T] [--program P]\n"
+        "       [--spindle N] [--peak-y MIN:MAX] [--peak-x MIN:MAX] [--limit N]\n"
+        "       [--json | --csv]    Print the indexed curves that pass every filter,\n"
+        "                           times as 2026-11-05T06:00:00 (inclusive).\n"
+        "  export-index (ROOT | --db DB) --out DIR\n"
+        "                           Write the index as CSV partitioned by cycle day:\n"
+        "                           DIR/date=2026-11-05/part-0.csv, columns as find --csv.\n"
         "\n"
         "COMMAND --help shows a command's own options; --version the version.\n"
         "Progress, warnings and errors go to standard error.\n"
         "\n"
         "Exit status: 0 when the command did what was asked; 1 when it failed (a file\n"
         "or folder could not be read or written, nothing to draw, a curve not loaded,\n"
-        "the output not written); 2 on a usage error.\n");
+        "the output not written, an index not read or written); 2 on a usage error.\n");
 }
 
 } // namespace plotwise::cli

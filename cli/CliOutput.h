@@ -27,6 +27,7 @@ struct CommandSpec {
     QString description;
     QStringList positional;
     QList<QCommandLineOption> options;
+    QStringList optional = {}; // positional arguments that may follow, or not
 };
 bool parseCommand(QCommandLineParser& parser, const CommandSpec& spec, const QStringList& arguments);
 

@@ -14,5 +14,8 @@ int runTableCommand(const QStringList& arguments);
 int runCurvePathCommand(const QStringList& arguments);
 int runStatsCommand(const QStringList& arguments);
 int runOutliersCommand(const QStringList& arguments);
+int runIndexCommand(const QStringList& arguments);
+int runFindCommand(const QStringList& arguments);
+int runExportIndexCommand(const QStringList& arguments);
 
 } // namespace plotwise::cli

@@ -57,6 +57,9 @@ int main(int argc, char* argv[]) {
         {"curve-path", runCurvePathCommand},
         {"stats", runStatsCommand},
         {"outliers", runOutliersCommand},
+        {"index", runIndexCommand},
+        {"find", runFindCommand},
+        {"export-index", runExportIndexCommand},
     };
     const QStringList arguments = QCoreApplication::arguments();
     const QString command = arguments.value(1);

@@ -1,5 +1,7 @@
 #include "CurveFilePath.h"
 
+#include "CurveFileName.h"
+
 namespace plotwise {
 namespace {
 
@@ -16,26 +18,6 @@ DateTimeParts parts(const ResultLineKey& key) {
             key.time.substr(0, 2), key.time.substr(3, 2), key.time.substr(6, 2)};
 }
 
-const char* extensionOf(int family) {
-    switch (family) {
-    case 1: return ".nracd";
-    case 2: return ".nrcur";
-    case 3: return ".spacd";
-    default: return nullptr;
-    }
-}
-
-bool hasSuffixIgnoringCase(const std::string& name, const std::string& suffix) {
-    if (name.size() < suffix.size()) return false;
-    for (std::size_t i = 0; i < suffix.size(); ++i) {
-        char a = name[name.size() - suffix.size() + i];
-        char b = suffix[i];
-        if (a >= 'A' && a <= 'Z') a = static_cast<char>(a - 'A' + 'a');
-        if (a != b) return false;
-    }
-    return true;
-}
-
 bool hasSubfolder(const FileSystem& fs, const std::string& folder) {
     auto folders = fs.subfolders(folder);
     return folders && !folders->empty();
@@ -44,26 +26,30 @@ bool hasSubfolder(const FileSystem& fs, const std::string& folder) {
 } // namespace
 
 CurveFileNames curveFileNames(const ResultLineKey& key, int family, bool live) {
-    const char* ext = extensionOf(family);
-    if (!ext || key.date.size() != 10 || key.time.size() != 8) return {};
-    auto p = parts(key);
-    const std::string d8 = p.d8(), t6 = p.t6(), s = key.sec, i = key.id, par = key.parameter;
-    const std::string kind = family == 3 ? "_DIS_" : "_ANG_";
+    if (!*curveNameExtension(family) || key.date.size() != 10 || key.time.size() != 8) return {};
+    const auto p = parts(key);
+    CurveNameParts name;
+    name.family = family;
+    name.date = p.d8();
+    name.day = p.dd;
+    name.time = p.t6();
+    name.sec = key.sec;
+    name.id = key.id;
+    name.program = key.parameter;
     CurveFileNames names;
-    if (family == 2)
-        names.first = live ? p.dd + "_" + t6 + "_01_ANGLE" + ext : d8 + "_" + t6 + "_" + s + "_01" + ext;
-    else
-        names.first = live ? p.dd + "_" + t6 + "_ANGLE" + ext : d8 + "_" + t6 + "_" + s + ext;
-    names.second = (i.empty() ? "" : i + "_") + d8 + "_" + t6 + "_" + par + kind + s + ext;
-    if (family != 3) names.third = i + "_" + p.dd + "_" + t6 + "_ANGLE" + ext;
+    name.pattern = live ? CurveNamePattern::Live : CurveNamePattern::Archive;
+    names.first = formatCurveFileName(name);
+    name.pattern = CurveNamePattern::Program;
+    names.second = formatCurveFileName(name);
+    name.pattern = CurveNamePattern::IdDay;
+    names.third = formatCurveFileName(name);
     return names;
 }
 
 std::string CF_Curve_Path(const ResultLineKey& key, int family, const CurveFolders& folders,
                           const FileSystem& fs) {
     if (key.date.size() != 10 || key.time.size() != 8) return {};
-    const char* ext = extensionOf(family);
-    if (!ext) return {};
+    if (!*curveNameExtension(family)) return {};
     const bool live = folders.currentFolder == folders.resultSaveFolder;
     const auto names = curveFileNames(key, family, live);
 
@@ -85,7 +71,7 @@ std::string CF_Curve_Path(const ResultLineKey& key, int family, const CurveFolde
         auto listed = fs.fileNames(folder);
         if (!listed) return found;
         for (const auto& name : *listed) {
-            if (name.empty() || !hasSuffixIgnoringCase(name, ext)) continue;
+            if (name.empty() || curveNameFamily(name) != family) continue;
             if (name == names.first || name == names.second ||
                 (!names.third.empty() && name == names.third)) {
                 found = joinPath(folder, name);

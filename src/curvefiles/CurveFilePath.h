@@ -20,7 +20,8 @@ struct CurveFolders {
     std::string waveSavePath;     // where the console writes curve files
 };
 
-// Candidate names N1, N2, N3 for a curve family (1 .nracd, 2 .nrcur, 3 .spacd);
+// Candidate names N1, N2, N3 for a curve family (1 .nracd, 2 .nrcur, 3 .spacd),
+// built by the patterns of CurveFileName.h that the archive index reads back;
 // all empty for other families.
 struct CurveFileNames {
     std::string first, second, third;

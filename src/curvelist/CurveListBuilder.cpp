@@ -26,12 +26,6 @@ int spindleNumber(const std::string& text) {
     return n >= 1 && n <= 32 ? static_cast<int>(n) : 0;
 }
 
-// Peak values and positions of a multi-spindle summary line, by spindle number.
-struct SpindlePeaks {
-    std::array<std::string, 33> peak;
-    std::array<std::string, 33> position;
-};
-
 SpindlePeaks walkMarkers(const TabFields& fields) {
     SpindlePeaks peaks;
     std::array<std::string, 33> spindleText;
@@ -57,6 +51,10 @@ SpindlePeaks walkMarkers(const TabFields& fields) {
 }
 
 } // namespace
+
+SpindlePeaks multiSpindlePeaks(const std::string& summary) {
+    return walkMarkers(TabFields(summary, kMaxSummaryFields));
+}
 
 // Built in one string from views of the summary's first five fields: a scan
 // makes one of these per file.

@@ -4,10 +4,19 @@
 #include "curvefiles/FolderScan.h"
 #include "curvefiles/LoadState.h"
 
+#include <array>
 #include <functional>
 #include <string>
 
 namespace plotwise {
+
+// Peak values and positions of a multi-spindle summary line as the list shows
+// them, by spindle number (1 to 32; empty when the spindle is not named).
+struct SpindlePeaks {
+    std::array<std::string, 33> peak;
+    std::array<std::string, 33> position;
+};
+SpindlePeaks multiSpindlePeaks(const std::string& summary);
 
 // Builds the curve list's entries from the scan's summary lines.
 class CurveListBuilder : public ListBuilder {

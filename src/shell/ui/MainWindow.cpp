@@ -70,6 +70,7 @@ MainWindow::MainWindow(Form1Core& core, QWidget* parent)
     connectResultTable();
     connectExport();
     connectStats();
+    connectFind();
     buildStatusBar();
     setAcceptDrops(true);
     core_.onChanged = [this](unsigned changes) { refresh(changes); };

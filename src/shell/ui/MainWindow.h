@@ -23,6 +23,7 @@ class ResultTableModel;
 
 namespace ui {
 
+class FindWindow;
 class Form2Window;
 class StatsWindow;
 class WheelKeyFilter;
@@ -52,6 +53,11 @@ public:
     StatsWindow* statsWindow() const { return stats_; }
     void openStatsWindow();
     bool wheelTranslationInstalled() const { return wheel_ != nullptr; }
+    // The Find window, once it was opened; opens it on the folder shown.
+    FindWindow* findWindow() const { return find_; }
+    void openFind();
+    // Asks the Find window's yes/no questions; a message box unless replaced.
+    void setFindQuestion(std::function<bool(const QString&)> ask) { findQuestion_ = std::move(ask); }
 
     // Asks the user for a colour (title, start colour); nullopt when cancelled.
     // A colour dialog unless replaced.
@@ -86,6 +92,8 @@ private:
     void connectExport();
     void connectStats();
     void placeStatsButton();
+    void connectFind();
+    void placeFindButton();
     void buildStatusBar();
     int statusBarHeight() const;
     void placeStatusBar();
@@ -131,6 +139,9 @@ private:
     Form2Window* form2_ = nullptr;
     StatsWindow* stats_ = nullptr;
     QToolButton* statsButton_ = nullptr;
+    FindWindow* find_ = nullptr;
+    QToolButton* findButton_ = nullptr;
+    std::function<bool(const QString&)> findQuestion_;
     std::uint64_t grid2Version_ = 0;
     QTimer timer1_, timer2_, timer3_;
     WheelKeyFilter* wheel_ = nullptr;

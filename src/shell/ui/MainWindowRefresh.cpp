@@ -157,6 +157,7 @@ void MainWindow::refreshLayout() {
           w_.picture3, static_cast<QWidget*>(w_.label2)})
         onTop->raise();
     placeStatsButton();
+    placeFindButton();
     applyMinimumSize();
     refreshPointer();
 }
