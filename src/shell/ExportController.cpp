@@ -6,11 +6,9 @@
 #include "TableText.h"
 #include "curvefiles/NumberText.h"
 #include "export/AtomicFile.h"
+#include "export/PdfPage.h"
 #include "export/PictureWriteQueue.h"
 
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
 
 #include <algorithm>
 #include <set>
@@ -23,7 +21,6 @@ using Batch = ViewChanges::Batch;
 constexpr unsigned kExportChanges =
     Change::List | Change::Grid1 | Change::Layout | Change::State | Change::Texts;
 constexpr int kSavePictureTitle = 11; // language table: "Save Picture As"
-constexpr double kPointsPerPixel = 72.0 / 96.0;
 // Convert all draws the next file while up to this many images are encoded
 // and written in the background: the two cores of a small machine encode
 // while a finished image waits for its turn to be written.
@@ -289,23 +286,13 @@ std::optional<std::string> ExportController::writePlotPdf(const std::string& pat
     Batch batch(s_.changes, 0);
     PlotCanvas& canvas = s_.plot.canvas();
     const int width = canvas.widthPixels(), height = canvas.heightPixels();
-    auto draw = [&](QIODevice& device) {
-        QPdfWriter pdf(&device);
-        pdf.setCreator(QStringLiteral("Plotwise"));
-        pdf.setResolution(96);
-        pdf.setPageSize(QPageSize(QSizeF(width * kPointsPerPixel, height * kPointsPerPixel),
-                                  QPageSize::Point, QString(), QPageSize::ExactMatch));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        QPainter painter;
-        if (!painter.begin(&pdf)) return 1;
-        painter.scale(double(pdf.width()) / width, double(pdf.height()) / height);
+    auto draw = [&](QPainter& painter) {
         canvas.setOuterPainter(&painter);
         s_.plot.view().gridDirty = true;
         redrawAtOnce();
         canvas.setOuterPainter(nullptr);
-        return painter.end() ? 0 : 1;
     };
-    if (const auto failure = writeFileAtomically(path, draw))
+    if (const auto failure = writePdfPage(path, width, height, draw))
         return writeFailureLine(path, failure->reason);
     return std::nullopt;
 }

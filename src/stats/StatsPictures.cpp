@@ -1,12 +1,11 @@
 #include "StatsPictures.h"
 
 #include "export/AtomicFile.h"
+#include "export/PdfPage.h"
 #include "export/PictureWriter.h"
 #include "plot/PlotCanvas.h"
 
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 
 #include <algorithm>
 #include <cerrno>
@@ -198,23 +197,12 @@ std::optional<std::string> writeStatsPicture(const std::vector<GroupStats>& grou
                    (error->reason.empty() ? error->description : error->reason);
         return std::nullopt;
     }
-    auto draw = [&](QIODevice& device) {
-        constexpr double kPointsPerPixel = 72.0 / 96.0;
-        QPdfWriter pdf(&device);
-        pdf.setCreator(QStringLiteral("Plotwise"));
-        pdf.setResolution(96);
-        pdf.setPageSize(QPageSize(QSizeF(width * kPointsPerPixel, height * kPointsPerPixel),
-                                  QPageSize::Point, QString(), QPageSize::ExactMatch));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        QPainter painter;
-        if (!painter.begin(&pdf)) return EIO;
-        painter.scale(double(pdf.width()) / width, double(pdf.height()) / height);
+    auto draw = [&](QPainter& painter) {
         canvas.setOuterPainter(&painter);
         drawStatsPicture(canvas, groups, kind);
         canvas.setOuterPainter(nullptr);
-        return painter.end() ? 0 : EIO;
     };
-    if (auto failure = writeFileAtomically(path, draw))
+    if (auto failure = writePdfPage(path, width, height, draw))
         return "cannot write " + path + ": " + std::strerror(failure->status);
     return std::nullopt;
 }
