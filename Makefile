@@ -117,12 +117,13 @@ sanitize: deps
 	  ctest --output-on-failure -j $(JOBS)
 
 # Line coverage of src/ and cli/ from the whole test suite (gcc --coverage,
-# Debug). Counters of an earlier run are cleared first; the table per file
+# Debug; counters updated atomically, since the outlier search loads curves on
+# several threads). Counters of an earlier run are cleared first; the table per file
 # is left in $(COVERAGE_BUILD)/coverage.txt. A failing test, or coverage
 # below COVERAGE_MIN, fails the target after the figures are printed.
 coverage: deps
 	$(call install_missing,$(COVERAGE_PACKAGES))
-	cmake -S . -B $(COVERAGE_BUILD) -DCMAKE_BUILD_TYPE=Debug $(LAUNCHER) -DCMAKE_CXX_FLAGS=--coverage \
+	cmake -S . -B $(COVERAGE_BUILD) -DCMAKE_BUILD_TYPE=Debug $(LAUNCHER) -DCMAKE_CXX_FLAGS="--coverage -fprofile-update=atomic" \
 	  -DCMAKE_EXE_LINKER_FLAGS=--coverage -DCMAKE_SHARED_LINKER_FLAGS=--coverage
 	cmake --build $(COVERAGE_BUILD) -j $(JOBS)
 	find $(COVERAGE_BUILD) -name '*.gcda' -delete
