@@ -1,6 +1,7 @@
 // plotwise-cli under faults: outputs that cannot take the file, outputs that
 // are no plain files, and options out of range. A failure never reports
 // success, and nothing already there is lost.
+#include "support/CommandRun.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -16,24 +17,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct ShellRun {
-    int status = -1;
-    std::string output; // stdout and stderr
-};
+using ShellRun = test::CommandRun; // output: stdout and stderr
 
 // Runs a shell command line in the samples folder; `cli` in it names the tool.
 ShellRun shell(const std::string& line) {
-    const std::string command = "export cli=\"" + std::string(PLOTWISE_CLI) + "\"; cd \"" +
-                                PLOTWISE_SAMPLES_DIR + "\" && timeout 60 bash -c '" + line + "' 2>&1";
-    ShellRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, n);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return test::runCommand("export cli=\"" + std::string(PLOTWISE_CLI) + "\"; cd \"" +
+                            PLOTWISE_SAMPLES_DIR + "\" && timeout 60 bash -c '" + line + "' 2>&1");
 }
 
 std::string bytesOf(const std::string& path) {

@@ -1,5 +1,7 @@
 // plotwise-cli output on the samples, byte for byte against the files in data/.
 // Regenerate a file only after checking the new output by hand.
+#include "support/CommandRun.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,23 +14,11 @@
 
 namespace {
 
-struct CliRun {
-    std::string output;
-    int status = -1;
-};
+using CliRun = test::CommandRun;
 
 CliRun runCli(const std::string& arguments) {
-    const std::string command = std::string("cd \"") + PLOTWISE_SAMPLES_DIR + "\" && \"" + PLOTWISE_CLI +
-                                "\" " + arguments + " 2>/dev/null";
-    CliRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
-    char buffer[65536];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, n);
-    int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return test::runCommand(std::string("cd \"") + PLOTWISE_SAMPLES_DIR + "\" && \"" +
+                            PLOTWISE_CLI + "\" " + arguments + " 2>/dev/null");
 }
 
 std::string readFile(const std::string& name) {
