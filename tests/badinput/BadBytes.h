@@ -1,92 +1,66 @@
 #pragma once
 // The bad inputs every reader is given, and a snapshot of a folder to show
 // that a case wrote nothing. A hang is caught by the tests' ctest TIMEOUT.
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <tuple>
 #include <vector>
 
 namespace plotwise::test {
 
-// Bytes that are not a file of any kind. The large ones are made once.
-namespace bad {
+struct BadInput {
+    std::string name, bytes;
+};
 
-inline const std::string& empty() {
-    static const std::string bytes;
-    return bytes;
-}
-inline const std::string& oneByte() {
-    static const std::string bytes = "7";
-    return bytes;
-}
-// Random bytes from a fixed seed, without line ends, commas or TABs.
-inline const std::string& randomBytes() {
-    static const std::string bytes = [] {
+// Bytes that are not a file of any kind, made once: random bytes without line
+// ends, commas or TABs from a fixed seed, NULs, a line of 50 MiB without an
+// end, twelve lines of 1 MiB digits, a line of 5000 TABs or commas.
+inline const std::vector<BadInput>& badInputs() {
+    static const std::vector<BadInput> inputs = [] {
         std::mt19937 random(20261207);
-        std::string out(4000, '\0');
-        for (char& c : out) {
+        std::string noise(4000, '\0');
+        for (char& c : noise) {
             do c = static_cast<char>(random() % 256);
             while (c == '\n' || c == '\r' || c == ',' || c == '\t');
         }
-        return out;
+        std::string lines;
+        for (int i = 0; i < 12; ++i) lines += std::string(1u << 20, '7') + "\r\n";
+        return std::vector<BadInput>{{"empty", ""},
+                                     {"one byte", "7"},
+                                     {"random bytes", noise},
+                                     {"NULs", std::string(4096, '\0')},
+                                     {"50 MiB line without an end", std::string(50u << 20, 'x')},
+                                     {"1 MiB lines", lines},
+                                     {"5000 TABs", std::string(5000, '\t') + "\r\n"},
+                                     {"5000 commas", std::string(5000, ',') + "\r\n"}};
     }();
-    return bytes;
+    return inputs;
 }
-inline const std::string& nuls() {
-    static const std::string bytes(4096, '\0');
-    return bytes;
-}
-// 50 MiB, one line without a line end.
-inline const std::string& hugeLine() {
-    static const std::string bytes(50u << 20, 'x');
-    return bytes;
-}
-// Twelve lines of 1 MiB digits each.
-inline const std::string& megabyteLines() {
-    static const std::string bytes = [] {
-        std::string line(1u << 20, '7');
-        std::string out;
-        for (int i = 0; i < 12; ++i) out += line + "\r\n";
-        return out;
-    }();
-    return bytes;
-}
-inline const std::string& manyTabs() {
-    static const std::string bytes = std::string(5000, '\t') + "\r\n";
-    return bytes;
-}
-inline const std::string& manyCommas() {
-    static const std::string bytes = std::string(5000, ',') + "\r\n";
-    return bytes;
+
+inline const std::string& badBytes(const std::string& name) {
+    for (const BadInput& input : badInputs())
+        if (input.name == name) return input.bytes;
+    throw std::invalid_argument("no bad input named " + name);
 }
 
 // A text with its CR LF line ends replaced.
-inline std::string withLineEnds(const std::string& crlfText, const std::string& end) {
-    std::string out;
-    for (std::size_t i = 0; i < crlfText.size(); ++i) {
-        if (crlfText.compare(i, 2, "\r\n") == 0) {
-            out += end;
-            ++i;
-        } else {
-            out += crlfText[i];
-        }
-    }
-    return out;
+inline std::string withLineEnds(std::string text, const std::string& end) {
+    for (auto at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + end.size()))
+        text.replace(at, 2, end);
+    return text;
 }
 
 // The first `lines` lines of a CR LF text, each with its end.
 inline std::string firstLines(const std::string& text, int lines) {
     std::size_t at = 0;
-    for (int i = 0; i < lines && at < text.size(); ++i) {
-        auto end = text.find('\n', at);
-        at = end == std::string::npos ? text.size() : end + 1;
-    }
+    for (int i = 0; i < lines && at < text.size(); ++i)
+        at = std::min(text.find('\n', at), text.size() - 1) + 1;
     return text.substr(0, at);
 }
-
-} // namespace bad
 
 // What a folder holds: name, size and modification time of every entry below
 // it, so a case can show that it wrote nothing.

@@ -6,6 +6,7 @@
 #include "curvefiles/CurveFilePath.h"
 #include "curvefiles/CurveLoader.h"
 #include "curvefiles/FolderScan.h"
+#include "curvefiles/TabFields.h"
 #include "support/CurveFileText.h"
 #include "support/TempFolder.h"
 
@@ -18,21 +19,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using Names = std::vector<std::string>;
+
+// The names a scan of the folder hands on: a summary's second field, a table's name.
 class RecordingBuilder : public ListBuilder {
 public:
-    void TreeAdd(const std::string& summary, const std::string&) override { names.push_back(nameOf(summary)); }
-    void TreeAddMulti(const std::string& summary, const std::string&) override { names.push_back(nameOf(summary)); }
+    void TreeAdd(const std::string& summary, const std::string&) override { TreeAddTSV(TabFields(summary)[1]); }
+    void TreeAddMulti(const std::string& summary, const std::string& w) override { TreeAdd(summary, w); }
     void TreeAddTSV(const std::string& name) override { names.push_back(name); }
-    std::vector<std::string> names;
-
-private:
-    static std::string nameOf(const std::string& summary) {
-        const auto tab = summary.find('\t');
-        return summary.substr(tab + 1, summary.find('\t', tab + 1) - tab - 1);
-    }
+    Names names;
 };
 
-std::vector<std::string> scanNames(const std::string& folder, const FileSystem& files) {
+Names scanNames(const std::string& folder, const FileSystem& files) {
     LoadState state;
     RecordingBuilder builder;
     scanFolder(folder, files, state, builder);
@@ -46,17 +44,15 @@ TEST(FolderBadInput, EntriesThatAreNoOrdinaryFilesAreSkipped) {
     test::TempFolder temp;
     temp.write("good.nrcur", kCurve);
     temp.makeFolder("folder.nrcur");
-    fs::create_symlink(temp.path("missing.nrcur"), temp.path("dangling.nrcur"));
-    fs::create_symlink(temp.path("loop.nrcur"), temp.path("loop.nrcur"));
-    fs::create_symlink(temp.path("b.NRACD"), temp.path("a.NRACD"));
-    fs::create_symlink(temp.path("a.NRACD"), temp.path("b.NRACD"));
+    for (const auto& [target, link] : {std::pair{"missing.nrcur", "dangling.nrcur"}, {"loop.nrcur", "loop.nrcur"},
+                                       {"b.NRACD", "a.NRACD"}, {"a.NRACD", "b.NRACD"}})
+        fs::create_symlink(temp.path(target), temp.path(link));
     // A FIFO would block a read for good.
-    ASSERT_EQ(::mkfifo(temp.path("pipe.nrcur").c_str(), 0600), 0);
-    ASSERT_EQ(::mkfifo(temp.path("pipe.TSV").c_str(), 0600), 0);
+    for (const char* fifo : {"pipe.nrcur", "pipe.TSV"}) ASSERT_EQ(::mkfifo(temp.path(fifo).c_str(), 0600), 0);
     const auto before = test::folderSnapshot(temp.path());
 
     LocalFileSystem local;
-    EXPECT_EQ(scanNames(temp.path(), local), std::vector<std::string>{"good.nrcur"});
+    EXPECT_EQ(scanNames(temp.path(), local), Names{"good.nrcur"});
     for (const char* name : {"pipe.nrcur", "loop.nrcur", "a.NRACD", "folder.nrcur", "dangling.nrcur"}) {
         SCOPED_TRACE(name);
         EXPECT_EQ(local.read(temp.path(name)), std::nullopt);
@@ -88,14 +84,14 @@ TEST(FolderBadInput, SymbolicLinkLoopsUnderTheFolderList) {
         auto subfolders = local.subfolders(deep);
         if (depth < 30) {
             ASSERT_TRUE(subfolders) << depth;
-            EXPECT_EQ(*subfolders, (std::vector<std::string>{"again", "ST02"})) << depth;
+            EXPECT_EQ(*subfolders, (Names{"again", "ST02"})) << depth;
         }
         (void)scanNames(deep, local);
         deep = joinPath(deep, "again");
     }
     auto top = local.subfolders(temp.path());
     ASSERT_TRUE(top);
-    EXPECT_EQ(*top, (std::vector<std::string>{"CURVE", "RESULT"})); // x and y lead nowhere
+    EXPECT_EQ(*top, (Names{"CURVE", "RESULT"})); // x and y lead nowhere
 
     // The curve-file search walks a fixed depth: the loops change nothing.
     ResultLineKey key{"2026/11/05", "09:07:03", "0", "", "001"};
@@ -121,7 +117,7 @@ TEST(FolderBadInput, FolderVanishesDuringTheScan) {
     temp.write("gone/h.tsv", "");
     VanishingFolder vanishing;
     // Result tables are listed by name alone; no curve file could be read.
-    EXPECT_EQ(scanNames(temp.path("gone"), vanishing), std::vector<std::string>{"h.tsv"});
+    EXPECT_EQ(scanNames(temp.path("gone"), vanishing), Names{"h.tsv"});
     EXPECT_FALSE(fs::exists(temp.path("gone")));
     // A folder that is gone lists nothing.
     LocalFileSystem local;

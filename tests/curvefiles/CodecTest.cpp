@@ -6,7 +6,7 @@
 
 using namespace plotwise;
 
-TEST(PackedDecimal, DecodesTwoBytes) {
+TEST(PackedDecimal, DecodesTwoAndThreeBytes) {
     struct Row {
         std::uint8_t high, low;
         int digits;
@@ -22,9 +22,7 @@ TEST(PackedDecimal, DecodesTwoBytes) {
     for (const auto& row : rows)
         EXPECT_EQ(BCDASCII(row.high, row.low, row.digits), row.expected)
             << int(row.high) << " " << int(row.low) << " " << row.digits;
-}
-
-TEST(PackedDecimal, DecodesThreeBytes) {
+    // Three bytes: the high byte first, as in two.
     EXPECT_EQ(BCD3ASCII(0x01, 0x23, 0x45, 3), " 12.345");
     EXPECT_EQ(BCD3ASCII(0x00, 0x00, 0x00, 3), "  0.000");
     EXPECT_EQ(BCD3ASCII(0x8F, 0x8F, 0x8F, 3), "       ");
@@ -32,20 +30,16 @@ TEST(PackedDecimal, DecodesThreeBytes) {
     EXPECT_EQ(BCD3ASCII(0x99, 0x99, 0x99, 3), "999.999");
 }
 
-TEST(CommaField, PicksFields) {
-    EXPECT_EQ(LDATA("a,b,c", 2), "c");
-    EXPECT_EQ(LDATA("a,b", 5), "");
-    EXPECT_EQ(LDATA("0,1,2,3,4,5,6,7,8,9,10", 8), "8910");
-    EXPECT_EQ(LDATA("0,1,2,3,4,5,6,7,8,9,10", 9), "");
-    EXPECT_EQ(LDATA(",,x", 2), "x");
-    EXPECT_EQ(LDATA("a,b", 10), "");
-}
-
-TEST(NumberAndUnit, SplitsByCharacterCode) {
-    auto split = comma::splitNumberAndUnit("-3.2E+01Nm");
-    EXPECT_EQ(split.number, "-3.2+01");
-    EXPECT_EQ(split.unit, "ENm");
-    split = comma::splitNumberAndUnit("12.5 MM");
-    EXPECT_EQ(split.number, "12.5 ");
-    EXPECT_EQ(split.unit, "MM");
+TEST(CommaField, PicksFieldsAndSplitsNumberFromUnit) {
+    const std::string tens = "0,1,2,3,4,5,6,7,8,9,10";
+    for (const auto& [line, field, expected] :
+         {std::tuple{"a,b,c", 2, "c"}, {"a,b", 5, ""}, {tens.c_str(), 8, "8910"},
+          {tens.c_str(), 9, ""}, {",,x", 2, "x"}, {"a,b", 10, ""}})
+        EXPECT_EQ(LDATA(line, field), expected) << line << " " << field;
+    // By character code: digits, signs, points and blanks are the number.
+    for (const auto& [text, number, unit] :
+         {std::tuple{"-3.2E+01Nm", "-3.2+01", "ENm"}, {"12.5 MM", "12.5 ", "MM"}}) {
+        const auto split = comma::splitNumberAndUnit(text);
+        EXPECT_EQ(std::pair(split.number, split.unit), std::pair(std::string(number), std::string(unit)));
+    }
 }

@@ -6,51 +6,42 @@
 #include <gtest/gtest.h>
 
 using namespace plotwise;
-using plotwise::test::keyedSingleFile;
 using plotwise::test::numberedSamples;
 using plotwise::test::Strings;
 
 namespace {
 
-std::string nrcur(int count, int sampleLines, const std::string& unit = "Unit\t3") {
-    return keyedSingleFile(10,
-                           {"SPNO\t1", "XPeak\t412.5", "YPeak\t25.34", "WAVEFormat\t0",
-                            "WavePoint\t" + std::to_string(count), unit, "Interval\t1"},
-                           numberedSamples(sampleLines));
+// A single-spindle file with `count` samples.
+std::string nrcur(int count) {
+    return test::keyedSingleFile(10,
+                                 {"SPNO\t1", "XPeak\t412.5", "YPeak\t25.34", "WAVEFormat\t0",
+                                  "WavePoint\t" + std::to_string(count), "Unit\t3", "Interval\t1"},
+                                 numberedSamples(count));
 }
 
-const std::string kMulti =
-    "SPNO\t1\t2\t5\r\n"
-    "YPeak\t48.62\t-3.5\t49.10\r\n"
-    "XPeak\t486.5\t471.0\t492.5\r\n"
-    "WAVEFormat\t0\t0\t0\r\n"
-    "WavePoint\t3\t3\t3\r\n"
-    "Unit\t1\t1\t1\r\n"
-    "Interval\t0\t1\t2\r\n"
-    "WaveData\r\n"
-    "1\t1.1\t2.1\t5.1\r\n"
-    "2\t1.2\t2.2\t5.2\r\n"
-    "3\t1.3\t2.3\t5.3\r\n";
+const std::string kMulti = "SPNO\t1\t2\t5\r\nYPeak\t48.62\t-3.5\t49.10\r\nXPeak\t486.5\t471.0\t492.5\r\n"
+                           "WAVEFormat\t0\t0\t0\r\nWavePoint\t3\t3\t3\r\nUnit\t1\t1\t1\r\n"
+                           "Interval\t0\t1\t2\r\nWaveData\r\n"
+                           "1\t1.1\t2.1\t5.1\r\n2\t1.2\t2.2\t5.2\r\n3\t1.3\t2.3\t5.3\r\n";
 
 } // namespace
 
 TEST(KeyedScan, SummariesOfSingleAndMultiSpindleFiles) {
     std::string wave = "old";
-    const std::string bytes = nrcur(5, 5);
-    ByteReader reader(bytes);
-    auto summary = keyed::scanSingle(reader, false, wave);
-    EXPECT_EQ((Strings{summary.peakY, summary.peakX, summary.curveType, wave}),
-              (Strings{"25.34", "412.5", "N/R", "WAVEFormat\t0"}));
+    auto single = [&](const std::string& bytes, bool press) {
+        ByteReader reader(bytes);
+        const auto summary = keyed::scanSingle(reader, press, wave);
+        return Strings{summary.peakY, summary.peakX, summary.curveType, wave};
+    };
+    EXPECT_EQ(single(nrcur(5), false), (Strings{"25.34", "412.5", "N/R", "WAVEFormat\t0"}));
     // Keys are found in any case; a key line without a TAB leaves the value.
-    ByteReader lower(std::string_view("xpeak\t1.25\r\nypeak\t2.005\r\nXPEA\r\nYPEAK\r\n"));
-    summary = keyed::scanSingle(lower, true, wave);
-    EXPECT_EQ((Strings{summary.peakY, summary.peakX, summary.curveType, wave}),
+    EXPECT_EQ(single("xpeak\t1.25\r\nypeak\t2.005\r\nXPEA\r\nYPEAK\r\n", true),
               (Strings{"2.01", "1.3", "Press", "WAVEFormat\t0"}));
     ByteReader multi(kMulti);
-    auto lines = keyed::scanMulti(multi, wave);
+    const auto lines = keyed::scanMulti(multi, wave);
     EXPECT_EQ((Strings{lines.spindleLine, lines.peakYLine, lines.peakXLine, wave}),
               (Strings{"SPNO\t1\t2\t5", "YPeak\t48.62\t-3.5\t49.10", "XPeak\t486.5\t471.0\t492.5",
-                     "WAVEFormat\t0\t0\t0"}));
+                       "WAVEFormat\t0\t0\t0"}));
 }
 
 // The loads of single- and multi-spindle files, their sample slots, counts,
@@ -58,23 +49,24 @@ TEST(KeyedScan, SummariesOfSingleAndMultiSpindleFiles) {
 
 TEST(SingleFileLoad, CopiesLinesAndEndsWithTheInterval) {
     LoadedCurveTable table;
-    int row = table.appendRow();
+    const int row = table.appendRow();
     LoadState state;
-    ASSERT_TRUE(keyed::SINGLEFILELOAD(nrcur(3, 3), "x.nrcur", table, row, state));
-    EXPECT_EQ((Strings{table.text(row, 1), table.text(row, 4), table.text(row, 5), table.text(row, 6),
-                     table.text(row, 7)}),
-              (Strings{"1", "3", "1", numberedSamples(3)[1], numberedSamples(3)[2]}));
-    EXPECT_EQ(state.curveUnit, 3);
-    EXPECT_EQ(state.curveFormat, 6);
-    ASSERT_TRUE(keyed::SINGLEFILELOAD(nrcur(3, 3), "Y.SPCUR", table, row, state));
+    auto cells = [&](std::initializer_list<int> columns) {
+        Strings out;
+        for (int column : columns) out.push_back(table.text(row, column));
+        return out;
+    };
+    ASSERT_TRUE(keyed::SINGLEFILELOAD(nrcur(3), "x.nrcur", table, row, state));
+    EXPECT_EQ(cells({1, 4, 5, 6, 7}), (Strings{"1", "3", "1", numberedSamples(3)[1], numberedSamples(3)[2]}));
+    EXPECT_EQ(std::pair(state.curveUnit, state.curveFormat), std::pair(3, 6));
+    ASSERT_TRUE(keyed::SINGLEFILELOAD(nrcur(3), "Y.SPCUR", table, row, state));
     EXPECT_EQ(state.curveFormat, 8);
     // Keys are case-sensitive here: no unit, no interval.
     state = {};
-    auto lower = "unit\t4\r\nSPNO\t2\r\nwavedata\r\nWaveData\r\n7\r\n";
-    ASSERT_TRUE(keyed::SINGLEFILELOAD(lower, "x.ncur", table, row, state));
+    ASSERT_TRUE(keyed::SINGLEFILELOAD("unit\t4\r\nSPNO\t2\r\nwavedata\r\nWaveData\r\n7\r\n", "x.ncur",
+                                      table, row, state));
     EXPECT_EQ(state.curveUnit, 0);
-    EXPECT_EQ(table.text(row, 1), "2");
-    EXPECT_EQ(table.text(row, 5), "");
+    EXPECT_EQ(cells({1, 5}), (Strings{"2", ""}));
     // More than 4000 sample lines fail.
     std::string bytes = "WaveData\r\n";
     for (int i = 0; i < 4001; ++i) bytes += "1\r\n";
@@ -83,30 +75,21 @@ TEST(SingleFileLoad, CopiesLinesAndEndsWithTheInterval) {
 }
 
 TEST(MultiFileLoad, WritesMappedSpindlesOnly) {
-    struct Row {
-        const char* name;
-        keyed::SpindleRowsBy by;
-        Strings expected; // (1,4) (1,5) (1,6) (2,4) (2,5) (2,6) (2,7)
-    } rows[] = {
-        // Column 1 to row 1, column 3 (spindle 5) to row 2.
-        {"by column", keyed::SpindleRowsBy::Column, {" 3", "0", "1.2", " 3", "2", "5.2", "5.3"}},
-        // Spindle 5 (column 3) to row 1, spindle 2 (column 2) to row 2.
-        {"by spindle number", keyed::SpindleRowsBy::SpindleNumber,
-         {" 3", "2", "5.2", " 3", "1", "2.2", "2.3"}},
-    };
-    for (const auto& row : rows) {
+    // Column 1 to row 1 and column 3 (spindle 5) to row 2, or spindle 5 to
+    // row 1 and spindle 2 (column 2) to row 2; cells (1,4) (1,5) (1,6) (2,4) (2,5) (2,6) (2,7).
+    for (const auto& [by, first, second, expected] :
+         {std::tuple{keyed::SpindleRowsBy::Column, 0, 2, Strings{" 3", "0", "1.2", " 3", "2", "5.2", "5.3"}},
+          {keyed::SpindleRowsBy::SpindleNumber, 4, 1, Strings{" 3", "2", "5.2", " 3", "1", "2.2", "2.3"}}}) {
         LoadedCurveTable table;
         table.setRowCount(3);
         std::array<int, 32> rowOf{};
-        if (row.by == keyed::SpindleRowsBy::Column) rowOf[0] = 1, rowOf[2] = 2;
-        else rowOf[4] = 1, rowOf[1] = 2;
+        rowOf[first] = 1, rowOf[second] = 2;
         LoadState state;
         // The one-TAB line at the end is not counted.
-        ASSERT_TRUE(keyed::MULTIFILELOAD(kMulti + "\t\r\n", "a.NRACD", table, rowOf, state, row.by));
+        ASSERT_TRUE(keyed::MULTIFILELOAD(kMulti + "\t\r\n", "a.NRACD", table, rowOf, state, by));
         EXPECT_EQ((Strings{table.text(1, 4), table.text(1, 5), table.text(1, 6), table.text(2, 4),
-                         table.text(2, 5), table.text(2, 6), table.text(2, 7)}),
-                  row.expected)
-            << row.name;
+                           table.text(2, 5), table.text(2, 6), table.text(2, 7)}),
+                  expected);
         EXPECT_EQ(state.curveFormat, 7);
     }
     // No row mapped: nothing written, the state set all the same.
@@ -114,37 +97,28 @@ TEST(MultiFileLoad, WritesMappedSpindlesOnly) {
     LoadState state;
     ASSERT_TRUE(keyed::MULTIFILELOAD(kMulti, "b.spacd", table, {}, state));
     EXPECT_EQ(table.rowCount(), 1);
-    EXPECT_EQ(state.curveFormat, 9);
-    EXPECT_EQ(state.curveUnit, 1);
+    EXPECT_EQ(std::pair(state.curveUnit, state.curveFormat), std::pair(1, 9));
 }
-
-namespace plotwise {
-namespace {
 
 // One field list cuts the lines of a file in turn: a shorter line after a
 // longer one shows none of the longer line's fields.
 TEST(TabFields, ReusedStorageShowsOnlyTheCurrentLine) {
     TabFields fields;
     EXPECT_EQ(fields.size(), 0u);
-    fields.assign("1\t2.5\t3.5\t4.5");
-    ASSERT_EQ(fields.size(), 4u);
-    EXPECT_EQ(fields[3], "4.5");
-    fields.assign("7\t\t8");
-    ASSERT_EQ(fields.size(), 3u);
-    EXPECT_EQ(fields[0], "7");
-    EXPECT_EQ(fields[1], "");
-    EXPECT_EQ(fields[2], "8");
-    EXPECT_EQ(fields[3], "");
-    fields.assign("");
-    EXPECT_EQ(fields.size(), 1u);
-    EXPECT_EQ(fields[0], "");
-    // At most two fields: the TABs beyond are dropped, the rest joins the last.
-    fields.assign("Key\ta\tb\tc", 2);
-    ASSERT_EQ(fields.size(), 2u);
-    EXPECT_EQ(fields[1], "abc");
-    EXPECT_EQ(TabFields("x\ty", 0).size(), 1u);
-    EXPECT_EQ(TabFields("x\ty", 0)[0], "xy");
+    // The fields, and one past the last, which reads empty.
+    auto all = [](const TabFields& f) {
+        Strings out;
+        for (std::size_t i = 0; i <= f.size(); ++i) out.push_back(f[i]);
+        return out;
+    };
+    for (const auto& [line, most, expected] :
+         {std::tuple{"1\t2.5\t3.5\t4.5", std::string_view::npos, Strings{"1", "2.5", "3.5", "4.5", ""}},
+          {"7\t\t8", std::string_view::npos, Strings{"7", "", "8", ""}},
+          {"", std::string_view::npos, Strings{"", ""}},
+          // At most two fields: the TABs beyond are dropped, the rest joins the last.
+          {"Key\ta\tb\tc", std::size_t{2}, Strings{"Key", "abc", ""}}}) {
+        fields.assign(line, most);
+        EXPECT_EQ(all(fields), expected) << line;
+    }
+    EXPECT_EQ(all(TabFields("x\ty", 0)), (Strings{"xy", ""}));
 }
-
-} // namespace
-} // namespace plotwise

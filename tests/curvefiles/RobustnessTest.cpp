@@ -11,7 +11,6 @@
 #include <random>
 
 using namespace plotwise;
-using plotwise::test::MemoryFileSystem;
 
 namespace {
 
@@ -26,44 +25,42 @@ public:
     int calls = 0;
 };
 
-std::vector<std::string> seedFiles() {
-    std::vector<std::string> seeds;
-    seeds.push_back(test::keyedSingleFile(10, {"XPeak\t1", "YPeak\t2", "WavePoint\t5", "Unit\t1"},
-                                          test::numberedSamples(5)));
-    seeds.push_back("SPNO\t1\t2\r\nYPeak\t1\t2\r\nXPeak\t1\t2\r\nWavePoint\t3\t3\r\nINTE\t1\t1\r\n"
-                    "WaveData\r\n1\t2\t3\r\n1\t2\t3\r\n1\t2\t3\r\n");
-    seeds.push_back("2,1234,356\r\n" + std::string(999 * 4, '1'));
-    seeds.push_back("\"PART ID: 12\",a,b,2,x,1500,12345,a,b,c\r\n1,2,3\r\n");
-    seeds.push_back("DATA ID\r\nH\r\nS\r\nP,Y,12Nm\r\nP,X,3DEG\r\nx\r\nx\r\nx\r\nS,1,2\r\n");
-    seeds.push_back(std::string(1104, '\x8F'));
-    seeds.push_back(std::string(571, '\x12'));
-    seeds.push_back("WavePoint\t99999999999999999999\r\nXPeak\t\"\r\n\"\"\",,,\r\n");
-    seeds.push_back(std::string(3, '\n'));
-    return seeds;
-}
+// A file of each kind, and a few that are already malformed.
+const std::string kSeeds[] = {
+    test::keyedSingleFile(10, {"XPeak\t1", "YPeak\t2", "WavePoint\t5", "Unit\t1"}, test::numberedSamples(5)),
+    "SPNO\t1\t2\r\nYPeak\t1\t2\r\nXPeak\t1\t2\r\nWavePoint\t3\t3\r\nINTE\t1\t1\r\n"
+    "WaveData\r\n1\t2\t3\r\n1\t2\t3\r\n1\t2\t3\r\n",
+    "2,1234,356\r\n" + std::string(999 * 4, '1'),
+    "\"PART ID: 12\",a,b,2,x,1500,12345,a,b,c\r\n1,2,3\r\n",
+    "DATA ID\r\nH\r\nS\r\nP,Y,12Nm\r\nP,X,3DEG\r\nx\r\nx\r\nx\r\nS,1,2\r\n",
+    std::string(1104, '\x8F'),
+    std::string(571, '\x12'),
+    "WavePoint\t99999999999999999999\r\nXPeak\t\"\r\n\"\"\",,,\r\n",
+    std::string(3, '\n'),
+};
 
+// The seed cut at a few places, with 20 random bytes changed, and random junk.
 std::vector<std::string> variantsOf(const std::string& seed, std::mt19937& random) {
     std::vector<std::string> out;
-    for (std::size_t cut : {std::size_t{0}, std::size_t{1}, seed.size() / 3, seed.size() / 2,
-                            seed.size() - 1})
+    for (std::size_t cut : {std::size_t{0}, std::size_t{1}, seed.size() / 3, seed.size() / 2, seed.size() - 1})
         if (cut <= seed.size()) out.push_back(seed.substr(0, cut));
-    std::string flipped = seed;
+    std::string& flipped = out.emplace_back(seed);
     for (int i = 0; i < 20 && !flipped.empty(); ++i)
         flipped[random() % flipped.size()] = static_cast<char>(random() % 256);
-    out.push_back(flipped);
-    std::string junk(random() % 1200, '\0');
+    std::string& junk = out.emplace_back(random() % 1200, '\0');
     for (char& c : junk) c = static_cast<char>(random() % 256);
-    out.push_back(junk);
     return out;
 }
 
 void exerciseEveryReader(const std::string& bytes) {
-    MemoryFileSystem fs;
+    test::MemoryFileSystem fs;
     for (const char* ext : kExtensions) fs.put(std::string("f") + ext, bytes);
     LoadState state;
     CountingBuilder builder;
     scanFolder("mem", fs, state, builder);
-    LoadContext context{fs, "mem", false};
+    const LoadContext context{fs, "mem", false};
+    std::array<int, 32> rows{1, 2};
+    rows[31] = 7; // outside the table: must fail, not write
     for (const char* ext : kExtensions) {
         CurveTrace trace;
         state.curveFileName = std::string("f") + ext;
@@ -72,10 +69,6 @@ void exerciseEveryReader(const std::string& bytes) {
         LoadedCurveTable table;
         table.setRowCount(3);
         SINGLEFILELOAD(state.curveFileName, table, 1, state, context);
-        std::array<int, 32> rows{};
-        rows[0] = 1;
-        rows[1] = 2;
-        rows[31] = 7; // outside the table: must fail, not write
         MULTIFILELOAD(state.curveFileName, table, rows, state, context);
     }
 }
@@ -84,24 +77,22 @@ void exerciseEveryReader(const std::string& bytes) {
 
 TEST(Robustness, EveryReaderSurvivesTruncatedAndRandomBytes) {
     std::mt19937 random(20261206);
-    for (const auto& seed : seedFiles())
+    for (const auto& seed : kSeeds)
         for (int round = 0; round < 8; ++round)
             for (const auto& bytes : variantsOf(seed, random)) exerciseEveryReader(bytes);
 }
 
 TEST(Robustness, LoadsClearEverySlotBetweenCurves) {
-    MemoryFileSystem fs;
+    test::MemoryFileSystem fs;
     fs.put("long.nrcur", test::keyedSingleFile(10, {"WavePoint\t4079"}, test::numberedSamples(4079)));
     fs.put("short.nrcur", test::keyedSingleFile(10, {"WavePoint\t2"}, {"1", "2"}));
     LoadState state;
     CurveTrace trace;
-    LoadContext context{fs, "mem", false};
     state.curveFileName = "long.nrcur";
-    ASSERT_TRUE(CURVELOAD(trace, 1, state, context));
+    ASSERT_TRUE(CURVELOAD(trace, 1, state, {fs, "mem", false}));
     EXPECT_FALSE(trace[4096].empty());
     state.curveFileName = "short.nrcur";
-    ASSERT_TRUE(CURVELOAD(trace, 1, state, context));
-    EXPECT_EQ(trace[4096], "");
-    EXPECT_EQ(trace[4001], "");
-    EXPECT_EQ(trace[19], "1");
+    ASSERT_TRUE(CURVELOAD(trace, 1, state, {fs, "mem", false}));
+    EXPECT_EQ((std::vector<std::string>{trace[19], trace[4001], trace[4096]}),
+              (std::vector<std::string>{"1", "", ""}));
 }

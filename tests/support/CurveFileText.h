@@ -1,6 +1,5 @@
 #pragma once
 // Builders of small curve files for tests.
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -26,13 +25,5 @@ inline std::vector<std::string> numberedSamples(int count, double step = 0.5) {
 }
 
 using Strings = std::vector<std::string>;
-
-// The texts at the given indexes of a trace (or any indexable), to compare in one go.
-template <class Indexable>
-Strings slotTexts(const Indexable& trace, std::initializer_list<int> at) {
-    Strings out;
-    for (int i : at) out.push_back(std::string(trace[i]));
-    return out;
-}
 
 } // namespace plotwise::test

@@ -23,7 +23,6 @@ public:
         const double finalTorque = (fault == CurveFault::EarlyStop ? 15.0 : 25.0) + 0.4 * gauss();
         const double slope = fault == CurveFault::SoftJoint ? stiffness / 2 : stiffness;
         const double end = snug + finalTorque / slope, step = 0.25;
-        lastEnd_ = end;
         const double burrAt = end - 600 + 200 * uniform();
         std::vector<double> values;
         for (int i = samples - 1; i >= 0; --i) {
@@ -56,9 +55,6 @@ public:
         return out;
     }
 
-    // The final angle of the last curve made.
-    double lastEnd() const { return lastEnd_; }
-
     double uniform() {
         state_ ^= state_ << 13;
         state_ ^= state_ >> 7;
@@ -77,7 +73,6 @@ private:
         return text;
     }
     std::uint64_t state_;
-    double lastEnd_ = 0;
 };
 
 } // namespace plotwise::test

@@ -22,25 +22,18 @@ public:
     }
     void remove(const std::string& path) { files_.erase(path); }
 
+    // readAt is the seam's own: a read from the start, cut.
     std::optional<std::string> read(const std::string& path, std::size_t maxBytes) const override {
         auto it = files_.find(path);
         if (it == files_.end()) return std::nullopt;
         return it->second.substr(0, std::min(maxBytes, it->second.size()));
-    }
-    std::optional<std::string> readAt(const std::string& path, std::uint64_t offset,
-                                      std::size_t maxBytes) const override {
-        auto it = files_.find(path);
-        if (it == files_.end()) return std::nullopt;
-        if (offset >= it->second.size()) return std::string();
-        return it->second.substr(static_cast<std::size_t>(offset), maxBytes);
     }
     std::optional<std::vector<FileEntry>> files(const std::string& folder) const override {
         if (!folders_.count(folder)) return std::nullopt;
         std::vector<FileEntry> entries;
         for (const auto& [path, bytes] : files_)
             if (parentOf(path) == folder)
-                entries.push_back({nameOf(path), 0,
-                                   static_cast<std::int64_t>(bytes.size())});
+                entries.push_back({nameOf(path), 0, static_cast<std::int64_t>(bytes.size())});
         std::sort(entries.begin(), entries.end(),
                   [](const FileEntry& a, const FileEntry& b) { return listOrderLess(a.name, b.name); });
         return entries;

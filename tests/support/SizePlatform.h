@@ -13,12 +13,8 @@ public:
     std::string specialFolderPath(int) const override { return {}; }
     std::optional<std::string> versionRecord(const std::string&) const override { return {}; }
     std::int64_t fileSize(const std::string& path) const override {
-        const auto slash = path.find_last_of('/');
-        const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash);
-        if (auto files = fs_.files(folder))
-            for (const FileEntry& file : *files)
-                if (joinPath(folder, file.name) == path) return file.size;
-        return 0;
+        const auto bytes = fs_.read(path);
+        return bytes ? static_cast<std::int64_t>(bytes->size()) : 0;
     }
     bool folderWritable(const std::string&) const override { return false; }
     std::string userConfigFolder() const override { return {}; }
