@@ -1,6 +1,9 @@
 #pragma once
-// The bad inputs every reader is given, and a snapshot of a folder to show
-// that a case wrote nothing. A hang is caught by the tests' ctest TIMEOUT.
+// The bad inputs every reader is given, a record of what a folder scan hands
+// on, and a snapshot of a folder to show that a case wrote nothing. A hang is
+// caught by the tests' ctest TIMEOUT.
+#include "curvefiles/FolderScan.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <map>
@@ -61,6 +64,15 @@ inline std::string firstLines(const std::string& text, int lines) {
         at = std::min(text.find('\n', at), text.size() - 1) + 1;
     return text.substr(0, at);
 }
+
+// Every summary line and result-table name a scan hands on, in order.
+class RecordingBuilder : public ListBuilder {
+public:
+    void TreeAdd(const std::string& summary, const std::string&) override { lines.push_back(summary); }
+    void TreeAddMulti(const std::string& summary, const std::string&) override { lines.push_back(summary); }
+    void TreeAddTSV(const std::string& name) override { lines.push_back(name); }
+    std::vector<std::string> lines;
+};
 
 // What a folder holds: name, size and modification time of every entry below
 // it, so a case can show that it wrote nothing.

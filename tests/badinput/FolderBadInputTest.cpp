@@ -5,7 +5,6 @@
 #include "BadBytes.h"
 #include "curvefiles/CurveFilePath.h"
 #include "curvefiles/CurveLoader.h"
-#include "curvefiles/FolderScan.h"
 #include "curvefiles/TabFields.h"
 #include "support/CurveFileText.h"
 #include "support/TempFolder.h"
@@ -22,19 +21,13 @@ namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
 // The names a scan of the folder hands on: a summary's second field, a table's name.
-class RecordingBuilder : public ListBuilder {
-public:
-    void TreeAdd(const std::string& summary, const std::string&) override { TreeAddTSV(TabFields(summary)[1]); }
-    void TreeAddMulti(const std::string& summary, const std::string& w) override { TreeAdd(summary, w); }
-    void TreeAddTSV(const std::string& name) override { names.push_back(name); }
-    Names names;
-};
-
 Names scanNames(const std::string& folder, const FileSystem& files) {
     LoadState state;
-    RecordingBuilder builder;
+    test::RecordingBuilder builder;
     scanFolder(folder, files, state, builder);
-    return builder.names;
+    Names names;
+    for (const std::string& line : builder.lines) names.push_back(TabFields(line).size() > 1 ? TabFields(line)[1] : line);
+    return names;
 }
 
 const std::string kCurve =
@@ -71,8 +64,7 @@ TEST(FolderBadInput, SymbolicLinkLoopsUnderTheFolderList) {
     temp.write("CURVE/202611/20261105/ST02/20261105_090703_0_01.nrcur", kCurve);
     fs::create_directory_symlink(temp.path(), temp.path("CURVE/202611/20261105/ST02/up"));
     fs::create_directory_symlink(temp.path("CURVE/202611/20261105"), temp.path("CURVE/202611/20261105/again"));
-    fs::create_symlink(temp.path("x"), temp.path("y"));
-    fs::create_symlink(temp.path("y"), temp.path("x"));
+    for (const auto& [to, from] : {std::pair{"x", "y"}, {"y", "x"}}) fs::create_symlink(temp.path(to), temp.path(from));
     const auto before = test::folderSnapshot(temp.path());
     LocalFileSystem local;
 
@@ -81,17 +73,12 @@ TEST(FolderBadInput, SymbolicLinkLoopsUnderTheFolderList) {
     // one path the deeper folders cannot be listed any more.
     std::string deep = temp.path("CURVE/202611/20261105");
     for (int depth = 0; depth < 60; ++depth) {
-        auto subfolders = local.subfolders(deep);
-        if (depth < 30) {
-            ASSERT_TRUE(subfolders) << depth;
-            EXPECT_EQ(*subfolders, (Names{"again", "ST02"})) << depth;
-        }
+        const auto subfolders = local.subfolders(deep);
+        EXPECT_TRUE(depth >= 30 || subfolders == Names({"again", "ST02"})) << depth;
         (void)scanNames(deep, local);
         deep = joinPath(deep, "again");
     }
-    auto top = local.subfolders(temp.path());
-    ASSERT_TRUE(top);
-    EXPECT_EQ(*top, (Names{"CURVE", "RESULT"})); // x and y lead nowhere
+    EXPECT_EQ(local.subfolders(temp.path()), (Names{"CURVE", "RESULT"})); // x and y lead nowhere
 
     // The curve-file search walks a fixed depth: the loops change nothing.
     ResultLineKey key{"2026/11/05", "09:07:03", "0", "", "001"};

@@ -29,9 +29,10 @@ private:
     const LoadState& state_;
 };
 
-Calls scan(const test::TempFolder& folder, LoadState& state) {
+// The calls a scan of the folder makes; expects the scan to report `error`.
+Calls scan(const std::string& folder, LoadState& state, std::optional<std::string> error = {}) {
     RecordingBuilder builder(state);
-    EXPECT_EQ(scanFolder(folder.path(), LocalFileSystem(), state, builder), std::nullopt);
+    EXPECT_EQ(scanFolder(folder, LocalFileSystem(), state, builder), error);
     return builder.calls;
 }
 
@@ -46,7 +47,7 @@ TEST(FolderScan, HandsSummariesOnInListOrder) {
     folder.write("C.txt", "ignored");
     folder.write("a.tsv", "table");
     LoadState state;
-    EXPECT_EQ(scan(folder, state),
+    EXPECT_EQ(scan(folder.path(), state),
               (Calls{"TreeAdd | 0long.nrcur\t9.50\t0.0\tN/R |  | 0",
                      "TreeAdd | A.nrcur\t3.46\t12.3\tN/R | WAVEF\t7 | 6", "TreeAddTSV | a.tsv",
                      "TreeAddMulti | B.SPACD\tSPNO\t1\t2\tYPeak\t1\t2\tXPeak\t3\t4 | WAVEFormat\t32 | 6"}));
@@ -60,18 +61,15 @@ TEST(FolderScan, WaveFormLinePassesAlongWithinOneScan) {
     folder.write("1.nrcur", keyedSingleFile(10, {"WAVEFormat\t40"}, {}));
     folder.write("2.nracd", "SPNO\t1\r\nYPeak\t5\r\nWaveData\r\n");
     LoadState state;
-    const Calls first = scan(folder, state);
+    const Calls first = scan(folder.path(), state);
     ASSERT_EQ(first.size(), 2u);
     EXPECT_EQ(first[1], "TreeAddMulti | 2.nracd\tSPNO\t1\tYPeak\t5\t | WAVEFormat\t40 | 6");
-    EXPECT_EQ(scan(folder, state), (Calls{"TreeAdd | 1.nrcur\t0.00\t0.0\tN/R | WAVEFormat\t40 | 7", first[1]}));
+    EXPECT_EQ(scan(folder.path(), state), (Calls{"TreeAdd | 1.nrcur\t0.00\t0.0\tN/R | WAVEFormat\t40 | 7", first[1]}));
 }
 
 TEST(FolderScan, MissingFolderAddsNothingAndSaysWhy) {
     LoadState state;
-    RecordingBuilder builder(state);
-    EXPECT_EQ(scanFolder("/nonexistent/plotwise/folder", LocalFileSystem(), state, builder),
-              "No such file or directory");
-    EXPECT_TRUE(builder.calls.empty());
+    EXPECT_TRUE(scan("/nonexistent/plotwise/folder", state, "No such file or directory").empty());
 }
 
 TEST(ListOrder, CaseInsensitiveThenBytewise) {

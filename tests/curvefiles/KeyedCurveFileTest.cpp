@@ -7,7 +7,7 @@
 
 using namespace plotwise;
 using plotwise::test::numberedSamples;
-using plotwise::test::Strings;
+using Strings = std::vector<std::string>;
 
 namespace {
 
@@ -51,13 +51,10 @@ TEST(SingleFileLoad, CopiesLinesAndEndsWithTheInterval) {
     LoadedCurveTable table;
     const int row = table.appendRow();
     LoadState state;
-    auto cells = [&](std::initializer_list<int> columns) {
-        Strings out;
-        for (int column : columns) out.push_back(table.text(row, column));
-        return out;
-    };
     ASSERT_TRUE(keyed::SINGLEFILELOAD(nrcur(3), "x.nrcur", table, row, state));
-    EXPECT_EQ(cells({1, 4, 5, 6, 7}), (Strings{"1", "3", "1", numberedSamples(3)[1], numberedSamples(3)[2]}));
+    EXPECT_EQ((Strings{table.text(row, 1), table.text(row, 4), table.text(row, 5), table.text(row, 6),
+                       table.text(row, 7)}),
+              (Strings{"1", "3", "1", numberedSamples(3)[1], numberedSamples(3)[2]}));
     EXPECT_EQ(std::pair(state.curveUnit, state.curveFormat), std::pair(3, 6));
     ASSERT_TRUE(keyed::SINGLEFILELOAD(nrcur(3), "Y.SPCUR", table, row, state));
     EXPECT_EQ(state.curveFormat, 8);
@@ -66,7 +63,7 @@ TEST(SingleFileLoad, CopiesLinesAndEndsWithTheInterval) {
     ASSERT_TRUE(keyed::SINGLEFILELOAD("unit\t4\r\nSPNO\t2\r\nwavedata\r\nWaveData\r\n7\r\n", "x.ncur",
                                       table, row, state));
     EXPECT_EQ(state.curveUnit, 0);
-    EXPECT_EQ(cells({1, 5}), (Strings{"2", ""}));
+    EXPECT_EQ((Strings{table.text(row, 1), table.text(row, 5)}), (Strings{"2", ""}));
     // More than 4000 sample lines fail.
     std::string bytes = "WaveData\r\n";
     for (int i = 0; i < 4001; ++i) bytes += "1\r\n";

@@ -24,6 +24,4 @@ inline std::vector<std::string> numberedSamples(int count, double step = 0.5) {
     return samples;
 }
 
-using Strings = std::vector<std::string>;
-
 } // namespace plotwise::test

@@ -47,9 +47,8 @@ public:
         std::sort(last.begin(), last.end());
         const double peak = last.empty() ? 0 : last[last.size() / 2];
         std::string out = "SPNO\t" + std::to_string(spindle) + "\r\nYPeak\t" + number(peak, 2) +
-                          "\r\nXPeak\t" + number(endAngle, 1) +
-                          "\r\nUnit\t0\r\nWAVEFormat\t1\r\nWavePoint\t" +
-                          std::to_string(values.size()) +
+                          "\r\nXPeak\t" + number(endAngle, 1) + "\r\nUnit\t0\r\nWAVEFormat\t1" +
+                          "\r\nWavePoint\t" + std::to_string(values.size()) +
                           "\r\nInterval\t1\r\nDate\t2026/12/07\r\nTime\t08:00:00\r\nWaveData\r\n";
         for (double v : values) out += number(v, 2) + "\r\n";
         return out;

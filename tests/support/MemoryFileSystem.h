@@ -7,7 +7,6 @@ namespace plotwise::test {
 
 class MemoryFileSystem : public MemoryTree {
 public:
-    MemoryFileSystem() { addFolder("/"); }
     void put(const std::string& name, std::string bytes) { MemoryTree::put("/" + name, std::move(bytes)); }
 
     std::optional<std::string> read(const std::string& path, std::size_t maxBytes) const override {

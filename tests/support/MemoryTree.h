@@ -1,7 +1,7 @@
 #pragma once
 // A folder tree held in memory: files by full path ("/" separated), folders
-// implied by the paths and by addFolder. For the fuzz targets and the tests
-// that need subfolders without touching the disk.
+// implied by the paths and by addFolder; the root "/" is always there. For the
+// fuzz targets and the tests that need subfolders without touching the disk.
 #include "curvefiles/FileSystem.h"
 
 #include <algorithm>
@@ -51,14 +51,13 @@ public:
         return path.substr(path.find_last_of('/') + 1);
     }
     static std::string parentOf(const std::string& path) {
-        auto slash = path.find_last_of('/');
-        return slash == std::string::npos || slash == 0 ? std::string(slash == 0 ? "/" : "")
-                                                       : path.substr(0, slash);
+        const auto slash = path.find_last_of('/');
+        return slash == std::string::npos ? "" : slash == 0 ? "/" : path.substr(0, slash);
     }
 
 private:
     std::map<std::string, std::string> files_;
-    std::set<std::string> folders_;
+    std::set<std::string> folders_{"/"};
 };
 
 } // namespace plotwise::test
