@@ -85,9 +85,8 @@ folderSnapshot(const std::string& folder) {
          it.increment(ec)) {
         std::error_code e;
         const auto size = it->is_regular_file(e) ? it->file_size(e) : 0;
-        entries[it->path().string()] = {size, it->symlink_status(e).type() == fs::file_type::symlink
-                                                  ? fs::file_time_type{}
-                                                  : it->last_write_time(e)};
+        const bool link = it->symlink_status(e).type() == fs::file_type::symlink;
+        entries[it->path().string()] = {size, link ? fs::file_time_type{} : it->last_write_time(e)};
     }
     return entries;
 }

@@ -25,9 +25,8 @@ Names scanNames(const std::string& folder, const FileSystem& files) {
     LoadState state;
     test::RecordingBuilder builder;
     scanFolder(folder, files, state, builder);
-    Names names;
-    for (const std::string& line : builder.lines) names.push_back(TabFields(line).size() > 1 ? TabFields(line)[1] : line);
-    return names;
+    for (std::string& line : builder.lines) line = TabFields(line).size() > 1 ? TabFields(line)[1] : line;
+    return builder.lines;
 }
 
 const std::string kCurve =
@@ -46,6 +45,9 @@ TEST(FolderBadInput, EntriesThatAreNoOrdinaryFilesAreSkipped) {
 
     LocalFileSystem local;
     EXPECT_EQ(scanNames(temp.path(), local), Names{"good.nrcur"});
+    const auto files = local.files(temp.path());
+    ASSERT_TRUE(files && files->size() == 1);
+    EXPECT_EQ(std::pair(files->front().name, files->front().size), std::pair(std::string("good.nrcur"), std::int64_t(kCurve.size())));
     for (const char* name : {"pipe.nrcur", "loop.nrcur", "a.NRACD", "folder.nrcur", "dangling.nrcur"}) {
         SCOPED_TRACE(name);
         EXPECT_EQ(local.read(temp.path(name)), std::nullopt);
