@@ -1,17 +1,14 @@
 // What the window asks of the desktop: its save dialog, its place on the
-// screen and the end of the process by a signal.
+// screen, the end of the process by a signal, and wheel turns as arrow keys.
 #include "UiTestApp.h"
-#include "support/TempFolder.h"
 
 #include "shell/ui/FileDialogs.h"
 #include "shell/ui/QuitSignal.h"
 #include "shell/ui/UiConvert.h"
+#include "shell/ui/WheelKeyFilter.h"
 
 #include <QAbstractFileIconProvider>
 #include <QFileDialog>
-#include <QFileInfo>
-#include <gtest/gtest.h>
-
 #include <csignal>
 
 namespace plotwise {
@@ -23,14 +20,16 @@ TEST(Desktop, SaveDialogAsksBeforeReplacingAndReadsNoFile) {
     test::uiApp();
     test::TempFolder folder;
     folder.write("picture", std::string("\x89PNG\r\n\x1a\n", 8) + std::string(64, '\0'));
-    const auto dialog = ui::makeSaveDialog(nullptr, "Save", QString::fromStdString(folder.path("A")), "PNG File (*.png)");
+    const auto dialog = ui::makeSaveDialog(nullptr, "Save", QString::fromStdString(folder.path("A")),
+                                           "PNG File (*.png)");
     EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
     EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseCustomDirectoryIcons));
     ASSERT_NE(dialog->iconProvider(), nullptr);
-    const QFileInfo picture(QString::fromStdString(folder.path("picture")));
-    EXPECT_EQ(dialog->iconProvider()->type(picture), "File");
-    EXPECT_EQ(dialog->iconProvider()->type(QFileInfo(QString::fromStdString(folder.path()))),
-              "Folder");
+    const auto type = [&](const std::string& path) {
+        return dialog->iconProvider()->type(QFileInfo(QString::fromStdString(path)));
+    };
+    EXPECT_EQ(type(folder.path("picture")), "File");
+    EXPECT_EQ(type(folder.path()), "Folder");
 }
 
 TEST(Desktop, FirstWindowFitsTheScreenWithItsFrame) {
@@ -48,19 +47,58 @@ TEST(Desktop, FirstWindowFitsTheScreenWithItsFrame) {
         EXPECT_EQ(ui::fitOnScreen(row.available, row.frame, row.wanted), row.client);
 }
 
-// A SIGTERM closes the window from the event loop, as the user would.
+// A SIGTERM closes the window from the event loop, as the user would; the
+// next one is served too.
 TEST(Desktop, TerminateSignalQuitsThroughTheEventLoop) {
     test::uiApp();
     int quits = 0;
     ui::quitOnTerminateSignals([&quits] { ++quits; });
-    std::raise(SIGTERM);
-    for (int i = 0; i < 100 && quits == 0; ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    EXPECT_EQ(quits, 1);
-    std::raise(SIGTERM); // the next one is served too
-    for (int i = 0; i < 100 && quits == 1; ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    EXPECT_EQ(quits, 2);
+    for (int expected : {1, 2}) {
+        std::raise(SIGTERM);
+        for (int i = 0; i < 100 && quits < expected; ++i)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        EXPECT_EQ(quits, expected);
+    }
+}
+
+// Turns over a label that leaves wheel events to its window, so every turn
+// also reaches the window; the focused list starts at row 2 of 5.
+TEST(WheelKeyFilter, NotchesBecomeArrowKeysForTheFocusedWidget) {
+    test::uiApp();
+    struct Row {
+        const char* name;
+        std::vector<int> deltas;
+        int row;
+        bool spontaneous = true, otherWindow = false;
+    } rows[] = {
+        {"a notch down is one Down key", {-120}, 3},
+        {"two notches up", {120, 120}, 0},
+        {"half a notch does nothing yet", {-60}, 2},
+        {"two halves add up", {-60, -60}, 3},
+        {"a reversed half starts afresh", {-60, 60, 60}, 1},
+        {"synthesised turns are left alone", {-120}, 2, false},
+        {"turns over another window are left alone", {-120}, 2, true, true},
+    };
+    for (const Row& row : rows) {
+        QWidget window, other;
+        window.resize(300, 200);
+        auto* list = new QListWidget(&window);
+        list->setGeometry(0, 0, 150, 200);
+        list->addItems({"0", "1", "2", "3", "4"});
+        list->setCurrentRow(2);
+        auto* label = new QLabel("label", row.otherWindow ? &other : &window);
+        label->setGeometry(160, 0, 100, 20);
+        window.show();
+        other.show();
+        QApplication::setActiveWindow(&window);
+        list->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), list);
+        ui::WheelKeyFilter filter(&window);
+        qApp->installEventFilter(&filter);
+        for (int delta : row.deltas) test::turnWheel(label, delta, row.spontaneous);
+        qApp->removeEventFilter(&filter);
+        EXPECT_EQ(list->currentRow(), row.row) << row.name;
+    }
 }
 
 } // namespace
