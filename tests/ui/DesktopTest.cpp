@@ -7,8 +7,6 @@
 #include "shell/ui/UiConvert.h"
 #include "shell/ui/WheelKeyFilter.h"
 
-#include <QAbstractFileIconProvider>
-#include <QFileDialog>
 #include <csignal>
 
 namespace plotwise {

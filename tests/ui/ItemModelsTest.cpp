@@ -1,13 +1,8 @@
 // The item models over the curve list and the loaded-curve table: texts as
 // the bytes' Latin-1, colours stored blue-green-red, tick boxes, and stale
 // shapes that never reach into an emptied list or table.
-#include "curvelist/CurveListModel.h"
+#include "UiTestApp.h"
 #include "curvelist/LoadedCurveTableModel.h"
-
-#include <QAbstractItemModelTester>
-#include <QColor>
-#include <QSignalSpy>
-#include <gtest/gtest.h>
 
 namespace plotwise {
 namespace {

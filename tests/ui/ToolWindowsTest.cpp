@@ -7,9 +7,6 @@
 #include "shell/ui/StatsWindow.h"
 #include "support/CurvePopulation.h"
 
-#include <QSignalSpy>
-#include <QStandardPaths>
-#include <QTableWidget>
 #include <filesystem>
 
 namespace plotwise {

@@ -7,20 +7,9 @@
 #include "shell/ui/Form1Widgets.h"
 #include "shell/ui/MainWindow.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
 #include <QSpontaneKeyEvent>
-#include <QTest>
-#include <QToolButton>
-#include <QTreeView>
-#include <QWheelEvent>
+#include <QtTest>
+#include <QtWidgets>
 #include <gtest/gtest.h>
 
 namespace plotwise::test {
