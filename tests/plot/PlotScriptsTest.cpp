@@ -3,16 +3,14 @@
 // of the view and the picture (sessions.txt). The head of sessions.txt says
 // how a line reads.
 #include "FakePlotHost.h"
+#include "support/CaseFile.h"
 
-#include <fstream>
-#include <iomanip>
 #include <map>
-#include <sstream>
 
 namespace plotwise::test {
 namespace {
 
-using Args = std::vector<std::string>;
+using Args = CaseFields;
 
 // A number, or a sum of products such as 1200+4530-39*12.5 (no brackets).
 double eval(const std::string& text) {
@@ -221,17 +219,10 @@ std::string ruleProbe(const Args& f) {
 
 // Runs a script; returns how many checks it made.
 int runScript(const std::string& name, bool sessions) {
-    std::ifstream in(std::string(PLOTWISE_TESTDATA_DIR) + "/" + name);
-    EXPECT_TRUE(in) << name;
     auto session = std::make_unique<Session>();
     std::string title;
     int checks = 0;
-    for (std::string line; std::getline(in, line);) {
-        std::istringstream fields(line);
-        Args f; // fields up to a '#' outside quotes; a backslash is a plain character
-        for (std::string field; (fields >> std::ws).peek() != '#' && fields >> std::quoted(field, '"', '\0');)
-            f.push_back(field);
-        if (f.empty()) continue;
+    for (const auto& [line, f] : readCases(std::string(PLOTWISE_TESTDATA_DIR) + "/" + name)) {
         if (f[0] == "session") {
             session = std::make_unique<Session>();
             title = line;

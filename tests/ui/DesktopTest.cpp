@@ -1,6 +1,7 @@
 // What the window asks of the desktop: its save dialog, its place on the
 // screen, the end of the process by a signal, and wheel turns as arrow keys.
 #include "UiTestApp.h"
+#include "support/CaseFile.h"
 
 #include "shell/ui/FileDialogs.h"
 #include "shell/ui/QuitSignal.h"
@@ -30,19 +31,15 @@ TEST(Desktop, SaveDialogAsksBeforeReplacingAndReadsNoFile) {
     EXPECT_EQ(type(folder.path()), "Folder");
 }
 
+// The cases in data/screens.txt.
 TEST(Desktop, FirstWindowFitsTheScreenWithItsFrame) {
-    struct Row {
-        QRect available;
-        QMargins frame;
-        QSize wanted;
-        QRect client;
-    } rows[] = {
-        {{0, 0, 1600, 1000}, {2, 30, 2, 2}, {1280, 1022}, {2, 30, 1280, 968}},
-        {{0, 24, 1920, 1176}, {1, 20, 1, 1}, {1280, 1022}, {1, 44, 1280, 1022}},
-        {{100, 0, 800, 600}, {}, {1280, 1022}, {100, 0, 800, 600}},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(ui::fitOnScreen(row.available, row.frame, row.wanted), row.client);
+    for (const auto& [line, f] : test::readCases(PLOTWISE_TESTDATA_DIR "/screens.txt")) {
+        std::vector<int> n;
+        for (const std::string& field : f) n.push_back(std::stoi(field));
+        ASSERT_EQ(n.size(), 14u) << line;
+        EXPECT_EQ(ui::fitOnScreen({n[0], n[1], n[2], n[3]}, {n[4], n[5], n[6], n[7]}, {n[8], n[9]}),
+                  QRect(n[10], n[11], n[12], n[13])) << line;
+    }
 }
 
 // A SIGTERM closes the window from the event loop, as the user would; the
@@ -60,31 +57,20 @@ TEST(Desktop, TerminateSignalQuitsThroughTheEventLoop) {
 }
 
 // Turns over a label that leaves wheel events to its window, so every turn
-// also reaches the window; the focused list starts at row 2 of 5.
+// also reaches the window; the focused list starts at row 2 of 5 (the cases
+// in data/wheel.txt).
 TEST(WheelKeyFilter, NotchesBecomeArrowKeysForTheFocusedWidget) {
     test::uiApp();
-    struct Row {
-        const char* name;
-        std::vector<int> deltas;
-        int row;
-        bool spontaneous = true, otherWindow = false;
-    } rows[] = {
-        {"a notch down is one Down key", {-120}, 3},
-        {"two notches up", {120, 120}, 0},
-        {"half a notch does nothing yet", {-60}, 2},
-        {"two halves add up", {-60, -60}, 3},
-        {"a reversed half starts afresh", {-60, 60, 60}, 1},
-        {"synthesised turns are left alone", {-120}, 2, false},
-        {"turns over another window are left alone", {-120}, 2, true, true},
-    };
-    for (const Row& row : rows) {
+    for (const auto& [line, f] : test::readCases(PLOTWISE_TESTDATA_DIR "/wheel.txt")) {
+        const bool synthesised = f.size() > 3 && f[3] == "synthesised";
+        const bool otherWindow = f.back() == "other window";
         QWidget window, other;
         window.resize(300, 200);
         auto* list = new QListWidget(&window);
         list->setGeometry(0, 0, 150, 200);
         list->addItems({"0", "1", "2", "3", "4"});
         list->setCurrentRow(2);
-        auto* label = new QLabel("label", row.otherWindow ? &other : &window);
+        auto* label = new QLabel("label", otherWindow ? &other : &window);
         label->setGeometry(160, 0, 100, 20);
         window.show();
         other.show();
@@ -93,9 +79,10 @@ TEST(WheelKeyFilter, NotchesBecomeArrowKeysForTheFocusedWidget) {
         ASSERT_EQ(QApplication::focusWidget(), list);
         ui::WheelKeyFilter filter(&window);
         qApp->installEventFilter(&filter);
-        for (int delta : row.deltas) test::turnWheel(label, delta, row.spontaneous);
+        for (const QString& delta : QString::fromStdString(f.at(1)).split(','))
+            test::turnWheel(label, delta.toInt(), !synthesised);
         qApp->removeEventFilter(&filter);
-        EXPECT_EQ(list->currentRow(), row.row) << row.name;
+        EXPECT_EQ(list->currentRow(), std::stoi(f.at(2))) << line;
     }
 }
 
