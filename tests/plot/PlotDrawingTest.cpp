@@ -51,6 +51,7 @@ TEST_F(PlotDrawing, RequestDuringADrawingIsServedAfterIt) {
         plot.setVS(plot.vs().value + 1);
         plot.timer3Tick();
     };
+    plot.view().redrawPending = true;
     plot.timer3Tick();
     host.duringEvents = nullptr;
     EXPECT_EQ(host.tableDraws, 1) << "the drawing was not entered again";
