@@ -11,26 +11,37 @@
 namespace plotwise {
 namespace {
 
-// Encodes, waits for the write before it, then writes the file; `written`
-// tells the write after it whether this one succeeded.
+// Encodes and writes the file beside its target, synced, at once; only then
+// waits for the write before it, and puts the file in place when that one
+// succeeded. The syncs of several files thus overlap while the targets are
+// still replaced in order. `written` tells the write after it whether this
+// one succeeded.
 PictureWriteQueue::Done encodeAndWrite(const QImage& picture, const std::string& path,
                                        PictureWriter writer, int tag,
                                        const std::shared_future<bool>& before,
                                        std::promise<bool>& written) {
     PictureWriteQueue::Done done{path, tag, std::nullopt, false};
+    bool asked = false;
+    auto earlierWritten = [&] {
+        asked = true;
+        done.skipped = before.valid() && !before.get();
+        return !done.skipped;
+    };
     try {
         QByteArray bytes;
         done.error = encodePicture(picture, writer, bytes);
-        if (before.valid() && !before.get()) {
-            done.skipped = true;
-        } else if (!done.error) {
-            if (auto failure = writeFileAtomically(path, std::string_view(bytes.constData(),
-                                                                          std::size_t(bytes.size()))))
+        if (!done.error) {
+            if (auto failure = writeFileAtomically(
+                    path, std::string_view(bytes.constData(), std::size_t(bytes.size())),
+                    earlierWritten))
                 done.error = imageWriteError(*failure, pictureWriterSource(writer));
         }
     } catch (const std::exception&) { // out of memory on the way
         done.error = imageWriteError(ImageErrorNumber::SaveFailed, pictureWriterSource(writer), 1);
     }
+    // A failure after an earlier one is no failure of its own: nothing is written.
+    if (!asked) earlierWritten();
+    if (done.skipped) done.error.reset();
     written.set_value(!done.skipped && !done.error);
     return done;
 }

@@ -13,10 +13,11 @@
 namespace plotwise {
 
 // Writes pictures on background threads while the caller draws the next one:
-// encoding a picture takes several times as long as drawing it. Up to `depth`
-// pictures are encoded at once, but the files are written one after the
-// other in the order queued, and none after a write that failed; results
-// come back in that order.
+// encoding a picture takes several times as long as drawing it, and syncing
+// its file to the disk longer still. Up to `depth` pictures are encoded and
+// written beside their targets at once, but the targets are replaced in the
+// order queued, and none after a write that failed; results come back in
+// that order.
 class PictureWriteQueue {
 public:
     struct Done {
