@@ -17,8 +17,4 @@ struct IndexedPicture {
 // keeps them all exact.
 std::optional<IndexedPicture> exactPalette(const QImage& rgb32);
 
-// The same as an 8-bit indexed image, or a null image when there are more
-// than 256 colours.
-QImage exactIndexedImage(const QImage& rgb32);
-
 } // namespace plotwise
