@@ -2,8 +2,8 @@
 
 #include <zlib.h>
 
-#include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 namespace plotwise {
 namespace {
@@ -28,22 +28,41 @@ int bitsPerPixel(std::size_t colors) {
     return colors <= 2 ? 1 : colors <= 4 ? 2 : colors <= 16 ? 4 : 8;
 }
 
-// Each row: the filter byte 0 (none), then the indices packed from the high bits down.
+// One row's indices packed from the high bits down, 8 / Bits of them a byte.
+template <int Bits> void packRow(const unsigned char* in, int width, unsigned char* out) {
+    constexpr int perByte = 8 / Bits;
+    int x = 0;
+    for (; x + perByte <= width; x += perByte) {
+        unsigned value = 0;
+        for (int k = 0; k < perByte; ++k)
+            value = (value << Bits) | in[x + k];
+        *out++ = static_cast<unsigned char>(value);
+    }
+    if (x == width) return;
+    unsigned value = 0;
+    for (int k = 0; k < perByte; ++k)
+        value = (value << Bits) | (x + k < width ? in[x + k] : 0u);
+    *out = static_cast<unsigned char>(value);
+}
+
+// Each row: the filter byte 0 (none), then the packed indices. A row like
+// the one above (most of a plot) takes its bytes at once.
 std::string packedRows(const IndexedPicture& picture, int width, int height, int bits) {
     const std::size_t rowBytes = (std::size_t(width) * std::size_t(bits) + 7) / 8;
     std::string rows(std::size_t(height) * (rowBytes + 1), '\0');
     const unsigned char* in = picture.pixels.data();
-    for (int y = 0; y < height; ++y) {
-        auto* out = reinterpret_cast<unsigned char*>(&rows[std::size_t(y) * (rowBytes + 1) + 1]);
-        if (bits == 8) {
-            std::copy(in, in + width, out);
-        } else {
-            for (int x = 0; x < width; ++x) {
-                const int at = x * bits;
-                out[at / 8] |= static_cast<unsigned char>(in[x] << (8 - bits - at % 8));
-            }
+    auto* out = reinterpret_cast<unsigned char*>(rows.data()) + 1;
+    for (int y = 0; y < height; ++y, in += width, out += rowBytes + 1) {
+        if (y > 0 && std::memcmp(in, in - width, std::size_t(width)) == 0) {
+            std::memcpy(out, out - rowBytes - 1, rowBytes);
+            continue;
         }
-        in += width;
+        switch (bits) {
+        case 1: packRow<1>(in, width, out); break;
+        case 2: packRow<2>(in, width, out); break;
+        case 4: packRow<4>(in, width, out); break;
+        default: std::memcpy(out, in, std::size_t(width)); break;
+        }
     }
     return rows;
 }

@@ -56,4 +56,31 @@ std::optional<IndexedPicture> exactPalette(const QImage& rgb32) {
     return out;
 }
 
+IndexedPicture indexedPicture(const QImage& indexed8) {
+    IndexedPicture out;
+    const std::size_t width = std::size_t(indexed8.width());
+    out.pixels.resize(width * std::size_t(indexed8.height()));
+    for (int y = 0; y < indexed8.height(); ++y)
+        std::memcpy(out.pixels.data() + std::size_t(y) * width, indexed8.constScanLine(y), width);
+    for (QRgb color : indexed8.colorTable())
+        out.palette.push_back(color & 0xFFFFFF);
+    return out;
+}
+
+// The indices go straight into the image's rows: no second copy of the picture.
+QImage exactIndexedImage(const QImage& rgb32) {
+    QImage image(rgb32.width(), rgb32.height(), QImage::Format_Indexed8);
+    if (image.isNull()) return {};
+    std::vector<QRgb> palette;
+    if (!indexPixels(rgb32, palette, [&image](int y) { return image.scanLine(y); })) return {};
+    QList<QRgb> table;
+    table.reserve(qsizetype(palette.size()));
+    for (QRgb color : palette)
+        table.push_back(0xFF000000 | color);
+    image.setColorTable(table);
+    image.setDotsPerMeterX(rgb32.dotsPerMeterX());
+    image.setDotsPerMeterY(rgb32.dotsPerMeterY());
+    return image;
+}
+
 } // namespace plotwise

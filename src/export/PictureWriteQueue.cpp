@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "PicSave.h"
+#include "PicturePalette.h"
 
 #include <QByteArray>
 
@@ -72,8 +73,12 @@ std::vector<PictureWriteQueue::Done> PictureWriteQueue::push(const QImage& pictu
     auto written = std::make_shared<std::promise<bool>>();
     const std::shared_future<bool> before = lastWritten_;
     lastWritten_ = written->get_future().share();
-    // The caller draws on into its picture: the write gets a copy of its own.
-    QImage copy = picture.copy();
+    // The caller draws on into its picture: the write gets a copy of its own,
+    // as palette indices when the picture has few colours (every plot): a
+    // quarter of the bytes, made faster than a full copy, which leaves the
+    // caller's thread free to draw the next picture sooner.
+    QImage copy = exactIndexedImage(picture.convertToFormat(QImage::Format_RGB32));
+    if (copy.isNull()) copy = picture.copy();
     Job job{path, tag, {}};
     try {
         job.result = std::async(std::launch::async, [copy = std::move(copy), path, writer, tag,

@@ -45,17 +45,19 @@ int writeWithQt(const QImage& picture, QIODevice& device, const char* format, in
                         [quality](QImageWriter& writer) { writer.setQuality(quality); });
 }
 
-// A picture of at most 256 colours (every plot) is written by the palette
-// writer, any other through Qt.
+// An indexed picture or one of at most 256 colours (every plot) is written by
+// the palette writer, any other through Qt.
 int writePng(const QImage& picture, QIODevice& device) {
-    const QImage rgb32 = picture.convertToFormat(QImage::Format_RGB32);
-    const std::optional<IndexedPicture> indexed = exactPalette(rgb32);
+    const std::optional<IndexedPicture> indexed =
+        picture.format() == QImage::Format_Indexed8
+            ? indexedPicture(picture)
+            : exactPalette(picture.convertToFormat(QImage::Format_RGB32));
     if (!indexed)
         return writeEncoded(picture, device, "png",
                             [](QImageWriter& writer) { writer.setCompression(kPngCompression); });
     std::string bytes;
-    if (!appendPalettePng(*indexed, rgb32.width(), rgb32.height(), rgb32.dotsPerMeterX(),
-                          rgb32.dotsPerMeterY(), bytes))
+    if (!appendPalettePng(*indexed, picture.width(), picture.height(), picture.dotsPerMeterX(),
+                          picture.dotsPerMeterY(), bytes))
         return 1;
     errno = 0;
     if (device.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size())) return 0;
