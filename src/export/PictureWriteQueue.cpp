@@ -56,6 +56,30 @@ PictureWriteQueue::PictureWriteQueue(int depth) : depth_(depth < 1 ? 1 : depth) 
 
 PictureWriteQueue::~PictureWriteQueue() {
     finish();
+    {
+        std::lock_guard lock(mutex_);
+        closing_ = true;
+    }
+    wake_.notify_all();
+    for (std::thread& worker : workers_)
+        worker.join();
+}
+
+// Each worker takes the oldest task in turn, so a task that waits for the one
+// before it always finds that one taken already.
+void PictureWriteQueue::work() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        wake_.wait(lock, [this] { return closing_ || !tasks_.empty(); });
+        if (tasks_.empty()) return;
+        std::shared_ptr<std::packaged_task<Done()>> task = std::move(tasks_.front());
+        tasks_.pop_front();
+        --idle_;
+        lock.unlock();
+        (*task)();
+        lock.lock();
+        ++idle_;
+    }
 }
 
 PictureWriteQueue::Done PictureWriteQueue::takeFront() {
@@ -79,17 +103,31 @@ std::vector<PictureWriteQueue::Done> PictureWriteQueue::push(const QImage& pictu
     // caller's thread free to draw the next picture sooner.
     QImage copy = exactIndexedImage(picture.convertToFormat(QImage::Format_RGB32));
     if (copy.isNull()) copy = picture.copy();
-    Job job{path, tag, {}};
-    try {
-        job.result = std::async(std::launch::async, [copy = std::move(copy), path, writer, tag,
-                                                     before, written] {
+    auto task = std::make_shared<std::packaged_task<Done()>>(
+        [copy = std::move(copy), path, writer, tag, before, written] {
             return encodeAndWrite(copy, path, writer, tag, before, *written);
         });
-    } catch (const std::system_error&) { // no thread to be had: write here
-        std::promise<Done> now;
-        now.set_value(encodeAndWrite(picture, path, writer, tag, before, *written));
-        job.result = now.get_future();
+    Job job{path, tag, task->get_future()};
+    {
+        std::lock_guard lock(mutex_);
+        tasks_.push_back(task);
+        // The workers stay for the whole queue: their memory stays warm.
+        if (idle_ < static_cast<int>(tasks_.size()) && static_cast<int>(workers_.size()) < depth_) {
+            try {
+                workers_.emplace_back([this] { work(); });
+                ++idle_;
+            } catch (const std::system_error&) { // no thread to be had
+            }
+        }
     }
+    if (workers_.empty()) { // no worker at all: write here
+        {
+            std::lock_guard lock(mutex_);
+            tasks_.clear();
+        }
+        (*task)();
+    }
+    wake_.notify_one();
     jobs_.push_back(std::move(job));
     return done;
 }

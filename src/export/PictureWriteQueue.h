@@ -4,10 +4,14 @@
 
 #include <QImage>
 
+#include <condition_variable>
 #include <deque>
 #include <future>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace plotwise {
@@ -46,10 +50,18 @@ private:
         std::future<Done> result;
     };
     Done takeFront();
+    void work();
 
     int depth_;
     std::deque<Job> jobs_;
     std::shared_future<bool> lastWritten_; // the newest job's file was written
+    // At most `depth` workers, started as tasks come, kept until the end.
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<std::shared_ptr<std::packaged_task<Done()>>> tasks_;
+    std::vector<std::thread> workers_;
+    int idle_ = 0;
+    bool closing_ = false;
 };
 
 } // namespace plotwise
