@@ -104,6 +104,30 @@ TEST(GifColors, ExactUpTo256ColoursNearBeyond) {
     EXPECT_LE(gifColorError(gradient), 26);
 }
 
+// A PNG keeps every pixel exact: a picture of few colours in as few bits a
+// pixel as its palette needs, rows of any width, more than 256 colours in
+// full colour.
+TEST(PngColors, ExactInTheFewestBits) {
+    const struct {
+        int colors, bits, colorType; // colour type 3: palette, 2: RGB
+    } rows[] = {{1, 1, 3},  {2, 1, 3},  {3, 2, 3},   {5, 4, 3},
+                {16, 4, 3}, {17, 8, 3}, {256, 8, 3}, {300, 8, 2}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.colors);
+        QImage picture(13, 25, QImage::Format_RGB32);
+        for (int i = 0; i < 13 * 25; ++i)
+            picture.setPixel(i % 13, i / 13, qRgb(i % row.colors % 256, i % row.colors / 256 * 40, 7));
+        TempFolder temp;
+        const std::string path = temp.path("colors.png");
+        ASSERT_FALSE(writePicture(picture, path, Png));
+        const std::string bytes = fileBytes(path);
+        ASSERT_GT(bytes.size(), 26u);
+        EXPECT_EQ(bytes[24], row.bits);
+        EXPECT_EQ(bytes[25], row.colorType);
+        EXPECT_EQ(QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32), picture);
+    }
+}
+
 // Bad arguments raise error 5 and write nothing; a writer that failed to
 // start says so before it looks at its arguments.
 TEST(PicSave, BadArgumentsAndAFailedStart) {
@@ -185,7 +209,7 @@ TEST(PictureWriter, FailedEncodingKeepsTheEarlierFile) {
 
 // The queue of convert all: results in order; the picture is copied when
 // queued; a later write to the same path wins; and no file is written after
-// one that failed, even one already encoded.
+// one that failed, even one already encoded and synced beside its target.
 TEST(PictureWriteQueue, WritesInOrderFromACopyAndStopsAtAFailure) {
     TempFolder temp;
     temp.makeFolder("b.gif");
@@ -194,9 +218,9 @@ TEST(PictureWriteQueue, WritesInOrderFromACopyAndStopsAtAFailure) {
         Results done;
         auto note = [&done](const std::vector<PictureWriteQueue::Done>& finished) {
             for (const auto& d : finished)
-                done.push_back(std::to_string(d.tag) + (d.skipped ? " skipped"
-                                                        : d.error ? " " + std::to_string(d.error->number)
-                                                                  : " ok"));
+                done.push_back(std::to_string(d.tag) + (d.skipped ? " skipped" : "") +
+                               (d.error ? " " + std::to_string(d.error->number) : "") +
+                               (d.skipped || d.error ? "" : " ok"));
         };
         QImage picture = plotPicture();
         for (int i = 0; i < static_cast<int>(names.size()); ++i) {
@@ -206,16 +230,21 @@ TEST(PictureWriteQueue, WritesInOrderFromACopyAndStopsAtAFailure) {
         note(queue.finish());
         return done;
     };
-    EXPECT_EQ(run(PictureWriteQueue(2), {"p0.png", "p1.png", "p2.png", "p3.png", "p4.png", "p0.png"},
-                  Png),
-              (Results{"0 ok", "1 ok", "2 ok", "3 ok", "4 ok", "5 ok"}));
-    EXPECT_EQ(QImage(QString::fromStdString(temp.path("p1.png"))).pixel(30, 30), qRgb(0, 0, 0));
-    EXPECT_EQ(QImage(QString::fromStdString(temp.path("p0.png"))).pixel(30, 30), qRgb(40, 0, 0));
-    const std::string createFailed = std::to_string(ImageErrorNumber::CreateFailed);
-    EXPECT_EQ(run(PictureWriteQueue(3), {"a.gif", "b.gif", "c.gif", "d.gif"}, Gif),
-              (Results{"0 ok", "1 " + createFailed, "2 skipped", "3 skipped"}));
-    EXPECT_EQ(folderEntries(temp.path()).size(), 7u) << "p0 to p4, a.gif and b.gif";
-    EXPECT_FALSE(std::filesystem::exists(temp.path("c.gif")));
+    for (const int depth : {1, 2, 3, 8}) { // one picture or many under way
+        SCOPED_TRACE(depth);
+        for (const auto& entry : std::filesystem::directory_iterator(temp.path()))
+            if (entry.path().filename() != "b.gif") std::filesystem::remove(entry.path());
+        EXPECT_EQ(run(PictureWriteQueue(depth), {"p0.png", "p1.png", "p2.png", "p3.png", "p4.png", "p0.png"},
+                      Png),
+                  (Results{"0 ok", "1 ok", "2 ok", "3 ok", "4 ok", "5 ok"}));
+        EXPECT_EQ(QImage(QString::fromStdString(temp.path("p1.png"))).pixel(30, 30), qRgb(0, 0, 0));
+        EXPECT_EQ(QImage(QString::fromStdString(temp.path("p0.png"))).pixel(30, 30), qRgb(40, 0, 0));
+        const std::string createFailed = std::to_string(ImageErrorNumber::CreateFailed);
+        EXPECT_EQ(run(PictureWriteQueue(depth), {"a.gif", "b.gif", "c.gif", "d.gif"}, Gif),
+                  (Results{"0 ok", "1 " + createFailed, "2 skipped", "3 skipped"}));
+        EXPECT_EQ(folderEntries(temp.path()).size(), 7u) << "p0 to p4, a.gif and b.gif";
+        EXPECT_FALSE(std::filesystem::exists(temp.path("c.gif")));
+    }
 }
 
 } // namespace

@@ -101,6 +101,9 @@ TEST(AtomicFile, ReplacesTheWholeFileOrNamesTheFailedStep) {
     EXPECT_EQ(fileBytes(path), "a\tb\r\n");
     ASSERT_FALSE(writeFileAtomically(path, std::string_view()));
     EXPECT_EQ(fileBytes(path), "");
+    // Told not to replace it once the bytes are synced: the file stays as it was.
+    ASSERT_FALSE(writeFileAtomically(path, std::string_view("x"), [] { return false; }));
+    EXPECT_EQ(fileBytes(path), "");
     failure = writeFileAtomically(temp.path("missing/TABLE.TXT"), std::string_view("x"));
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->step, FileWriteFailure::Step::Create);

@@ -148,8 +148,8 @@ TEST_F(MainWindowTest, DisplayItemWindowFollowsTheShownTable) {
                                              "2026/11/05\t09:07:03\t\t3\tOK\t1\t5.5"}));
     start();
     auto showTable = [&](const char* name) {
-        core().treeViewSelect(f_.entryNamed(name));
-        core().treeViewClick();
+        core().listPanel().treeViewSelect(f_.entryNamed(name));
+        core().listPanel().treeViewClick();
         QCoreApplication::processEvents();
     };
     showTable("r1.tsv");
@@ -310,7 +310,7 @@ TEST_F(MainWindowTest, CopyButtonsPutThePlotAndTheListOnTheClipboard) {
 
 TEST_F(MainWindowTest, SaveButtonAsksForAFileAndTheStatusBarShowsAFailure) {
     start();
-    core().treeViewSelect(1);
+    core().listPanel().treeViewSelect(1);
     std::vector<QStringList> shown;
     std::string answer = f_.temp.path("work/saved.png");
     window_->setSaveFileChooser([&](const QString& title, const QString& name, const QString& filter) {
@@ -426,7 +426,7 @@ TEST_F(ToolWindowsTest, StatsOpensFromItsButtonAndFollowsTheTicks) {
     ASSERT_TRUE(button);
     const QRect last = w().command3.back()->geometry();
     EXPECT_EQ(button->geometry().topLeft(), last.topLeft() + QPoint(0, 40));
-    core().command2Click(0); // Check All
+    core().listPanel().command2Click(0); // Check All
     click(button);
     ui::StatsWindow* stats = window_->statsWindow();
     ASSERT_TRUE(stats && stats->isVisible());
@@ -444,8 +444,8 @@ TEST_F(ToolWindowsTest, StatsOpensFromItsButtonAndFollowsTheTicks) {
     limits->setText("0:100");
     emit limits->editingFinished();
     EXPECT_NE(cell(8), "-");
-    core().setEntryChecked(0, false);
-    core().treeViewClick();
+    core().listPanel().setEntryChecked(0, false);
+    core().listPanel().treeViewClick();
     QCoreApplication::processEvents();
     EXPECT_EQ(cell(2), "9");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !stats->model().detecting(); }, 20000));
