@@ -1,11 +1,9 @@
 #include "curvefiles/CurveFileName.h"
 #include "curvefiles/CurveFilePath.h"
+#include "support/CaseFile.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <fstream>
 
 using namespace plotwise;
 
@@ -13,32 +11,16 @@ namespace {
 
 using Fields = std::vector<std::string>;
 
-// The rows of a table kept in data/: fields between "|", the blanks around
-// them dropped; "#" starts a comment line.
-std::vector<Fields> tableRows(const std::string& file) {
-    std::ifstream in(std::string(PLOTWISE_TESTDATA_DIR) + "/" + file);
-    std::vector<Fields> rows;
-    for (std::string line; std::getline(in, line);) {
-        if (line.find_first_not_of(' ') == std::string::npos || line[0] == '#') continue;
-        Fields& row = rows.emplace_back();
-        for (std::size_t at = 0, bar = 0; bar < line.size(); at = bar + 1) {
-            bar = std::min(line.find('|', at), line.size());
-            const auto first = line.find_first_not_of(' ', at);
-            row.push_back(first >= bar ? "" : line.substr(first, line.find_last_not_of(' ', bar - 1) + 1 - first));
-        }
-    }
-    EXPECT_FALSE(rows.empty()) << file;
-    return rows;
-}
+std::string dataFile(const std::string& name) { return std::string(PLOTWISE_TESTDATA_DIR) + "/" + name; }
 
 const ResultLineKey kKey{"2008/05/12", "09:07:03", "0", "", "3"};
 
 } // namespace
 
 TEST(CurveFileName, ReadsEveryConsolePatternAndRejectsOthers) {
-    for (const Fields& row : tableRows("curve_file_names.txt")) {
+    for (const auto& [line, row] : test::readCases(dataFile("curve_file_names.txt"))) {
         const auto parts = parseCurveFileName(row[0]);
-        ASSERT_EQ(parts.has_value(), row.size() > 1) << row[0];
+        ASSERT_EQ(parts.has_value(), row.size() > 1) << line;
         if (!parts) continue;
         EXPECT_EQ((Fields{row[0], std::to_string(parts->family), parts->isoDateTime(), parts->day,
                           parts->id, parts->program, parts->spindle}),
@@ -47,14 +29,15 @@ TEST(CurveFileName, ReadsEveryConsolePatternAndRejectsOthers) {
 }
 
 TEST(CurveFileNames, ArchiveAndLiveCandidates) {
-    for (const Fields& row : tableRows("curve_file_candidates.txt")) {
+    for (const auto& [line, row] : test::readCases(dataFile("curve_file_candidates.txt"))) {
         ResultLineKey key = kKey;
         key.id = row[0];
         const int family = std::stoi(row[1]);
         const CurveFileNames names = curveFileNames(key, family, false);
         EXPECT_EQ((Fields{row[0], row[1], names.first, curveFileNames(key, family, true).first,
                           names.second, names.third}),
-                  row);
+                  row)
+            << line;
     }
 }
 
