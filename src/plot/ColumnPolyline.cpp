@@ -6,7 +6,7 @@
 namespace plotwise {
 namespace {
 
-constexpr qsizetype kKept = 7;
+constexpr qsizetype kKept = 4;
 
 } // namespace
 
@@ -21,18 +21,18 @@ void ColumnPolyline::add(QPoint point) {
     points_ << point;
 }
 
-// Points are gathered as they come; a column of more than seven is cut down
-// to its seven in place.
+// Points are gathered as they come; a column of more than four is cut down
+// to its four in place.
 void ColumnPolyline::reduceColumn() {
     const qsizetype count = points_.size() - columnStart_;
     if (count <= kKept) return;
     const QPoint* column = points_.constData() + columnStart_;
-    qsizetype low = 1, high = 1;
-    for (qsizetype i = 2; i < count - 1; ++i) {
+    qsizetype low = 0, high = 0;
+    for (qsizetype i = 1; i < count; ++i) {
         if (column[i].y() < column[low].y()) low = i;
         if (column[i].y() > column[high].y()) high = i;
     }
-    std::array<qsizetype, kKept> kept{0, 1, low, high, count - 3, count - 2, count - 1};
+    std::array<qsizetype, kKept> kept{0, low, high, count - 1};
     std::sort(kept.begin(), kept.end());
     QPoint reduced[kKept];
     int n = 0;
