@@ -15,15 +15,30 @@ namespace plotwise {
 class ColumnPolyline {
 public:
     void reserve(int points) { points_.reserve(points); }
-    void add(QPoint point);
+    void add(QPoint point) {
+        if (count_ > 0 && point.x() == first_.x()) {
+            if (point == last_) return; // the same pixel again draws nothing new
+            last_ = point;
+            if (point.y() < low_.y()) low_ = point, lowAt_ = count_;
+            if (point.y() > high_.y()) high_ = point, highAt_ = count_;
+            ++count_;
+            return;
+        }
+        closeColumn();
+        first_ = low_ = high_ = last_ = point;
+        lowAt_ = highAt_ = 0;
+        count_ = 1;
+    }
     // The reduced polyline; a single point becomes a segment of one pixel.
     const QPolygon& finish();
 
 private:
-    void reduceColumn();
+    void closeColumn();
 
     QPolygon points_;
-    qsizetype columnStart_ = 0; // first point of the column being gathered
+    // The column being gathered: its points so far and where its extremes came.
+    QPoint first_, low_, high_, last_;
+    int lowAt_ = 0, highAt_ = 0, count_ = 0;
 };
 
 } // namespace plotwise

@@ -43,12 +43,22 @@ public:
         const std::int64_t minor = alongX ? std::int64_t(b.y()) - a.y() : std::int64_t(b.x()) - a.x();
         const int from = alongX ? a.x() : a.y(), to = alongX ? b.x() : b.y();
         const int limit = (alongX ? width_ : height_) - 1;
-        for (std::int64_t m = std::max(from, 0), end = std::min(to, limit); m <= end; ++m) {
-            const std::int64_t other = floorDiv(2 * minor * (m - from) + major, 2 * major);
+        const std::int64_t start = std::max(from, 0), end = std::min(to, limit);
+        if (start > end) return;
+        // other = floor((2 minor (m - from) + major) / (2 major)), stepped
+        // along with its remainder.
+        const std::int64_t step = 2 * minor, whole = 2 * major;
+        const std::int64_t numerator = step * (start - from) + major;
+        std::int64_t other = floorDiv(numerator, whole), rest = numerator - other * whole;
+        for (std::int64_t m = start;; ++m) {
             if (alongX)
                 set(m, a.y() + other);
             else
                 set(a.x() + other, m);
+            if (m == end) break;
+            rest += step; // |step| <= whole: one carry at most
+            if (rest >= whole) rest -= whole, ++other;
+            else if (rest < 0) rest += whole, --other;
         }
     }
 
