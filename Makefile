@@ -10,7 +10,7 @@
 # make coverage — the whole test suite on a Debug build with --coverage; prints the line coverage of src/ and cli/
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES := cmake g++ make qt6-base-dev libgif-dev libgtest-dev fonts-liberation man-db libfontconfig-dev libqt6sql6-sqlite libqt6sql6-psql postgresql
+PACKAGES := cmake g++ make qt6-base-dev libgif-dev zlib1g-dev libgtest-dev fonts-liberation man-db libfontconfig-dev libqt6sql6-sqlite libqt6sql6-psql postgresql
 FUZZ_PACKAGES := clang libclang-rt-dev python3
 # The system's Python, which has Debian's python3-matplotlib when installed.
 BENCH_PYTHON ?= $(shell [ -x /usr/bin/python3 ] && echo /usr/bin/python3 || echo python3)
@@ -121,9 +121,13 @@ sanitize: deps
 # several threads). Counters of an earlier run are cleared first; the table per file
 # is left in $(COVERAGE_BUILD)/coverage.txt. A failing test, or coverage
 # below COVERAGE_MIN, fails the target after the figures are printed.
+# No compiler cache here: a cached object keeps the counter file path of the
+# folder it was first compiled in, so another checkout's tests would count
+# into that folder's files.
 coverage: deps
 	$(call install_missing,$(COVERAGE_PACKAGES))
-	cmake -S . -B $(COVERAGE_BUILD) -DCMAKE_BUILD_TYPE=Debug $(LAUNCHER) -DCMAKE_CXX_FLAGS="--coverage -fprofile-update=atomic" \
+	cmake -S . -B $(COVERAGE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER_LAUNCHER= \
+	  -DCMAKE_CXX_FLAGS="--coverage -fprofile-update=atomic" \
 	  -DCMAKE_EXE_LINKER_FLAGS=--coverage -DCMAKE_SHARED_LINKER_FLAGS=--coverage
 	cmake --build $(COVERAGE_BUILD) -j $(JOBS)
 	find $(COVERAGE_BUILD) -name '*.gcda' -delete
