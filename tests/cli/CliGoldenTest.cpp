@@ -67,7 +67,7 @@ std::string fileHead(const std::string& path, std::size_t n) {
 // The picture file, in the format its name asks for, of the size asked for;
 // the statistics pictures likewise.
 TEST(CliRender, WritesThePictureInTheNamedFormat) {
-    const std::string render = "render . --check engine --scale 3 --hs 480 --size 320x200 -o ";
+    const std::string render = "render . --check engine --select engine --scale 3 --hs 480 --vs 5 --ymax 60 --size 320x200 -o ";
     const std::tuple<std::string, const char*, const char*> rows[] = {
         {render, "plot.png", "\x89PNG"}, {render, "plot.gif", "GIF8"}, {render, "plot.bmp", "BM"},
         {render, "plot.jpg", "\xff\xd8"}, {render, "plot.pdf", "%PDF-"},
