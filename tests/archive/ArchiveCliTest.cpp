@@ -22,6 +22,7 @@ namespace {
 
 std::string golden(const std::string& name) {
     std::ifstream in(std::string(PLOTWISE_TESTDATA_DIR) + "/" + name, std::ios::binary);
+    EXPECT_TRUE(in.is_open()) << name;
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();

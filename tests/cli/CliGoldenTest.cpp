@@ -26,6 +26,7 @@ CliRun runCli(const std::string& arguments) {
 
 std::string readFile(const std::string& name) {
     std::ifstream in(std::string(PLOTWISE_TESTDATA_DIR) + "/" + name, std::ios::binary);
+    EXPECT_TRUE(in.is_open()) << name;
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
