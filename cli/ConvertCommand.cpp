@@ -56,7 +56,7 @@ int runConvertCommand(const QStringList& arguments) {
 
     HeadlessCore headless(*folder);
     Form1Core& core = headless.core();
-    if (!folderListed(core.scanError(), "convert", parser)) return kExitFailed;
+    if (!folderListed(core.listPanel().scanError(), "convert", parser)) return kExitFailed;
     core.exporter().setExportFormat(*writer);
     core.exporter().seams.onConverted = [](const std::string& path, int, int) { writeLine(path); };
     const ConvertAllResult result = core.exporter().convertAll();

@@ -76,12 +76,12 @@ bool endsWithPdf(const std::string& path) {
 void renderPlot(Form1Core& core, const RenderOptions& options) {
     core.setPictureSize(options.width, options.height);
     tickEntries(core.curveList(), options.checks);
-    if (options.select) core.treeViewSelect(firstEntryWithPrefix(core.curveList(), *options.select));
+    if (options.select) core.listPanel().treeViewSelect(firstEntryWithPrefix(core.curveList(), *options.select));
     if (options.scale) core.plotPanel().option1Click(*options.scale);
     if (options.hs) core.plotPanel().hsChange(*options.hs);
     if (options.vs) core.plotPanel().vsChange(*options.vs);
     if (options.ymax) core.plotPanel().text1Change(options.ymax->toStdString());
-    core.treeViewClick();
+    core.listPanel().treeViewClick();
     core.timer3Tick();
 }
 
@@ -138,7 +138,7 @@ int runRenderCommand(const QStringList& arguments) {
     if (!integerOption(parser, hs, hsBar.minimum, hsBar.maximum, options.hs) ||
         !integerOption(parser, vs, vsBar.minimum, vsBar.maximum, options.vs))
         return kExitUsage;
-    if (!folderListed(core.scanError(), "render", parser)) return kExitFailed;
+    if (!folderListed(core.listPanel().scanError(), "render", parser)) return kExitFailed;
     renderPlot(core, options);
     if (core.plot().curvesDrawn() == 0) {
         writeError("render: no curve drawn: tick curves with --check or pick one with --select; " +

@@ -3,7 +3,6 @@
 
 #include "ConsoleSettings.h"
 #include "ListClick.h"
-#include "PathCfg.h"
 #include "VersionDigits.h"
 
 #include <QCoreApplication>
@@ -29,7 +28,6 @@ constexpr ConsoleFamily kConsoles[] = {
 };
 
 constexpr const char* kLanguageFile = "CURVELANG.TXT";
-constexpr const char* kPathCfg = "PATH.CFG";
 constexpr int kResultTableColumns = 40;
 
 std::string trimmedBlanks(const std::string& text) {
@@ -45,20 +43,54 @@ std::string pagingRow(const std::string& cell) {
     return row;
 }
 
+StartupConfig withNormalFolders(StartupConfig config) {
+    config.programFolder = normalizeFolder(config.programFolder);
+    return config;
+}
+
+// The console beside the program: its presence, version and settings.
+void detectConsoles(ShellState& shell, const FileSystem& fs, const Platform& platform,
+                    const std::string& programFolder) {
+    const std::string appData = platform.specialFolderPath(ShellFolder::ApplicationData);
+    const std::string programName = lastPathPart(programFolder);
+    const std::string separator(1, pathSeparator());
+    for (const ConsoleFamily& family : kConsoles) {
+        const std::string executable = joinPath(programFolder, family.executable);
+        shell.*family.present = platform.fileSize(executable) >= 1;
+        if (!(shell.*family.present)) continue;
+        shell.consoleVersion = versionDigits(platform.versionRecord(executable));
+        shell.consoleSettingsFolder = appData + separator + family.folderPrefix +
+                                      shell.consoleVersion + separator + programName;
+        readConsoleSettings(shell, fs, platform);
+    }
+}
+
+void prepareGrid1(LoadedCurveTable& grid1, ShellState& shell) {
+    setGrid1Headings(grid1, shell.languageTable);
+    shell.columnWidths.fill(960);
+    shell.columnVisible.fill(true);
+}
+
+void applyStartTexts(WindowTexts& texts, const LanguageTable& table) {
+    texts.label2Caption = table[LanguageTable::NoCurveFile];
+    static constexpr const char* kScales[6] = {"50 ", "100 ", "200 ", "400 ", "600 ", "1200 "};
+    for (int i = 0; i < 6; ++i) {
+        texts.option1[i] = kScales[i] + table[LanguageTable::Degree];
+        texts.command1Tips[i] = table[LanguageTable::FolderTipFirst + i];
+    }
+    texts.check1Tip = table[LanguageTable::DisplayItemSelect];
+    for (int i = 0; i < 5; ++i)
+        texts.command3Tips[i] = table[LanguageTable::ExportTipFirst + i];
+    texts.command3Tips[5] = table[LanguageTable::ConvertAllJpg];
+    const std::string lines = " 1000 " + table[LanguageTable::Lines];
+    texts.pagePrevRow = pagingRow(table[LanguageTable::Previous] + lines);
+    texts.pageNextRow = pagingRow(table[LanguageTable::Next] + lines);
+}
+
 } // namespace
 
 Form1Core::Form1Core(StartupConfig config, const FileSystem& fs, const Platform& platform)
-    : config_(std::move(config)), fs_(fs), platform_(platform) {
-    config_.programFolder = normalizeFolder(config_.programFolder);
-    const std::string& program = config_.programFolder;
-    pathCfg_ = platform_.folderWritable(program) ? joinPath(program, kPathCfg)
-                                                 : joinPath(platform_.userConfigFolder(), kPathCfg);
-    folders_.drives = platform_.drives();
-    folders_.dir = normalizeFolder(config_.workingFolder);
-    folders_.drive =
-        driveRules().find(driveRules().driveOf(folders_.dir)).value_or(DriveEntry{}).text;
-    folders_.filePath = folders_.dir;
-    refreshFolderLists();
+    : config_(withNormalFolders(std::move(config))), fs_(fs), platform_(platform) {
     changes_.tell = [this](unsigned changes) {
         if (onChanged) onChanged(changes);
     };
@@ -69,11 +101,10 @@ void Form1Core::formLoad() {
     Batch batch(changes_, Change::All);
     // With a path given, "/W" may stand beside it; without, the command line is
     // the switch alone.
-    shell_.hookMouseWheel = config_.startPath.empty()
-                                ? trimmedBlanks(config_.commandLine) != "/W"
-                                : !config_.wheelSwitch;
-    if (pathCfgAtStart()) dirChange();
-    detectConsoles();
+    shell_.hookMouseWheel = config_.startPath.empty() ? trimmedBlanks(config_.commandLine) != "/W"
+                                                      : !config_.wheelSwitch;
+    navigator_.startFolder();
+    detectConsoles(shell_, fs_, platform_, config_.programFolder);
     shell_.languageLoaded =
         shell_.languageTable.load(fs_.read(joinPath(config_.programFolder, kLanguageFile)));
     colors_ = defaultSpindleColors();
@@ -85,16 +116,16 @@ void Form1Core::formLoad() {
     plot_.view().redrawPending = true;
     plot_.view().panXPerStep = 0.2;
     plot_.view().panYPerStep = 0.5;
-    prepareGrid1();
+    prepareGrid1(grid1_, shell_);
     texts_.caption = versionCaption();
     int present = 0;
     const ConsoleFamily* found = nullptr;
     for (const ConsoleFamily& family : kConsoles)
         if (shell_.*family.present) ++present, found = &family;
     if (present == 1 && tavrinLink()) texts_.caption += " " + shell_.languageTable[found->linkText];
-    applyStartTexts();
+    applyStartTexts(texts_, shell_.languageTable);
     plot_.view().plotPointer = PlotPointer::Zoom;
-    if (!config_.startPath.empty()) openPath(config_.startPath);
+    if (!config_.startPath.empty()) navigator_.openPath(config_.startPath);
     plot_.setWords(PlotPanel::words(shell_.languageTable));
     plot_.setFont(toQFont(windowFont()));
     plot_.setDiagnostics(!shell_.hookMouseWheel);
@@ -104,37 +135,7 @@ void Form1Core::formLoad() {
 void Form1Core::formUnload() {
     Batch batch(changes_, Change::State);
     shell_.wheelHookInstalled = false;
-    platform_.replaceFile(pathCfg_, PathCfg{folders_.drive, folders_.dir}.text());
-}
-
-// The settings file is looked for in the working folder's file list when it is
-// kept in the program folder; kept in the user's configuration folder, its
-// presence there counts.
-bool Form1Core::pathCfgAtStart() const {
-    if (pathCfg_ != joinPath(config_.programFolder, kPathCfg))
-        return platform_.fileSize(pathCfg_) >= 1;
-    for (const std::string& name : folders_.files)
-        if (name == kPathCfg) return true;
-    return false;
-}
-
-void Form1Core::detectConsoles() {
-    const std::string appData = platform_.specialFolderPath(ShellFolder::ApplicationData);
-    const std::string programName = lastPathPart(config_.programFolder);
-    const std::string separator(1, pathSeparator());
-    for (const ConsoleFamily& family : kConsoles) {
-        const std::string executable = joinPath(config_.programFolder, family.executable);
-        shell_.*family.present = platform_.fileSize(executable) >= 1;
-        if (!(shell_.*family.present)) continue;
-        shell_.consoleVersion = versionDigits(platform_.versionRecord(executable));
-        shell_.consoleSettingsFolder = appData + separator + family.folderPrefix +
-                                       shell_.consoleVersion + separator + programName;
-        readConsoleSettings();
-    }
-}
-
-void Form1Core::readConsoleSettings() {
-    plotwise::readConsoleSettings(shell_, fs_, platform_);
+    navigator_.savePathCfg();
 }
 
 // Opens the console's result folder; false when the drive or folder is not
@@ -144,33 +145,10 @@ bool Form1Core::tavrinLink() {
 #ifdef _WIN32
     bool beyondRoot = folder.size() > 3;
 #else
-    bool beyondRoot = !folder.empty() && !driveRules().isDriveRoot(folder);
+    bool beyondRoot = !folder.empty() && !navigator_.driveRules().isDriveRoot(folder);
 #endif
     if (!beyondRoot) return true;
-    return setDrive(driveRules().driveOf(folder)) && setDir(folder);
-}
-
-void Form1Core::prepareGrid1() {
-    setGrid1Headings(grid1_, shell_.languageTable);
-    shell_.columnWidths.fill(960);
-    shell_.columnVisible.fill(true);
-}
-
-void Form1Core::applyStartTexts() {
-    const LanguageTable& table = shell_.languageTable;
-    texts_.label2Caption = table[LanguageTable::NoCurveFile];
-    static constexpr const char* kScales[6] = {"50 ", "100 ", "200 ", "400 ", "600 ", "1200 "};
-    for (int i = 0; i < 6; ++i) {
-        texts_.option1[i] = kScales[i] + table[LanguageTable::Degree];
-        texts_.command1Tips[i] = table[LanguageTable::FolderTipFirst + i];
-    }
-    texts_.check1Tip = table[LanguageTable::DisplayItemSelect];
-    for (int i = 0; i < 5; ++i)
-        texts_.command3Tips[i] = table[LanguageTable::ExportTipFirst + i];
-    texts_.command3Tips[5] = table[LanguageTable::ConvertAllJpg];
-    const std::string lines = " 1000 " + table[LanguageTable::Lines];
-    texts_.pagePrevRow = pagingRow(table[LanguageTable::Previous] + lines);
-    texts_.pageNextRow = pagingRow(table[LanguageTable::Next] + lines);
+    return navigator_.openConsoleFolder(folder);
 }
 
 std::string Form1Core::versionCaption() const {
@@ -201,10 +179,25 @@ void Form1Core::copyPicture(const QImage& image) {
 }
 
 Form1Shared Form1Core::shared() {
-    return Form1Shared{fs_,      platform_, shell_,  list_,      grid1_,
-                       load_,    colors_,   folders_, layout_,   texts_,
-                       plot_,    changes_,  *this,    grid1Row_, grid1Column_,
-                       selectedCurveRow_, selectedEntryText_, check1_};
+    return Form1Shared{fs_,
+                       platform_,
+                       shell_,
+                       list_,
+                       grid1_,
+                       load_,
+                       colors_,
+                       folders_,
+                       layout_,
+                       texts_,
+                       plot_,
+                       changes_,
+                       timers_,
+                       *this,
+                       grid1Row_,
+                       grid1Column_,
+                       selectedCurveRow_,
+                       selectedEntryText_,
+                       check1_};
 }
 
 } // namespace plotwise

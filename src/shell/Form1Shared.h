@@ -19,13 +19,23 @@ class QImage;
 
 namespace plotwise {
 
+struct TimerState {
+    bool timer1 = false; // live result monitor, 1000 ms
+    bool timer2 = false; // settings refresh, 30000 ms
+    bool timer3 = true;  // deferred redraw, 1000 ms
+    static constexpr int kTimer1Interval = 1000;
+    static constexpr int kTimer2Interval = 30000;
+    static constexpr int kTimer3Interval = 1000;
+};
+
 // What a controller of the main window asks of the window core: the list's
 // handlers, which stay with the core that owns the list.
 class Form1Actions {
 public:
-    virtual void check1Click(bool ticked) = 0;  // "Toggle Tag"
-    virtual void command2Click(int index) = 0;  // "Check All" (0) / "Uncheck All" (1)
-    virtual void treeViewClick() = 0;           // the list click
+    virtual void check1Click(bool ticked) = 0; // "Toggle Tag"
+    virtual void command2Click(int index) = 0; // "Check All" (0) / "Uncheck All" (1)
+    virtual void treeViewClick() = 0;          // the list click
+    virtual void dir1Change() = 0;             // the folder scanned into the list
     // "Toggle Tag" enabled or not; `untick` shows the plot again.
     virtual void toggleTag(bool enabled, bool untick) = 0;
     virtual LoadContext loadContext() const = 0;
@@ -43,7 +53,7 @@ protected:
 };
 
 // The state the parts of the main window share. Form1Core owns it; its
-// controllers (result table, export) work on it through these references.
+// controllers (folders, result table, export, plot panel) work on it through these references.
 struct Form1Shared {
     const FileSystem& fs;
     const Platform& platform;
@@ -57,12 +67,13 @@ struct Form1Shared {
     WindowTexts& texts;
     PlotController& plot;
     ViewChanges& changes;
+    TimerState& timers;
     Form1Actions& actions;
-    int& grid1Row;    // Grid1's current cell
+    int& grid1Row; // Grid1's current cell
     int& grid1Column;
-    int& selectedCurveRow;      // the selected curve among the loaded rows, 0 for none
+    int& selectedCurveRow;          // the selected curve among the loaded rows, 0 for none
     std::string& selectedEntryText; // the file behind the plot's title line
-    bool& check1;               // "Toggle Tag": the loaded-curve table shown
+    bool& check1;                   // "Toggle Tag": the loaded-curve table shown
 };
 
 } // namespace plotwise

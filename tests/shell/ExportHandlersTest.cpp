@@ -52,10 +52,10 @@ QImage plotOfEntryAlone(CoreFixture& f, const std::string& prefix) {
     Form1Core& core = startCore(other);
     const int entry = other.entryNamed(prefix);
     EXPECT_GE(entry, 0) << prefix;
-    core.setEntryChecked(entry, true);
+    core.listPanel().setEntryChecked(entry, true);
     for (int child : core.curveList().children(entry))
-        core.setEntryChecked(child, true);
-    core.treeViewClick();
+        core.listPanel().setEntryChecked(child, true);
+    core.listPanel().treeViewClick();
     core.timer3Tick();
     return core.plot().canvas().image().convertToFormat(QImage::Format_RGB32);
 }
@@ -89,7 +89,7 @@ TEST(PictureSave, DialogReturnsUntilAnImageEndingAndWritesByIt) {
     core.exporter().command3Click(1); // nothing selected: no dialog
     EXPECT_TRUE(dialog.shown.empty());
 
-    core.treeViewSelect(0);
+    core.listPanel().treeViewSelect(0);
     const std::string chosen = f.temp.path("out/PLOT.PNG");
     f.temp.makeFolder("out");
     dialog.answers = {f.temp.path("out/plot"), f.temp.path("out/plot.txt"), chosen};
@@ -112,7 +112,7 @@ TEST(PictureSave, CancelOrAFailedWriteKeepsTheFormatAndWritesNothing) {
     CoreFixture f;
     f.temp.write("work/A1234.NRCUR", risingCurve("25.34", 80, 0.3));
     Form1Core& core = startCore(f);
-    core.treeViewSelect(0);
+    core.listPanel().treeViewSelect(0);
     FakeSaveDialog dialog;
     dialog.install(core);
     dialog.answers = {f.temp.path("work/plot"), std::nullopt};
@@ -143,7 +143,7 @@ TEST(PictureSave, RememberedFormatAfterEachSaveAndAfterARestart) {
     Form1Core& core = startCore(f);
     for (const auto& [chosen, writer, convertedName, magic] : cases) {
         SCOPED_TRACE(chosen);
-        core.treeViewSelect(0);
+        core.listPanel().treeViewSelect(0);
         FakeSaveDialog dialog{{f.temp.path("out/") + chosen}, {}};
         dialog.install(core);
         core.exporter().command3Click(1);
@@ -170,9 +170,9 @@ TEST(ConvertAll, EveryImageShowsItsOwnFileOnly) {
     core.exporter().setExportFormat(PictureWriter::Png);
     // Earlier ticks go, an expanded file keeps no spindles ticked for the next
     // image, and the selected result table is not opened per file.
-    core.setEntryChecked(f.entryNamed("B77"), true);
-    core.setEntryExpanded(f.entryNamed("AA.NRACD"), true);
-    core.treeViewSelect(f.entryNamed("line3"));
+    core.listPanel().setEntryChecked(f.entryNamed("B77"), true);
+    core.listPanel().setEntryExpanded(f.entryNamed("AA.NRACD"), true);
+    core.listPanel().treeViewSelect(f.entryNamed("line3"));
     core.plotPanel().hsChange(9000); // a view placed right of every curve: each is drawn at its end
     std::vector<std::string> told;
     core.exporter().seams.onConverted = [&told](const std::string& path, int done, int total) {
@@ -210,8 +210,8 @@ TEST(ConvertAll, ASelectedCurveDoesNotTakeEveryImage) {
                  fileBytes(std::string(PLOTWISE_SAMPLES_DIR) + "/nr_M5_90pts.BIN"));
     Form1Core& core = startCore(f);
     ASSERT_FALSE(core.curveList().checkBoxes);
-    core.treeViewSelect(f.entryNamed("nr_M5"));
-    core.treeViewClick();
+    core.listPanel().treeViewSelect(f.entryNamed("nr_M5"));
+    core.listPanel().treeViewClick();
     core.exporter().setExportFormat(PictureWriter::Gif);
     EXPECT_EQ(core.exporter().convertAll().written, 2);
     for (const char* name : {"AA", "nr_M5_90pts"}) {
@@ -225,7 +225,7 @@ TEST(ConvertAll, DrawsThePlotEvenWhenTheTableIsShown) {
     CoreFixture f;
     f.temp.write("work/A1234.NRCUR", risingCurve("25.34", 80, 0.3));
     Form1Core& core = startCore(f);
-    core.check1Click(true); // the loaded-curve table in front of the plot
+    core.listPanel().check1Click(true); // the loaded-curve table in front of the plot
     core.exporter().command3Click(5);
     EXPECT_EQ(readImage(f.work + "/A1234.jpg").size(), QSize(kPictureWidth, kPictureHeight));
     EXPECT_FALSE(core.check1Value());
@@ -312,7 +312,7 @@ TEST(ExportOnABadDisk, ConvertAllAndTableTxtKeepTheEarlierFiles) {
         EXPECT_EQ(core.texts().statusLine, "Could not save " + f.work + "/A.jpg: " + reason);
         EXPECT_FALSE(core.exporter().convertAllRunning());
 
-        core.command2Click(0);
+        core.listPanel().command2Click(0);
         core.exporter().command3Click(2);
         EXPECT_EQ(core.texts().statusLine, "Could not save " + f.work + "/TABLE.TXT: " + reason);
 
@@ -343,7 +343,7 @@ TEST(TableText, HeadingsOnlyAndLoadedRowsInTableTxt) {
     core.exporter().command3Click(2);
     EXPECT_EQ(crlfLines(fileBytes(path)).size(), 1u);
     EXPECT_EQ(core.texts().statusLine, "Saved the list as " + path);
-    core.command2Click(0);
+    core.listPanel().command2Click(0);
     core.exporter().command3Click(2);
     EXPECT_EQ(fileBytes(path), loadedCurveTableText(core.grid1()));
     EXPECT_EQ(crlfLines(fileBytes(path)).size(), 2u);
@@ -353,7 +353,7 @@ TEST(TableText, AFailedSaveKeepsTheEarlierFile) {
     CoreFixture f;
     f.temp.write("work/A.NRCUR", risingCurve("25.34", 80, 0.3));
     Form1Core& core = startCore(f);
-    core.dir1Open(f.temp.path("work/gone"));
+    core.navigator().dir1Open(f.temp.path("work/gone"));
     ASSERT_EQ(core.folders().dir, f.work); // the folder list stays where it is
     EXPECT_EQ(core.texts().statusLine,
               "Cannot open " + f.temp.path("work/gone") + ": No such file or directory");
@@ -377,7 +377,7 @@ TEST(Clipboard, PlotAsPictureAndListAsText) {
     core.exporter().seams.clipboard.setText = [&](const QString& t) { text = t, ++calls; };
     core.exporter().command3Click(3); // the empty plot
     EXPECT_EQ(picture, core.plot().canvas().image());
-    core.command2Click(0);
+    core.listPanel().command2Click(0);
     core.timer3Tick();
     core.exporter().command3Click(3);
     EXPECT_EQ(picture, core.plot().canvas().image());
@@ -414,10 +414,10 @@ TEST(SelectColor, OnTheListPathTheSelectedCurveTakesTheColour) {
     f.temp.write("work/C.NRCUR", risingCurve("10.00", 30, 0.4));
     Form1Core& core = startCore(f);
     const int b = f.entryNamed("B.NRCUR"), c = f.entryNamed("C.NRCUR");
-    core.setEntryChecked(b, true);
-    core.setEntryChecked(c, true);
-    core.treeViewSelect(c);
-    core.treeViewClick();
+    core.listPanel().setEntryChecked(b, true);
+    core.listPanel().setEntryChecked(c, true);
+    core.listPanel().treeViewSelect(c);
+    core.listPanel().treeViewClick();
     ASSERT_EQ(core.selectedCurveRow(), 2);
     core.timer3Tick();
     FakeColorDialog dialog{std::nullopt, {}};
@@ -435,7 +435,7 @@ TEST(SelectColor, OnTheListPathTheSelectedCurveTakesTheColour) {
     EXPECT_TRUE(core.redrawPending());
     EXPECT_TRUE(core.plot().view().gridDirty);
     EXPECT_EQ(core.plot().view().drawSource, 2);
-    core.treeViewClick(); // the entry's colour goes on to the next table
+    core.listPanel().treeViewClick(); // the entry's colour goes on to the next table
     EXPECT_EQ(core.grid1().textColor(2, 2), 0x00123456u);
 }
 
@@ -449,19 +449,19 @@ TEST(SelectColor, OnTheResultTablePathTheSpindleOfGrid1TakesTheColour) {
                  test::crlf({"Date\tTime\tSerial\tSEQ #\tJudge\tSpindle\tTorque",
                              "2026/11/05\t08:05:02\tENG:4711\t9\tOK\t1", "\t\t\t\t\t3"}));
     Form1Core& core = f.start(f.temp.path("data/RESULT/202611"));
-    core.treeViewSelect(f.entryNamed("r.tsv"));
-    core.treeViewClick();
+    core.listPanel().treeViewSelect(f.entryNamed("r.tsv"));
+    core.listPanel().treeViewClick();
     core.results().grid2Click(1, 5);
     ASSERT_EQ(core.grid1().rowCount(), 3);
     ASSERT_EQ(core.grid1().text(2, 1), "3");
     FakeColorDialog dialog{0x00ABCDEF, {}};
     dialog.install(core);
-    core.check1Click(true);
-    core.grid1Click(1, 2); // column 1: nothing to do
+    core.listPanel().check1Click(true);
+    core.listPanel().grid1Click(1, 2); // column 1: nothing to do
     core.exporter().command3Click(0);
     EXPECT_TRUE(dialog.titles.empty());
 
-    core.grid1Click(2, 2);
+    core.listPanel().grid1Click(2, 2);
     core.exporter().command3Click(0);
     EXPECT_EQ(dialog.titles.size(), 1u);
     EXPECT_EQ(core.spindleColors()[2], 0x00ABCDEFu);

@@ -112,13 +112,13 @@ TEST(Form1CoreStartup, PathOnTheCommandLine) {
     // A multi-spindle file is drawn with every spindle.
     std::ifstream multi(PLOTWISE_SAMPLES_DIR "/engine_head_4spindle.nracd", std::ios::binary);
     f.temp.write("work/sub/E.NRACD", std::string(std::istreambuf_iterator<char>(multi), {}));
-    EXPECT_TRUE(core.openPath(f.temp.path("work/sub/E.NRACD")));
+    EXPECT_TRUE(core.navigator().openPath(f.temp.path("work/sub/E.NRACD")));
     EXPECT_EQ(core.grid1().rowCount(), 5) << "four spindles loaded";
 
     // A path that cannot be opened leaves the folder as it was.
-    EXPECT_FALSE(core.openPath(f.temp.path("work/missing/X.NRCUR")));
+    EXPECT_FALSE(core.navigator().openPath(f.temp.path("work/missing/X.NRCUR")));
     EXPECT_EQ(core.folders().dir, f.temp.path("work/sub"));
-    EXPECT_TRUE(core.openPath(f.temp.path("work")));
+    EXPECT_TRUE(core.navigator().openPath(f.temp.path("work")));
     EXPECT_EQ(core.folders().dir, f.work);
 }
 
@@ -193,8 +193,8 @@ TEST(Form1CorePathCfg, SavedFolderAtStartAndOnPreviousFolder) {
                          PathCfg{row.savedDrive, f.temp.path(*row.savedFolder)}.text());
         Form1Core& core = f.start(row.startInProgramFolder ? f.program : f.work);
         EXPECT_EQ(core.folders().dir, f.temp.path(row.atStart));
-        core.dir1Open(f.work);
-        core.command1Click(5);
+        core.navigator().dir1Open(f.work);
+        core.navigator().command1Click(5);
         EXPECT_EQ(core.folders().dir, f.temp.path(row.previous));
     }
 }
@@ -208,8 +208,8 @@ TEST(Form1CorePathCfg, RoundTrip) {
         const std::string folder = f.temp.path("data, line 3");
         const std::string kept = (writable ? f.program : f.temp.path("config")) + "/PATH.CFG";
         Form1Core& core = f.start(f.program);
-        EXPECT_EQ(core.pathCfgFile(), kept);
-        core.dir1Open(folder);
+        EXPECT_EQ(core.navigator().pathCfgFile(), kept);
+        core.navigator().dir1Open(folder);
         core.formUnload();
         const std::string saved = "\"" + f.temp.path() + " [TEMP]\"\r\n\"" + folder + "\"\r\n";
         EXPECT_EQ(fileText(kept), saved);
@@ -229,7 +229,7 @@ TEST(Form1CoreResize, SplitterReleaseChoosesDrawSourceByFamily) {
     Form1Core& core = f.start();
     core.formResize(kInnerW, kInnerH, kOuterW);
     EXPECT_EQ(core.plot().view().drawSource, 1); // family 2 after the scan of a .nrcur file
-    core.treeViewClick();                 // every list click ends with family 1
+    core.listPanel().treeViewClick();                 // every list click ends with family 1
     core.frame2MouseDown(1, 0, 0, 10);
     core.frame2MouseUp(1, 0, 0, -300);
     EXPECT_EQ(core.plot().view().drawSource, 2);
@@ -244,8 +244,8 @@ TEST(Form1Core, EveryHandlerNotifiesOnce) {
     std::vector<unsigned> calls;
     core.onChanged = [&calls](unsigned changes) { calls.push_back(changes); };
     core.formResize(kInnerW, kInnerH, kOuterW);
-    core.command2Click(0); // Check All
-    core.command1Click(0); // Up
+    core.listPanel().command2Click(0); // Check All
+    core.navigator().command1Click(0); // Up
     const unsigned expected[] = {Change::Layout | Change::Texts, Change::List | Change::Grid1,
                                  Change::Folders | Change::List};
     ASSERT_EQ(calls.size(), 3u);

@@ -21,7 +21,7 @@ TEST(CurveListHandlers, CheckAllThenUncheckAll) {
             rows.push_back(core.grid1().text(r, 0) + "|" + core.grid1().text(r, 1));
         return rows;
     };
-    core.command2Click(0);
+    core.listPanel().command2Click(0);
     for (const CurveListEntry& entry : core.curveList().entries())
         EXPECT_TRUE(entry.checked);
     EXPECT_EQ(loadedRows(), (std::vector<std::string>{"A.nrcur|1", "B.nrcur|1"}));
@@ -29,14 +29,14 @@ TEST(CurveListHandlers, CheckAllThenUncheckAll) {
     EXPECT_EQ(core.loadState().curveFileFamily, 1);
     EXPECT_TRUE(core.layout().command3[2].enabled);
     EXPECT_TRUE(core.layout().command3[4].enabled);
-    core.command2Click(1);
+    core.listPanel().command2Click(1);
     for (const CurveListEntry& entry : core.curveList().entries())
         EXPECT_FALSE(entry.checked);
     EXPECT_EQ(core.grid1().rowCount(), 1);
 
-    core.dir1Open(f.temp.path("work/m")); // Check All reaches the spindles of an expanded file
-    core.setEntryExpanded(0, true);
-    core.command2Click(0);
+    core.navigator().dir1Open(f.temp.path("work/m")); // Check All reaches the spindles of an expanded file
+    core.listPanel().setEntryExpanded(0, true);
+    core.listPanel().command2Click(0);
     EXPECT_EQ(loadedRows(), (std::vector<std::string>{"M.NRACD| 1", "M.NRACD| 2", "M.NRACD| 3"}));
 }
 
@@ -44,38 +44,38 @@ TEST(CurveListHandlers, ClickSelectsCurveOrResultTable) {
     CoreFixture f;
     f.temp.write("work/M.NRACD", test::multiFileText("1\t2\t3", "10.5\t11.5\t12.5"));
     Form1Core& core = f.start();
-    core.setEntryExpanded(0, true);
-    core.setEntryChecked(2, true);
-    core.setEntryChecked(3, true);
-    core.treeViewSelect(3);
-    core.treeViewClick();
+    core.listPanel().setEntryExpanded(0, true);
+    core.listPanel().setEntryChecked(2, true);
+    core.listPanel().setEntryChecked(3, true);
+    core.listPanel().treeViewSelect(3);
+    core.listPanel().treeViewClick();
     ASSERT_EQ(core.grid1().rowCount(), 3);
     EXPECT_EQ(core.grid1().text(1, 4), " 1"); // loaded
     EXPECT_EQ(core.selectedCurveRow(), 2);
     EXPECT_TRUE(core.layout().command3[0].enabled);
     EXPECT_EQ(core.selectedEntryText(), core.curveList().fullPath(3));
-    EXPECT_EQ(core.tableFile(), core.curveList().fullPath(3));
-    core.treeViewSelect(1); // an unticked spindle: "Select Color" off
-    core.treeViewClick();
+    EXPECT_EQ(core.listPanel().tableFile(), core.curveList().fullPath(3));
+    core.listPanel().treeViewSelect(1); // an unticked spindle: "Select Color" off
+    core.listPanel().treeViewClick();
     EXPECT_FALSE(core.layout().command3[0].enabled);
     EXPECT_EQ(core.selectedCurveRow(), 0);
 
     const std::string drawn = core.selectedEntryText();
     f.temp.write("work/A.TSV", "x\r\n");
-    core.check2Click(true); // outside the result folder REFRESH rescans once
-    EXPECT_FALSE(core.check2Value());
+    core.navigator().check2Click(true); // outside the result folder REFRESH rescans once
+    EXPECT_FALSE(core.navigator().check2Value());
     EXPECT_FALSE(core.timers().timer1 || core.timers().timer2);
     ASSERT_GE(f.entryNamed("A.TSV"), 0); // a result table is remembered, not drawn
     EXPECT_TRUE(core.layout().command2[0].visible);
-    core.treeViewSelect(f.entryNamed("A.TSV"));
-    core.treeViewClick();
-    EXPECT_EQ(core.tableFile(), "A.TSV");
+    core.listPanel().treeViewSelect(f.entryNamed("A.TSV"));
+    core.listPanel().treeViewClick();
+    EXPECT_EQ(core.listPanel().tableFile(), "A.TSV");
     EXPECT_EQ(core.selectedEntryText(), drawn);
     EXPECT_EQ(core.grid1().rowCount(), 1);
     // "Check All" and "Uncheck All" belong to the list, not the table over it.
     for (int i : {0, 1})
         EXPECT_FALSE(core.layout().command2[i].visible);
-    core.dir1Open(f.work); // the folder opened again shows the list
+    core.navigator().dir1Open(f.work); // the folder opened again shows the list
     EXPECT_FALSE(core.layout().grid2.visible);
     EXPECT_TRUE(core.layout().command2[1].visible);
 }
@@ -98,8 +98,8 @@ TEST(CurveListHandlers, PressCurvesGetLoadAxesAndTheViewFollowsNewCurves) {
         f.temp.write("work/zz_bolt.nrcur", sampleBytes("M8_bolt_spindle1.nrcur"));
         Form1Core& core = f.start();
         core.plotPanel().hsChange(900); // the user places the view
-        core.setEntryChecked(f.entryNamed(file), true);
-        core.treeViewClick();
+        core.listPanel().setEntryChecked(f.entryNamed(file), true);
+        core.listPanel().treeViewClick();
         core.timer3Tick();
         EXPECT_TRUE(core.texts().option1[0].starts_with("10 mm")) << file;
         EXPECT_EQ(core.plot().hs().value, curveEnd) << file; // rounded up
@@ -114,14 +114,14 @@ TEST(CurveListHandlers, ToggleTagSwitchesPlotAndTable) {
         f.temp.write("work/" + file, single ? test::nrcurFile() : test::multiFileText("1", "10.5"));
         Form1Core& core = f.start();
         for (bool ticked : {true, false}) {
-            core.check1Click(ticked);
-            core.treeViewClick(); // the list click keeps the choice
+            core.listPanel().check1Click(ticked);
+            core.listPanel().treeViewClick(); // the list click keeps the choice
             EXPECT_EQ(core.layout().grid1.visible, ticked);
             EXPECT_EQ(core.layout().picture1.visible, !ticked);
         }
         EXPECT_EQ(core.plot().view().drawSource, 2);
-        core.check1Click(true);
-        core.check2Click(true); // refresh: a scan of single curves unticks the tag
+        core.listPanel().check1Click(true);
+        core.navigator().check2Click(true); // refresh: a scan of single curves unticks the tag
         EXPECT_EQ(core.check1Value(), !single);
         EXPECT_EQ(core.layout().picture1.visible, single);
         EXPECT_TRUE(core.layout().check1.enabled);
@@ -135,21 +135,21 @@ TEST(CurveListHandlers, SpindleColourPick) {
     Form1Core& core = f.start();
     const int spindle3 = f.entryNamed("Spindle  3");
     ASSERT_GE(spindle3, 0);
-    EXPECT_FALSE(core.colorPickTitle()); // nothing selected
+    EXPECT_FALSE(core.listPanel().colorPickTitle()); // nothing selected
     for (const char* other : {"Press  2", "M.NRACD"}) {
-        core.treeViewSelect(f.entryNamed(other));
-        EXPECT_FALSE(core.colorPickTitle()) << other;
+        core.listPanel().treeViewSelect(f.entryNamed(other));
+        EXPECT_FALSE(core.listPanel().colorPickTitle()) << other;
     }
-    core.treeViewSelect(spindle3);
-    EXPECT_EQ(core.colorPickTitle(), "Select Spindle  3 Curve Color");
-    core.applySpindleColor(0x00123456);
+    core.listPanel().treeViewSelect(spindle3);
+    EXPECT_EQ(core.listPanel().colorPickTitle(), "Select Spindle  3 Curve Color");
+    core.listPanel().applySpindleColor(0x00123456);
     EXPECT_EQ(core.spindleColors()[2], 0x00123456u);
     EXPECT_EQ(core.curveList().entry(spindle3).textColor, 0x00123456u);
     EXPECT_EQ(core.spindleColors()[0], Pallet(1));
 
-    core.setEntryChecked(spindle3, true);
-    core.setEntryExpanded(f.entryNamed("M.NRACD"), true);
-    core.treeViewClick();
+    core.listPanel().setEntryChecked(spindle3, true);
+    core.listPanel().setEntryExpanded(f.entryNamed("M.NRACD"), true);
+    core.listPanel().treeViewClick();
     ASSERT_EQ(core.grid1().rowCount(), 2);
     EXPECT_EQ(core.grid1().textColor(1, 2), 0x00123456u);
 }
@@ -170,21 +170,21 @@ TEST(Navigation, FolderListAndUpToTheDriveRoot) {
     EXPECT_EQ(core.folders().files, std::vector<std::string>{"file.txt"});
     EXPECT_EQ(core.curveList().count(), 0);
 
-    core.command1Click(0);
+    core.navigator().command1Click(0);
     EXPECT_EQ(core.folders().dir, f.temp.path("a"));
     EXPECT_EQ(core.folders().files, std::vector<std::string>{"A.nrcur"}); // rescanned
     EXPECT_EQ(core.curveList().count(), 1);
     EXPECT_TRUE(core.layout().command1[0].enabled);
     for (int click = 0; click < 2; ++click) {
-        core.command1Click(0);
+        core.navigator().command1Click(0);
         EXPECT_EQ(core.folders().dir, f.temp.path());
         EXPECT_FALSE(core.layout().command1[0].enabled);
     }
-    core.dir1Open(f.temp.path()); // a scan re-enables Up only below the root
+    core.navigator().dir1Open(f.temp.path()); // a scan re-enables Up only below the root
     EXPECT_FALSE(core.layout().command1[0].enabled);
-    core.dir1Open(f.temp.path("a"));
+    core.navigator().dir1Open(f.temp.path("a"));
     EXPECT_TRUE(core.layout().command1[0].enabled);
-    core.dir1Open(f.temp.path("missing"));
+    core.navigator().dir1Open(f.temp.path("missing"));
     EXPECT_EQ(core.folders().dir, f.temp.path("a"));
 }
 
@@ -199,25 +199,25 @@ TEST(Navigation, ShellFoldersAndDrives) {
     f.platform.shellFolders[ShellFolder::Documents] = f.temp.path() + "/";
     f.platform.shellFolders[ShellFolder::NetworkPlaces] = f.temp.path("no such folder");
     Form1Core& core = f.start();
-    core.command1Click(1); // on another drive: the drive switches first
+    core.navigator().command1Click(1); // on another drive: the drive switches first
     EXPECT_EQ(core.folders().dir, other.path("Desktop"));
     EXPECT_EQ(core.folders().drive, otherDrive);
     EXPECT_TRUE(core.layout().command1[0].enabled);
-    core.command1Click(2); // at a drive root
+    core.navigator().command1Click(2); // at a drive root
     EXPECT_EQ(core.folders().dir, f.temp.path());
     EXPECT_FALSE(core.layout().command1[0].enabled);
     for (const auto& [button, line] : // missing folders: the status line says so
          std::vector<std::pair<int, std::string>>{
              {3, "No My Favorites folder on this system"},
              {4, "Cannot open " + f.temp.path("no such folder") + ": No such file or directory"}}) {
-        core.command1Click(button);
+        core.navigator().command1Click(button);
         EXPECT_EQ(core.folders().dir, f.temp.path()) << button;
         EXPECT_EQ(core.texts().statusLine, line);
     }
-    core.drive1Change(otherDrive);
+    core.navigator().drive1Change(otherDrive);
     EXPECT_EQ(core.folders().dir, other.path());
     EXPECT_EQ(core.curveList().count(), 1);
-    core.drive1Change("Z: [NOT THERE]");
+    core.navigator().drive1Change("Z: [NOT THERE]");
     EXPECT_EQ(core.folders().dir, other.path());
 }
 

@@ -28,8 +28,8 @@ Form1Core& openTable(CoreFixture& f, const std::string& text, const std::string&
     Form1Core& core = f.start(f.temp.path(folder));
     const int entry = f.entryNamed("r.tsv");
     EXPECT_GE(entry, 0);
-    core.treeViewSelect(entry);
-    core.treeViewClick();
+    core.listPanel().treeViewSelect(entry);
+    core.listPanel().treeViewClick();
     EXPECT_TRUE(core.layout().grid2.visible);
     return core;
 }
@@ -41,7 +41,7 @@ TEST(ResultTableHandlers, SingleSpindleResultIsDrawnAtOnce) {
                                          "2026/11/05\t09:08:30\t\t4\tOK\t1"}));
     EXPECT_EQ(core.loadState().curveFileFamily, 2);
     EXPECT_EQ(core.shellState().columnNames[3], "WORK No.");
-    core.check1Click(true); // the loaded-curve table shown: the drawing brings the plot back
+    core.listPanel().check1Click(true); // the loaded-curve table shown: the drawing brings the plot back
     core.results().grid2Click(1, 5);
     EXPECT_EQ(core.results().grid2().markedRow(), 1);
     EXPECT_EQ(core.loadState().curveFileName, curve);
@@ -171,8 +171,8 @@ TEST(LiveMonitor, ReloadsWhenTheResultTableGrowsAndOpensTheNewestResult) {
     LiveConsole live(crlf({heading("SEQ #"), "2026/11/05\t08:05:02\t\t9\tOK\t1"}));
     Form1Core& core = *live.core;
     ASSERT_EQ(core.folders().dir, live.folder);
-    core.check2Click(true);
-    EXPECT_TRUE(core.check2Value());
+    core.navigator().check2Click(true);
+    EXPECT_TRUE(core.navigator().check2Value());
     EXPECT_TRUE(core.timers().timer1 && core.timers().timer2);
 
     core.timer1Tick();
@@ -191,14 +191,14 @@ TEST(LiveMonitor, ReloadsWhenTheResultTableGrowsAndOpensTheNewestResult) {
     EXPECT_EQ(core.results().grid2().markedRow(), 2); // the newest result's first row
     EXPECT_TRUE(core.layout().label2.visible); // its curve is not there
 
-    core.check2Click(false);
+    core.navigator().check2Click(false);
     EXPECT_FALSE(core.timers().timer1 || core.timers().timer2);
 }
 
 TEST(LiveMonitor, ANewResultTableNameIsWatchedFromTheNextTick) {
     LiveConsole live(crlf({heading("SEQ #"), "2026/11/05\t08:05:02\t\t9\tOK\t1"}));
     Form1Core& core = *live.core;
-    core.check2Click(true);
+    core.navigator().check2Click(true);
     core.timer1Tick();
     live.f.temp.write(kResultFolder + "/next.tsv",
                       crlf({heading("SEQ #"), "2026/11/06\t07:00:00\t\t1\tOK\t1", "2026/11/06\t07:01:00\t\t2\tOK\t1"}));
@@ -216,7 +216,7 @@ TEST(LiveMonitor, LongTablesOpenOnTheirLastPageAndEmptyOnesOpenNothing) {
     for (int i = 1; i <= 2500; ++i) text += "2026/11/05\t08:00:00\t\t" + std::to_string(i) + "\tOK\t1\r\n";
     LiveConsole live(text);
     Form1Core& core = *live.core;
-    core.check2Click(true);
+    core.navigator().check2Click(true);
     core.timer1Tick();
     const ResultTable& grid2 = core.results().grid2();
     EXPECT_EQ(grid2.text(grid2.rowCount() - 1, 3), "2500");

@@ -67,7 +67,7 @@ TEST_F(ExportWindowTest, CopyButtonsPutThePlotAndTheListOnTheClipboard) {
 
 TEST_F(ExportWindowTest, SaveButtonAsksForAFileAndTheStatusBarShowsAFailure) {
     start();
-    core().treeViewSelect(1);
+    core().listPanel().treeViewSelect(1);
     std::vector<QStringList> shown;
     QString answer = QString::fromStdString(f_.temp.path("work/saved.png"));
     window_->setSaveFileChooser([&](const QString& title, const QString& name, const QString& filter) {

@@ -190,8 +190,8 @@ TEST_F(MainWindowTest, DisplayItemWindowFollowsTheShownTable) {
                                              "2026/11/05\t09:07:03\t\t3\tOK\t1\t5.5"}));
     start();
     auto showTable = [&](const char* name) {
-        core().treeViewSelect(f_.entryNamed(name));
-        core().treeViewClick();
+        core().listPanel().treeViewSelect(f_.entryNamed(name));
+        core().listPanel().treeViewClick();
         QCoreApplication::processEvents();
     };
     showTable("r1.tsv");

@@ -40,7 +40,7 @@ TEST(StatsWindowTest, OpensFromItsButtonAndFollowsTheTicks) {
     EXPECT_EQ(button->geometry().left(), last.left());
     EXPECT_EQ(button->geometry().top(), last.top() + 40);
 
-    f.core->command2Click(0); // Check All
+    f.core->listPanel().command2Click(0); // Check All
     QTest::mouseClick(button, Qt::LeftButton);
     ui::StatsWindow* stats = window.statsWindow();
     ASSERT_TRUE(stats && stats->isVisible());
@@ -59,8 +59,8 @@ TEST(StatsWindowTest, OpensFromItsButtonAndFollowsTheTicks) {
     emit limits->editingFinished();
     EXPECT_NE(stats->table()->item(0, 8)->text(), "-");
 
-    f.core->setEntryChecked(0, false);
-    f.core->treeViewClick();
+    f.core->listPanel().setEntryChecked(0, false);
+    f.core->listPanel().treeViewClick();
     QCoreApplication::processEvents();
     EXPECT_EQ(stats->table()->item(0, 2)->text(), "9");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !stats->model().detecting(); }, 20000));

@@ -197,7 +197,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
     if (urls.isEmpty() || !urls.front().isLocalFile()) return;
     event->acceptProposedAction();
-    core_.openPath(toUtf8(QDir::toNativeSeparators(urls.front().toLocalFile())));
+    core_.navigator().openPath(toUtf8(QDir::toNativeSeparators(urls.front().toLocalFile())));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -222,26 +222,26 @@ bool MainWindow::treeViewportEvent(QEvent* event) {
             skipNextRelease_ = false;
         } else {
             QMetaObject::invokeMethod(
-                this, [this] { core_.treeViewClick(); }, Qt::QueuedConnection);
+                this, [this] { core_.listPanel().treeViewClick(); }, Qt::QueuedConnection);
         }
     }
     return false;
 }
 
 void MainWindow::pickSpindleColor() {
-    const std::optional<std::string> title = core_.colorPickTitle();
+    const std::optional<std::string> title = core_.listPanel().colorPickTitle();
     if (!title || !chooseColor_) return;
     const CurveList& list = core_.curveList();
     QColor initial = Qt::black;
     if (list.selected >= 0 && list.selected < list.count() && list.entry(list.selected).textColor)
         initial = fromBgr(*list.entry(list.selected).textColor);
     const std::optional<QColor> chosen = chooseColor_(fromLatin1(*title), initial);
-    if (chosen) core_.applySpindleColor(toBgr(*chosen));
+    if (chosen) core_.listPanel().applySpindleColor(toBgr(*chosen));
 }
 
 void MainWindow::onTreeCurrentChanged(const QModelIndex& current) {
     if (updating_) return;
-    core_.treeViewSelect(listModel_->entryOf(current));
+    core_.listPanel().treeViewSelect(listModel_->entryOf(current));
 }
 
 void MainWindow::installWheelTranslation() {
@@ -261,16 +261,16 @@ void MainWindow::removeWheelTranslation() {
 
 void MainWindow::connectNavigation() {
     connect(w_.drive1, &QComboBox::activated, this, [this](int index) {
-        if (!updating_) core_.drive1Change(toUtf8(w_.drive1->itemText(index)));
+        if (!updating_) core_.navigator().drive1Change(toUtf8(w_.drive1->itemText(index)));
     });
     connect(w_.dir1, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        if (!updating_) core_.dir1Open(toUtf8(item->data(DirListDelegate::kPathRole).toString()));
+        if (!updating_) core_.navigator().dir1Open(toUtf8(item->data(DirListDelegate::kPathRole).toString()));
     });
     for (std::size_t i = 0; i < w_.command1.size(); ++i)
         connect(w_.command1[i], &QToolButton::clicked, this,
-                [this, i] { core_.command1Click(static_cast<int>(i)); });
+                [this, i] { core_.navigator().command1Click(static_cast<int>(i)); });
     connect(w_.check2, &QCheckBox::clicked, this,
-            [this](bool ticked) { core_.check2Click(ticked); });
+            [this](bool ticked) { core_.navigator().check2Click(ticked); });
 }
 
 void MainWindow::connectCurveList() {
@@ -279,17 +279,17 @@ void MainWindow::connectCurveList() {
     connect(tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { onTreeCurrentChanged(current); });
     connect(tree, &QTreeView::expanded, this, [this](const QModelIndex& index) {
-        if (!updating_) core_.setEntryExpanded(listModel_->entryOf(index), true);
+        if (!updating_) core_.listPanel().setEntryExpanded(listModel_->entryOf(index), true);
     });
     connect(tree, &QTreeView::collapsed, this, [this](const QModelIndex& index) {
-        if (!updating_) core_.setEntryExpanded(listModel_->entryOf(index), false);
+        if (!updating_) core_.listPanel().setEntryExpanded(listModel_->entryOf(index), false);
     });
     connect(tree, &QTreeView::doubleClicked, this, [this] {
         QMetaObject::invokeMethod(
             this, [this] { pickSpindleColor(); }, Qt::QueuedConnection);
     });
     connect(listModel_.get(), &CurveListModel::entryCheckChanged, this, [this](int entry) {
-        core_.setEntryChecked(entry, core_.curveList().entry(entry).checked);
+        core_.listPanel().setEntryChecked(entry, core_.curveList().entry(entry).checked);
     });
 }
 
@@ -311,9 +311,9 @@ void MainWindow::connectSplitters() {
 void MainWindow::connectButtons() {
     for (std::size_t i = 0; i < w_.command2.size(); ++i)
         connect(w_.command2[i], &QPushButton::clicked, this,
-                [this, i] { core_.command2Click(static_cast<int>(i)); });
+                [this, i] { core_.listPanel().command2Click(static_cast<int>(i)); });
     connect(w_.check1, &QToolButton::clicked, this,
-            [this](bool ticked) { core_.check1Click(ticked); });
+            [this](bool ticked) { core_.listPanel().check1Click(ticked); });
 }
 
 void MainWindow::connectTimers() {

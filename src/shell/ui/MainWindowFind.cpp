@@ -57,7 +57,7 @@ void MainWindow::openFind() {
     if (!find_) {
         find_ = new FindWindow(this);
         find_->onOpenFile = [this](const QString& path) {
-            core_.openPath(toUtf8(QDir::toNativeSeparators(path)));
+            core_.navigator().openPath(toUtf8(QDir::toNativeSeparators(path)));
         };
         if (findQuestion_) find_->ask = findQuestion_;
     }

@@ -198,7 +198,7 @@ void MainWindow::refreshTexts() {
 
 void MainWindow::refreshState() {
     w_.check1->setChecked(core_.check1Value());
-    w_.check2->setChecked(core_.check2Value());
+    w_.check2->setChecked(core_.navigator().check2Value());
     const TimerState& timers = core_.timers();
     setTimer(timer1_, timers.timer1);
     setTimer(timer2_, timers.timer2);

@@ -31,7 +31,7 @@ void MainWindow::connectResultTable() {
             });
     connect(w_.grid1, &QTableView::clicked, this, [this](const QModelIndex& index) {
         if (!updating_)
-            core_.grid1Click(index.column(), LoadedCurveTableModel::tableRow(index.row()));
+            core_.listPanel().grid1Click(index.column(), LoadedCurveTableModel::tableRow(index.row()));
     });
 }
 

@@ -1,7 +1,5 @@
 #include "WheelKeyFilter.h"
 
-#include "shell/Form1Core.h"
-
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWheelEvent>
@@ -30,7 +28,7 @@ void WheelKeyFilter::translate(int delta) {
     if ((pending_ > 0) != (delta > 0)) pending_ = 0; // direction changed
     pending_ += delta;
     while (pending_ >= kNotch || pending_ <= -kNotch) {
-        const bool up = Form1Core::wheelKey(pending_) == WheelKey::Up;
+        const bool up = pending_ > 0;
         sendKey(up ? Qt::Key_Up : Qt::Key_Down);
         pending_ += up ? -kNotch : kNotch;
     }
