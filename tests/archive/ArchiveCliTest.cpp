@@ -36,7 +36,7 @@ const std::string kIndex = std::string(::geteuid() == 0 ? "runuser -u nobody -- 
 
 TEST(ArchiveCli, IndexFindAndExport) {
     ArchiveFixture archive;
-    const auto index = shell(archive, "chmod -R a+rwX . && " + kIndex);
+    const auto index = shell(archive, "\"$cli\" index root --db index.sqlite 2>&1");
     ASSERT_EQ(index.status, 0) << index.output;
     EXPECT_EQ(index.output, "plotwise-cli: index: root: 9 folders, 20 added, 0 changed, 0 removed, 0 unchanged, "
                             "25 curves and 18 result rows written, into index.sqlite\n");
