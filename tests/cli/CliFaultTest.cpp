@@ -123,6 +123,7 @@ TEST(CliFaults, BadOptionsAndEmptyRunsWriteNothing) {
         {"\"$cli\" load .", 1, "not a regular file"},
         {"\"$cli\" load engine_head_4spindle.nracd --spindle 99", 1, "for spindle 99"},
         {"\"$cli\" load -- -dash.nrcur", 1, "-dash.nrcur: No such file"},
+        {"\"$cli\" stats . --chart /no/such/chart.pdf", 1, "/no/such/chart.pdf: No such file"},
         {"QT_QPA_PLATFORM=xcb DISPLAY= WAYLAND_DISPLAY= " + render + "&& rm " + out, 0, ""},
     };
     for (const Row& row : rows) {
