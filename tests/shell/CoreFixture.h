@@ -2,7 +2,7 @@
 // Shared helpers of the shell tests: a platform whose drives, shell folders and
 // writability the test chooses, curve and executable file builders, and a
 // Form1Core whose program folder, working folder and drive all live inside one
-// temporary folder.
+// temporary folder, with probes that read a state as one string.
 #include "shell/Form1Core.h"
 #include "shell/LocalPlatform.h"
 #include "support/CurveFileText.h"
@@ -13,6 +13,8 @@
 #include <memory>
 
 namespace plotwise::test {
+
+using Strings = std::vector<std::string>;
 
 class FakePlatform : public LocalPlatform {
 public:
@@ -99,6 +101,31 @@ public:
         for (int i = 0; i < list.count(); ++i)
             if (list.entry(i).text.rfind(prefix, 0) == 0) return i;
         return -1;
+    }
+    // Writes a file below the working folder.
+    std::string put(const std::string& name, const std::string& bytes) const {
+        return temp.write("work/" + name, bytes);
+    }
+    // Selects the entry whose text starts with `prefix` and clicks the list.
+    void click(const std::string& prefix) {
+        core->listPanel().treeViewSelect(entryNamed(prefix));
+        core->listPanel().treeViewClick();
+    }
+    // Grid1's curve rows, the given columns of each joined by "|".
+    Strings gridRows(std::initializer_list<int> columns = {0, 1}) const {
+        Strings rows;
+        for (int r = 1; r < core->grid1().rowCount(); ++r) {
+            std::string row;
+            for (int c : columns) row += "|" + core->grid1().text(r, c);
+            rows.push_back(row.substr(1));
+        }
+        return rows;
+    }
+    // The list's ticks, "x" for a ticked entry and "-" for one that is not.
+    std::string ticks() const {
+        std::string out;
+        for (const CurveListEntry& entry : core->curveList().entries()) out += entry.checked ? 'x' : '-';
+        return out;
     }
 };
 
