@@ -121,9 +121,13 @@ sanitize: deps
 # several threads). Counters of an earlier run are cleared first; the table per file
 # is left in $(COVERAGE_BUILD)/coverage.txt. A failing test, or coverage
 # below COVERAGE_MIN, fails the target after the figures are printed.
+# No compiler cache here: a cached object keeps the counter file path of the
+# folder it was first compiled in, so another checkout's tests would count
+# into that folder's files.
 coverage: deps
 	$(call install_missing,$(COVERAGE_PACKAGES))
-	cmake -S . -B $(COVERAGE_BUILD) -DCMAKE_BUILD_TYPE=Debug $(LAUNCHER) -DCMAKE_CXX_FLAGS="--coverage -fprofile-update=atomic" \
+	cmake -S . -B $(COVERAGE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER_LAUNCHER= \
+	  -DCMAKE_CXX_FLAGS="--coverage -fprofile-update=atomic" \
 	  -DCMAKE_EXE_LINKER_FLAGS=--coverage -DCMAKE_SHARED_LINKER_FLAGS=--coverage
 	cmake --build $(COVERAGE_BUILD) -j $(JOBS)
 	find $(COVERAGE_BUILD) -name '*.gcda' -delete
