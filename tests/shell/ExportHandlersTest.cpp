@@ -357,17 +357,13 @@ TEST(Clipboard, PlotAsPictureAndListAsText) {
 
 // ---- "Select Color" ----
 
-// A colour dialog that answers `answer` and records its titles.
-struct FakeColorDialog {
-    std::optional<std::uint32_t> answer;
-    test::Strings titles;
-    void install(Form1Core& core) {
-        core.exporter().seams.chooseColor = [this](const std::string& title, std::uint32_t) {
-            titles.push_back(title);
-            return answer;
-        };
-    }
-};
+// A colour dialog that answers `answer` and records its titles in `titles`.
+void fakeColorDialog(Form1Core& core, std::optional<std::uint32_t>& answer, test::Strings& titles) {
+    core.exporter().seams.chooseColor = [&](const std::string& title, std::uint32_t) {
+        titles.push_back(title);
+        return answer;
+    };
+}
 
 TEST(SelectColor, OnTheListPathTheSelectedCurveTakesTheColour) {
     CoreFixture f;
@@ -380,15 +376,16 @@ TEST(SelectColor, OnTheListPathTheSelectedCurveTakesTheColour) {
     f.click("C.NRCUR");
     ASSERT_EQ(core.selectedCurveRow(), 2);
     core.timer3Tick();
-    FakeColorDialog dialog;
-    dialog.install(core);
+    std::optional<std::uint32_t> answer;
+    test::Strings titles;
+    fakeColorDialog(core, answer, titles);
     core.exporter().command3Click(0); // cancelled: nothing changes
     EXPECT_FALSE(core.redrawPending());
     EXPECT_EQ(core.curveList().entry(c).textColor, std::nullopt);
 
-    dialog.answer = 0x00123456;
+    answer = 0x00123456;
     core.exporter().command3Click(0);
-    EXPECT_EQ(dialog.titles, (test::Strings{"Select Curve Color", "Select Curve Color"}));
+    EXPECT_EQ(titles, (test::Strings{"Select Curve Color", "Select Curve Color"}));
     EXPECT_EQ(core.grid1().textColor(2, 2), 0x00123456u);
     EXPECT_EQ(core.curveList().entry(c).textColor, 0x00123456u);
     EXPECT_EQ(core.curveList().entry(b).textColor, std::nullopt);
@@ -410,16 +407,17 @@ TEST(SelectColor, OnTheResultTablePathTheSpindleOfGrid1TakesTheColour) {
     f.click("r.tsv");
     core.results().grid2Click(1, 5);
     ASSERT_EQ(f.gridRows({1}), (test::Strings{"1", "3"}));
-    FakeColorDialog dialog{0x00ABCDEF};
-    dialog.install(core);
+    std::optional<std::uint32_t> answer = 0x00ABCDEF;
+    test::Strings titles;
+    fakeColorDialog(core, answer, titles);
     core.listPanel().check1Click(true);
     core.listPanel().grid1Click(1, 2); // column 1: nothing to do
     core.exporter().command3Click(0);
-    EXPECT_TRUE(dialog.titles.empty());
+    EXPECT_TRUE(titles.empty());
 
     core.listPanel().grid1Click(2, 2);
     core.exporter().command3Click(0);
-    EXPECT_EQ(dialog.titles.size(), 1u);
+    EXPECT_EQ(titles.size(), 1u);
     EXPECT_EQ(core.spindleColors()[2], 0x00ABCDEFu);
     EXPECT_EQ(core.grid1().textColor(2, 2), 0x00ABCDEFu);
     EXPECT_FALSE(core.check1Value()); // the plot comes back to show it

@@ -1,6 +1,7 @@
 // Start-up, shutdown, PATH.CFG and the window caption of the headless window.
 #include "CoreFixture.h"
 #include "shell/PathCfg.h"
+#include "support/CaseFile.h"
 
 #include <gtest/gtest.h>
 
@@ -154,31 +155,15 @@ TEST(Form1CoreStartup, ConsoleDetection) {
 
 // At start (when the working folder holds PATH.CFG) and on "Previous Folder".
 TEST(Form1CorePathCfg, SavedFolderAtStartAndOnPreviousFolder) {
-    struct Row {
-        const char* name;
-        std::optional<std::string> savedFolder; // below the temporary folder
-        std::string savedDrive;
-        bool startInProgramFolder;
-        std::string atStart, previous; // below the temporary folder
-    } rows[] = {
-        {"no PATH.CFG", std::nullopt, "/", true, "Console", "Console"},
-        {"working folder without PATH.CFG", "a, b", "/", false, "work", "a, b"},
-        {"program folder with PATH.CFG", "a, b", "/", true, "a, b", "a, b"},
-        {"saved folder gone", "gone", "/", true, "Console", "Console"},
-        {"saved drive gone", "a, b", "Q: [GONE]", true, "Console", "Console"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [line, row] : test::readCases(PLOTWISE_TESTDATA_DIR "/saved_folder.txt")) {
         CoreFixture f;
         f.temp.makeFolder("a, b");
-        if (row.savedFolder)
-            f.temp.write("Console/PATH.CFG",
-                         PathCfg{row.savedDrive, f.temp.path(*row.savedFolder)}.text());
-        Form1Core& core = f.start(row.startInProgramFolder ? f.program : f.work);
-        EXPECT_EQ(core.folders().dir, f.temp.path(row.atStart));
+        if (row[1] != "(none)") f.temp.write("Console/PATH.CFG", PathCfg{row[2], f.temp.path(row[1])}.text());
+        Form1Core& core = f.start(f.temp.path(row[3]));
+        EXPECT_EQ(core.folders().dir, f.temp.path(row[4])) << line;
         core.navigator().dir1Open(f.work);
         core.navigator().command1Click(5);
-        EXPECT_EQ(core.folders().dir, f.temp.path(row.previous));
+        EXPECT_EQ(core.folders().dir, f.temp.path(row[5])) << line;
     }
 }
 
