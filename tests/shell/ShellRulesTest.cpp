@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 
 namespace plotwise {
 namespace {
@@ -74,19 +73,11 @@ TEST(TableText, EveryLineHasAllColumns) {
     table.setText(table.appendRow(), 0, "A.nrcur");
     table.setText(1, 6, "0.5");
     table.setText(table.appendRow(), 5, "1\t2"); // a tab inside a cell is written unchanged
-    const std::string text = loadedCurveTableText(table);
-    ASSERT_TRUE(text.ends_with("\r\n"));
-    std::vector<std::string> lines;
-    for (std::size_t start = 0, at; (at = text.find("\r\n", start)) != std::string::npos;
-         start = at + 2)
-        lines.push_back(text.substr(start, at - start));
-    ASSERT_EQ(lines.size(), 3u);
-    const long tabs[] = {4004, 4004, 4005};
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(std::count(lines[i].begin(), lines[i].end(), '\t'), tabs[i]) << i;
-    EXPECT_TRUE(lines[0].starts_with("File Name\tSP #\tTorque\tAngle\tPoints\t1\t2\t"));
-    EXPECT_TRUE(lines[0].ends_with("\t3999\t4000"));
-    EXPECT_TRUE(lines[1].starts_with("A.nrcur\t\t\t\t\t\t0.5\t"));
+    std::string headings = "File Name\tSP #\tTorque\tAngle\tPoints";
+    for (int i = 1; i <= 4000; ++i) headings += "\t" + std::to_string(i);
+    EXPECT_EQ(loadedCurveTableText(table), headings + "\r\nA.nrcur" + std::string(6, '\t') + "0.5" +
+                                               std::string(3998, '\t') + "\r\n" + std::string(5, '\t') +
+                                               "1\t2" + std::string(3999, '\t') + "\r\n");
 }
 
 TEST(VersionDigits, FromTheRecord) {
