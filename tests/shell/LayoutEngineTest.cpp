@@ -32,13 +32,14 @@ std::string runSteps(const test::CaseFields& steps) {
         std::vector<int> a;
         for (std::istringstream in(steps[i].substr(3)); in.good(); in.ignore()) a.push_back(0), in >> a.back();
         std::string result;
-        if (op == "rs") engine.resize(a[0], a[1], a[2]);
-        if (op == "d1") engine.frame1Down(a[0]);
-        if (op == "m1") engine.frame1Move(a[0], a[1]);
-        if (op == "u1") result = engine.frame1Up(a[0]) ? " -> taken" : " -> ignored";
-        if (op == "d2") engine.frame2Down(a[0]);
-        if (op == "m2") engine.frame2Move(a[0], a[1]);
-        if (op == "u2") result = engine.frame2Up(a[0]) ? " -> taken" : " -> ignored";
+        if (op == "rs") engine.resize(a.at(0), a.at(1), a.at(2));
+        else if (op == "d1") engine.frame1Down(a.at(0));
+        else if (op == "m1") engine.frame1Move(a.at(0), a.at(1));
+        else if (op == "u1") result = engine.frame1Up(a.at(0)) ? " -> taken" : " -> ignored";
+        else if (op == "d2") engine.frame2Down(a.at(0));
+        else if (op == "m2") engine.frame2Move(a.at(0), a.at(1));
+        else if (op == "u2") result = engine.frame2Up(a.at(0)) ? " -> taken" : " -> ignored";
+        else ADD_FAILURE() << "unknown step " << steps[i];
         const FormLayout& l = engine.layout();
         out << steps[i] << result << " pointer " << int(engine.pointer()) << " bars "
             << (l.picture2.visible ? std::to_string(l.picture2.rect.left) : "-") << " "
