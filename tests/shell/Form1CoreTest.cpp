@@ -109,37 +109,14 @@ TEST(Form1CoreStartup, PathOnTheCommandLine) {
 }
 
 TEST(Form1CoreStartup, ConsoleDetection) {
-    const std::string tavrin = test::consoleExecutable("1.0.3.0"), querna = test::consoleExecutable("2.1.0.5");
-    const std::string linked = "|PLOTWISE Version 3.21  Linked with ", software = " Userconsole Software";
-    // The executables beside the program (name, bytes); the consoles found,
-    // the version, the settings folder ("@" the application data folder) and
-    // the caption.
-    const struct {
-        const char* name;
-        std::vector<std::pair<std::string, std::string>> executables;
-        std::string state;
-        bool appDataFolder = true;
-    } rows[] = {
-        {"none", {}, "|||PLOTWISE Version 3.21"},
-        {"tavrin with record", {{"TAVRIN UserConsole.exe", tavrin}},
-         "T|1.030|@/TAVRIN_1.030/Console" + linked + "TAVRIN" + software},
-        {"moskel without record", {{"MOSKEL UserConsole.exe", test::consoleExecutable("")}},
-         "M||@/MOSKEL_/Console" + linked + "MOSKEL" + software},
-        {"querna alone", {{"QUERNA UserConsole.exe", querna}},
-         "Q|2.105|@/QUERNA_2.105/Console" + linked + "QUERNA" + software},
-        {"tavrin and querna", {{"TAVRIN UserConsole.exe", tavrin}, {"QUERNA UserConsole.exe", querna}},
-         "TQ|2.105|@/QUERNA_2.105/Console|PLOTWISE Version 3.21"},
-        {"empty executable", {{"TAVRIN UserConsole.exe", ""}}, "|||PLOTWISE Version 3.21"},
-        {"name case matters", {{"tavrin userconsole.exe", tavrin}}, "|||PLOTWISE Version 3.21"},
-        {"no application data folder", {{"TAVRIN UserConsole.exe", tavrin}},
-         "T|1.030|/TAVRIN_1.030/Console" + linked + "TAVRIN" + software, false},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [line, row] : test::readCases(PLOTWISE_TESTDATA_DIR "/console_detection.txt")) {
         CoreFixture f;
-        if (!row.appDataFolder) f.platform.shellFolders.erase(ShellFolder::ApplicationData);
-        for (const auto& [name, bytes] : row.executables)
-            f.temp.write("Console/" + name, bytes);
+        for (std::size_t i = 5; i < row.size(); ++i) {
+            const std::string version = row[i].substr(row[i].find('=') + 1);
+            if (row[i] == "no-appdata") f.platform.shellFolders.erase(ShellFolder::ApplicationData);
+            else f.temp.write("Console/" + row[i].substr(0, row[i].find('=')),
+                              version == "(empty)" ? "" : test::consoleExecutable(version));
+        }
         Form1Core& core = f.start();
         const ShellState& shell = core.shellState();
         std::string folder = shell.consoleSettingsFolder;
@@ -147,13 +124,12 @@ TEST(Form1CoreStartup, ConsoleDetection) {
         EXPECT_EQ(std::string(shell.tavrinConsolePresent ? "T" : "") + (shell.moskelConsolePresent ? "M" : "") +
                       (shell.quernaConsolePresent ? "Q" : "") + "|" + shell.consoleVersion + "|" + folder +
                       "|" + core.texts().caption,
-                  row.state);
+                  row[1] + "|" + row[2] + "|" + row[3] + "|PLOTWISE Version 3.21" + row[4]) << line;
         core.formResize(kInnerW, kInnerH, kOuterW); // the plot size replaces the link text
-        EXPECT_EQ(core.texts().caption, "PLOTWISE Version 3.21 -- Image Size = 800 x 500");
+        EXPECT_EQ(core.texts().caption, "PLOTWISE Version 3.21 -- Image Size = 800 x 500") << line;
     }
 }
 
-// At start (when the working folder holds PATH.CFG) and on "Previous Folder".
 TEST(Form1CorePathCfg, SavedFolderAtStartAndOnPreviousFolder) {
     for (const auto& [line, row] : test::readCases(PLOTWISE_TESTDATA_DIR "/saved_folder.txt")) {
         CoreFixture f;
