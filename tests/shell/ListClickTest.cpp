@@ -62,11 +62,12 @@ struct Fixture {
 
 // The row texts of every entry layout, and the loaders that fill the rows of
 // every kind in a folder of mixed kinds, are in the CLI golden grid-all.txt.
-TEST(ListClick, TicksDecideRowsAndSelectColor) {
+// The peak of the last row decides whether loads are in newton.
+TEST(ListClick, TicksDecideRowsSelectColorAndLoadUnit) {
     for (const auto& [line, row] : test::readCases(PLOTWISE_TESTDATA_DIR "/list_ticks.txt")) {
         Fixture f;
         f.table.setRowCount(5);
-        for (std::size_t i = 4; i < row.size(); ++i) {
+        for (std::size_t i = 5; i < row.size(); ++i) {
             const std::string& item = row[i];
             const auto colon = item.find(':'), slash = item.find('/');
             if (colon != std::string::npos) {
@@ -76,9 +77,12 @@ TEST(ListClick, TicksDecideRowsAndSelectColor) {
                 const bool ticked = item[0] == '+';
                 f.multi(item.substr(ticked, slash - ticked), item[slash + 1] - '0', item.back() == 'e', ticked);
             } else {
-                f.single(item.substr(item[0] == '-'), item[0] != '-');
+                const auto at = item.find('@'); // a peak other than 25.34
+                f.single(item.substr(item[0] == '-', at - (item[0] == '-')), item[0] != '-',
+                         at == std::string::npos ? "25.34" : item.substr(at + 1));
             }
         }
+        f.state.loadInNewton = row[4] == "0"; // the click is to change it
         ListClickResult result = f.click();
         std::string rows;
         for (const std::string& cells : f.cells({0, 1, kMark})) rows += (rows.empty() ? "" : ";") + cells;
@@ -87,6 +91,7 @@ TEST(ListClick, TicksDecideRowsAndSelectColor) {
         const std::optional<bool> color = row[2] == "-" ? std::nullopt : std::optional(row[2] == "1");
         EXPECT_EQ(result.selectColorEnabled, color) << line;
         EXPECT_EQ(result.selectedCurveRow, std::stoi(row[3])) << line;
+        if (row[4] != "-") EXPECT_EQ(f.state.loadInNewton, row[4] == "1") << line;
     }
 }
 
@@ -103,22 +108,6 @@ TEST(ListClick, RowsCarryTheEntryFieldsAtMost86) {
     EXPECT_EQ(rows[85], "C184.cur| 25.34  |    412.5");
     EXPECT_EQ(f.table.textColor(1, 2), Pallet(2)); // the entry's colour on the peak
     EXPECT_FALSE(f.table.textColor(2, 2).has_value());
-}
-
-TEST(ListClick, LastRowDecidesLoadInNewton) {
-    struct Row {
-        std::vector<std::string> peaks;
-        bool newton;
-    } rows[] = {
-        {{"25.34"}, false}, {{"250"}, true}, {{"250", "25.5"}, false}, {{"2.5", "2500"}, true}};
-    for (const Row& row : rows) {
-        Fixture f;
-        f.state.loadInNewton = !row.newton;
-        for (std::size_t i = 0; i < row.peaks.size(); ++i)
-            f.single("C" + std::to_string(i) + ".cur", true, row.peaks[i]);
-        f.click();
-        EXPECT_EQ(f.state.loadInNewton, row.newton) << row.peaks.back();
-    }
 }
 
 } // namespace
