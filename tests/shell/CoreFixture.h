@@ -48,6 +48,22 @@ inline std::string consoleExecutable(const std::string& version) {
     return bytes;
 }
 
+// The bytes a case field spells: \r \n \t and \xNN stand for their bytes, a
+// backslash before any other character for that character.
+inline std::string bytesOf(const std::string& field) {
+    std::string out;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        const char c = field[i] == '\\' && i + 1 < field.size() ? field[++i] : '\0';
+        if (c == 'x') out += static_cast<char>(std::stoi(field.substr(i + 1, 2), nullptr, 16)), i += 2;
+        else out += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c ? c : field[i];
+    }
+    return out;
+}
+
+inline std::optional<std::string> optionalBytes(const std::string& field) {
+    return field == "(none)" ? std::nullopt : std::optional(bytesOf(field));
+}
+
 inline std::string fileText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};

@@ -30,35 +30,16 @@ std::string startState(Form1Core& core) {
 }
 
 TEST(Form1CoreStartup, TextsWithAndWithoutLanguageFile) {
-    const struct {
-        const char* name;
-        std::optional<std::string> languageFile;
-        std::string file; // the one file of the working folder
-        std::string state;
-        int outerWidth;
-        std::string resizedCaption;
-    } rows[] = {
-        {"built-in table, a curve file", std::nullopt, "A.nrcur",
-         "PLOTWISE Version 3.21|NO CURVE FILE FOUND|100 Degree|UP|Desktop|File Name|SP #|4000|"
-         "PREVIOUS 1000 LINES\tPREVIOUS 1000 LINES|MS Sans Serif|0|2|tools",
-         kOuterW + 1, "PLOTWISE Version 3.21 -- Image Size = 800.066666666667 x 500"},
-        {"language file, a result table",
-         test::crlf({"0\tArial", "1\t128", "; translator's note", "3\tDatei", "8\tKURVE Version",
-                     "12\tGrad", "20\tHOCH", "37\tZURUECK", "39\tZEILEN", "49\t -- Bild = "}),
-         "results.TSV", "KURVE Version 3.21||100 Grad|HOCH||Datei||4000|ZURUECK 1000 ZEILEN\tZURUECK 1000 ZEILEN|Arial|128|1|",
-         kOuterW, "KURVE Version 3.21 -- Bild = 800 x 500"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [line, row] : test::readCases(PLOTWISE_TESTDATA_DIR "/start_texts.txt")) {
         CoreFixture f;
-        if (row.languageFile) f.temp.write("Console/CURVELANG.TXT", *row.languageFile);
-        f.put(row.file, row.file == "A.nrcur" ? test::nrcurFile() : "a\tb\r\n");
+        if (row[1] != "(none)") f.temp.write("Console/CURVELANG.TXT", fileText(PLOTWISE_TESTDATA_DIR "/" + row[1]));
+        f.put(row[2], row[2] == "A.nrcur" ? test::nrcurFile() : "a\tb\r\n");
         Form1Core& core = f.start();
-        EXPECT_EQ(core.shellState().languageLoaded, row.languageFile.has_value());
-        ASSERT_EQ(core.grid1().rowCount(), 1);
-        EXPECT_EQ(startState(core), row.state);
-        core.formResize(kInnerW, kInnerH, row.outerWidth);
-        EXPECT_EQ(core.texts().caption, row.resizedCaption);
+        EXPECT_EQ(core.shellState().languageLoaded, row[1] != "(none)") << line;
+        ASSERT_EQ(core.grid1().rowCount(), 1) << line;
+        EXPECT_EQ(startState(core), test::bytesOf(row[5])) << line;
+        core.formResize(kInnerW, kInnerH, std::stoi(row[3]));
+        EXPECT_EQ(core.texts().caption, row[4]) << line;
     }
 }
 

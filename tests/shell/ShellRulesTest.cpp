@@ -14,22 +14,6 @@
 namespace plotwise {
 namespace {
 
-// The bytes a case field spells: \r \n \t and \xNN stand for their bytes, a
-// backslash before any other character for that character.
-std::string bytesOf(const std::string& field) {
-    std::string out;
-    for (std::size_t i = 0; i < field.size(); ++i) {
-        const char c = field[i] == '\\' && i + 1 < field.size() ? field[++i] : '\0';
-        if (c == 'x') out += static_cast<char>(std::stoi(field.substr(i + 1, 2), nullptr, 16)), i += 2;
-        else out += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c ? c : field[i];
-    }
-    return out;
-}
-
-std::optional<std::string> optionalBytes(const std::string& field) {
-    return field == "(none)" ? std::nullopt : std::optional(bytesOf(field));
-}
-
 #ifndef _WIN32
 TEST(DriveRules, VolumesRootsAndPathParts) {
     DriveRules rules({{"/", "/"}, {"/media/usb", "/media/usb [STICK]"}, {"/mnt/data", "/mnt/data"}});
@@ -52,16 +36,16 @@ TEST(DriveRules, VolumesRootsAndPathParts) {
 TEST(LanguageTable, LoadRules) {
     for (const auto& [line, row] : test::readCases(PLOTWISE_TESTDATA_DIR "/language_table.txt")) {
         LanguageTable table;
-        EXPECT_EQ(table.load(optionalBytes(row[1])), row[2] == "1") << line;
-        EXPECT_EQ(table[std::stoi(row[3])], bytesOf(row[4])) << line;
+        EXPECT_EQ(table.load(test::optionalBytes(row[1])), row[2] == "1") << line;
+        EXPECT_EQ(table[std::stoi(row[3])], test::bytesOf(row[4])) << line;
     }
 }
 
 TEST(PathCfg, TextAndParse) {
     EXPECT_EQ((PathCfg{"/", "/data/a"}.text()), "\"/\"\r\n\"/data/a\"\r\n");
     for (const auto& [line, row] : test::readCases(PLOTWISE_TESTDATA_DIR "/path_cfg.txt")) {
-        const auto drive = optionalBytes(row[2]), folder = optionalBytes(row[3]);
-        const auto read = PathCfg::parse(row[1] == "text" ? PathCfg{*drive, *folder}.text() : bytesOf(row[1]));
+        const auto drive = test::optionalBytes(row[2]), folder = test::optionalBytes(row[3]);
+        const auto read = PathCfg::parse(row[1] == "text" ? PathCfg{*drive, *folder}.text() : test::bytesOf(row[1]));
         EXPECT_EQ(read ? std::optional(read->drive) : std::nullopt, drive) << line;
         EXPECT_EQ(read ? std::optional(read->folder) : std::nullopt, folder) << line;
     }
@@ -84,7 +68,7 @@ TEST(VersionDigits, FromTheRecord) {
     for (const auto& [line, row] : test::readCases(PLOTWISE_TESTDATA_DIR "/version_digits.txt")) {
         std::string record;
         for (std::size_t i = 2; i < row.size(); ++i)
-            record += row[i].starts_with("w:") ? test::wide(row[i].substr(2)) : bytesOf(row[i]);
+            record += row[i].starts_with("w:") ? test::wide(row[i].substr(2)) : test::bytesOf(row[i]);
         const bool none = row.size() > 2 && row[2] == "(none)";
         EXPECT_EQ(versionDigits(none ? std::nullopt : std::optional(record)), row[1]) << line;
     }
