@@ -27,26 +27,22 @@ TEST(ConsoleSettings, KeysValuesAndFlagsAsTheConsoleWritesThem) {
     temp.write("MONI.SYS", crlf({"  RSaveFolder\t/wrong", "RSaveFolder\t/data/RESULT/202611",
                                  "RSaveName\ta.tsv", "RSaveName\tb\xe9.tsv", "RSaveFlag\ttrue"}));
     temp.write("WAVE.SYS", crlf({"WaveAutoSavePath\t/data/WAVE ", "WaveAutoSave\tTrue"}));
-    readConsoleSettings(shell, fs, platform);
-    EXPECT_EQ(shell.stationName, "Line 3");
-    EXPECT_TRUE(shell.resumeSetup);
-    EXPECT_EQ(shell.resumeParamFile, temp.path("Resume.nrpar"));
-    EXPECT_EQ(shell.rSaveFolder, "/data/RESULT/202611"); // the untrimmed key is another key
-    EXPECT_EQ(shell.rSaveName, "b.tsv");                 // the last line wins, non-ASCII dropped
-    EXPECT_FALSE(shell.rSaveFlag);                       // "true" is not "True"
-    EXPECT_EQ(shell.waveAutoSavePath, "/data/WAVE ");   // values keep their blanks
-    EXPECT_TRUE(shell.waveAutoSave);
+    // Every setting read, as one line; flags as 1 or 0.
+    auto settings = [&] {
+        readConsoleSettings(shell, fs, platform);
+        return shell.stationName + "|" + std::to_string(shell.resumeSetup) + "|" + shell.resumeParamFile + "|" +
+               shell.rSaveFolder + "|" + shell.rSaveName + "|" + std::to_string(shell.rSaveFlag) + "|" +
+               shell.waveAutoSavePath + "|" + std::to_string(shell.waveAutoSave);
+    };
+    // The untrimmed key is another key, the last line wins, non-ASCII is
+    // dropped, "true" is not "True" and values keep their blanks.
+    EXPECT_EQ(settings(), "Line 3|1|" + temp.path("Resume.nrpar") + "|/data/RESULT/202611|b.tsv|0|/data/WAVE |1");
 
     // A re-read keeps what the files no longer say; a key alone empties its value.
     temp.write("IP.SYS", crlf({"StationName", "ResumeSetup\tFalse"}));
     std::filesystem::remove(temp.path("WAVE.SYS"));
     temp.write("MONI.SYS", "");
-    readConsoleSettings(shell, fs, platform);
-    EXPECT_EQ(shell.stationName, "");
-    EXPECT_FALSE(shell.resumeSetup);
-    EXPECT_EQ(shell.resumeParamFile, temp.path("Resume.nrpar"));
-    EXPECT_EQ(shell.rSaveName, "b.tsv");
-    EXPECT_EQ(shell.waveAutoSavePath, "/data/WAVE ");
+    EXPECT_EQ(settings(), "|0|" + temp.path("Resume.nrpar") + "|/data/RESULT/202611|b.tsv|0|/data/WAVE |1");
 }
 
 // A TAVRIN console beside the program, its result folder below the temporary
