@@ -10,7 +10,7 @@
 # make coverage — the whole test suite on a Debug build with --coverage; prints the line coverage of src/ and cli/
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES := cmake g++ make qt6-base-dev libgif-dev libgtest-dev fonts-liberation man-db libfontconfig-dev libqt6sql6-sqlite libqt6sql6-psql postgresql
+PACKAGES := cmake g++ make qt6-base-dev libgif-dev zlib1g-dev libgtest-dev fonts-liberation man-db libfontconfig-dev libqt6sql6-sqlite libqt6sql6-psql postgresql
 FUZZ_PACKAGES := clang libclang-rt-dev python3
 # The system's Python, which has Debian's python3-matplotlib when installed.
 BENCH_PYTHON ?= $(shell [ -x /usr/bin/python3 ] && echo /usr/bin/python3 || echo python3)

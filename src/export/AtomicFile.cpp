@@ -64,7 +64,8 @@ bool syncToDisk(QFileDevice& file) {
 } // namespace
 
 std::optional<FileWriteFailure> writeFileAtomically(const std::string& path,
-                                                    const FileFiller& fill) {
+                                                    const FileFiller& fill,
+                                                    const ReplaceGate& mayReplace) {
     // QSaveFile opens an empty name and fails only at commit.
     if (path.empty()) return failure(FileWriteFailure::Step::Create, ENOENT, "");
     std::error_code ec;
@@ -93,17 +94,22 @@ std::optional<FileWriteFailure> writeFileAtomically(const std::string& path,
     if (file.error() != QFileDevice::NoError || !file.flush()) return deviceFailure(file, errno);
     errno = 0;
     if (!syncToDisk(file)) return deviceFailure(file, errno);
+    if (mayReplace && !mayReplace()) return std::nullopt; // the temporary file goes
     errno = 0;
     if (!file.commit()) return deviceFailure(file, errno);
     return std::nullopt;
 }
 
 std::optional<FileWriteFailure> writeFileAtomically(const std::string& path,
-                                                    std::string_view bytes) {
-    return writeFileAtomically(path, [bytes](QIODevice& device) {
-        qint64 size = qint64(bytes.size());
-        return device.write(bytes.data(), size) == size ? 0 : nonZero(errno);
-    });
+                                                    std::string_view bytes,
+                                                    const ReplaceGate& mayReplace) {
+    return writeFileAtomically(
+        path,
+        [bytes](QIODevice& device) {
+            qint64 size = qint64(bytes.size());
+            return device.write(bytes.data(), size) == size ? 0 : nonZero(errno);
+        },
+        mayReplace);
 }
 
 } // namespace plotwise

@@ -28,12 +28,19 @@ struct FileWriteFailure {
 // Fills the opened temporary file; returns 0, or a non-zero status on failure.
 using FileFiller = std::function<int(QIODevice& device)>;
 
+// Asked once the bytes are written and synced, just before the target is
+// replaced: false drops the temporary file and leaves the target as it was
+// (the write then returns nullopt; the caller knows what it answered).
+using ReplaceGate = std::function<bool()>;
+
 // Writes the file (UTF-8 path) through `fill`; nullopt on success.
 std::optional<FileWriteFailure> writeFileAtomically(const std::string& path,
-                                                    const FileFiller& fill);
+                                                    const FileFiller& fill,
+                                                    const ReplaceGate& mayReplace = {});
 // Writes the bytes as the file's whole content; nullopt on success.
 std::optional<FileWriteFailure> writeFileAtomically(const std::string& path,
-                                                    std::string_view bytes);
+                                                    std::string_view bytes,
+                                                    const ReplaceGate& mayReplace = {});
 
 // The reason given for a target that exists and is not a regular file.
 inline constexpr const char* kNotRegularFile = "not a regular file";

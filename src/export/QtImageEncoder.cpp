@@ -1,5 +1,6 @@
 #include "QtImageEncoder.h"
 
+#include "PalettePng.h"
 #include "PicturePalette.h"
 
 #include <QBuffer>
@@ -7,6 +8,8 @@
 #include <QImageWriter>
 #include <cerrno>
 #include <functional>
+#include <optional>
+#include <string>
 
 namespace plotwise {
 namespace {
@@ -42,10 +45,23 @@ int writeWithQt(const QImage& picture, QIODevice& device, const char* format, in
                         [quality](QImageWriter& writer) { writer.setQuality(quality); });
 }
 
+// An indexed picture or one of at most 256 colours (every plot) is written by
+// the palette writer, any other through Qt.
 int writePng(const QImage& picture, QIODevice& device) {
-    const QImage indexed = exactIndexedImage(picture.convertToFormat(QImage::Format_RGB32));
-    return writeEncoded(indexed.isNull() ? picture : indexed, device, "png",
-                        [](QImageWriter& writer) { writer.setCompression(kPngCompression); });
+    const std::optional<IndexedPicture> indexed =
+        picture.format() == QImage::Format_Indexed8
+            ? indexedPicture(picture)
+            : exactPalette(picture.convertToFormat(QImage::Format_RGB32));
+    if (!indexed)
+        return writeEncoded(picture, device, "png",
+                            [](QImageWriter& writer) { writer.setCompression(kPngCompression); });
+    std::string bytes;
+    if (!appendPalettePng(*indexed, picture.width(), picture.height(), picture.dotsPerMeterX(),
+                          picture.dotsPerMeterY(), bytes))
+        return 1;
+    errno = 0;
+    if (device.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size())) return 0;
+    return errno != 0 ? errno : 1;
 }
 
 } // namespace plotwise

@@ -22,9 +22,9 @@ constexpr unsigned kExportChanges =
     Change::List | Change::Grid1 | Change::Layout | Change::State | Change::Texts;
 constexpr int kSavePictureTitle = 11; // language table: "Save Picture As"
 // Convert all draws the next file while up to this many images are encoded
-// and written in the background: the two cores of a small machine encode
-// while a finished image waits for its turn to be written.
-constexpr int kWritesAhead = 3;
+// and written in the background: the cores encode while the disk syncs the
+// files before them, each sync taking a few milliseconds.
+constexpr int kWritesAhead = 8;
 
 std::string fileCount(int n) {
     return std::to_string(n) + (n == 1 ? " file" : " files");

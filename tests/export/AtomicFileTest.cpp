@@ -19,6 +19,9 @@ TEST(AtomicFile, ReplacesTheWholeFile) {
     EXPECT_EQ(fileBytes(path), "a\tb\r\n");
     ASSERT_FALSE(writeFileAtomically(path, std::string_view()));
     EXPECT_EQ(fileBytes(path), "");
+    // Told not to replace it once the bytes are synced: the file stays as it was.
+    ASSERT_FALSE(writeFileAtomically(path, std::string_view("x"), [] { return false; }));
+    EXPECT_EQ(fileBytes(path), "");
     EXPECT_EQ(folderEntries(temp.path()), std::set<std::string>{"TABLE.TXT"});
 }
 

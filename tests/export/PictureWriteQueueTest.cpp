@@ -34,45 +34,53 @@ TEST(PictureWriteQueue, EncodesAsTheFileWriterWrites) {
     EXPECT_EQ(error->number, 5);
 }
 
-// Results in order; the picture is copied when queued; a later write to the
-// same path wins.
+// Results in order whether one or many pictures are under way; the picture is
+// copied when queued; a later write to the same path wins.
 TEST(PictureWriteQueue, WritesInOrderFromACopy) {
-    test::TempFolder temp;
-    PictureWriteQueue queue(2);
-    QImage picture = plotPicture();
-    std::vector<PictureWriteQueue::Done> done;
-    for (int i = 0; i < 6; ++i) {
-        const std::string path = temp.path(i == 5 ? "p0.png" : "p" + std::to_string(i) + ".png");
-        auto finished = queue.push(picture, path, PictureWriter::Png, i);
-        done.insert(done.end(), finished.begin(), finished.end());
-        picture.fill(qRgb(10 * i, 0, 0)); // drawing on does not reach the queued copy
+    for (const int depth : {1, 2, 8}) {
+        SCOPED_TRACE(depth);
+        test::TempFolder temp;
+        PictureWriteQueue queue(depth);
+        QImage picture = plotPicture();
+        std::vector<PictureWriteQueue::Done> done;
+        for (int i = 0; i < 6; ++i) {
+            const std::string path = temp.path(i == 5 ? "p0.png" : "p" + std::to_string(i) + ".png");
+            auto finished = queue.push(picture, path, PictureWriter::Png, i);
+            done.insert(done.end(), finished.begin(), finished.end());
+            picture.fill(qRgb(10 * i, 0, 0)); // drawing on does not reach the queued copy
+        }
+        auto rest = queue.finish();
+        done.insert(done.end(), rest.begin(), rest.end());
+        EXPECT_EQ(describe(done), (std::vector<std::string>{"0 ok", "1 ok", "2 ok", "3 ok", "4 ok", "5 ok"}));
+        EXPECT_EQ(QImage(QString::fromStdString(temp.path("p1.png"))).pixel(30, 30), qRgb(0, 0, 0) | 0xff000000u);
+        EXPECT_EQ(QImage(QString::fromStdString(temp.path("p0.png"))).pixel(30, 30), qRgb(40, 0, 0));
+        EXPECT_EQ(folderEntries(temp.path()).size(), 5u);
     }
-    auto rest = queue.finish();
-    done.insert(done.end(), rest.begin(), rest.end());
-    EXPECT_EQ(describe(done), (std::vector<std::string>{"0 ok", "1 ok", "2 ok", "3 ok", "4 ok", "5 ok"}));
-    EXPECT_EQ(QImage(QString::fromStdString(temp.path("p1.png"))).pixel(30, 30), qRgb(0, 0, 0) | 0xff000000u);
-    EXPECT_EQ(QImage(QString::fromStdString(temp.path("p0.png"))).pixel(30, 30), qRgb(40, 0, 0));
-    EXPECT_EQ(folderEntries(temp.path()).size(), 5u);
 }
 
-// No file is written after one that failed, even one already encoded.
+// No file is written after one that failed, even one already encoded and
+// synced beside its target.
 TEST(PictureWriteQueue, NothingIsWrittenAfterAFailure) {
-    test::TempFolder temp;
-    temp.makeFolder("b.gif");
-    PictureWriteQueue queue(3);
-    std::vector<PictureWriteQueue::Done> done;
-    for (const char* name : {"a.gif", "b.gif", "c.gif", "d.gif"}) {
-        auto finished = queue.push(plotPicture(), temp.path(name), PictureWriter::Gif, name[0]);
-        done.insert(done.end(), finished.begin(), finished.end());
+    for (const int depth : {1, 3, 8}) {
+        SCOPED_TRACE(depth);
+        test::TempFolder temp;
+        temp.makeFolder("b.gif");
+        PictureWriteQueue queue(depth);
+        std::vector<PictureWriteQueue::Done> done;
+        for (const char* name : {"a.gif", "b.gif", "c.gif", "d.gif"}) {
+            auto finished = queue.push(plotPicture(), temp.path(name), PictureWriter::Gif, name[0]);
+            done.insert(done.end(), finished.begin(), finished.end());
+        }
+        auto rest = queue.finish();
+        done.insert(done.end(), rest.begin(), rest.end());
+        ASSERT_EQ(done.size(), 4u);
+        EXPECT_FALSE(done[0].error);
+        ASSERT_TRUE(done[1].error);
+        EXPECT_EQ(done[1].error->number, ImageErrorNumber::CreateFailed);
+        EXPECT_TRUE(done[2].skipped && done[3].skipped);
+        EXPECT_FALSE(done[2].error || done[3].error);
+        EXPECT_EQ(folderEntries(temp.path()), (std::set<std::string>{"a.gif", "b.gif"}));
     }
-    auto rest = queue.finish();
-    done.insert(done.end(), rest.begin(), rest.end());
-    ASSERT_EQ(done.size(), 4u);
-    EXPECT_FALSE(done[0].error);
-    ASSERT_TRUE(done[1].error);
-    EXPECT_EQ(done[1].error->number, ImageErrorNumber::CreateFailed);
-    EXPECT_TRUE(done[2].skipped && done[3].skipped);
-    EXPECT_EQ(folderEntries(temp.path()), (std::set<std::string>{"a.gif", "b.gif"}));
 }
 
 } // namespace

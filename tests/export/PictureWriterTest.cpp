@@ -116,6 +116,29 @@ TEST(GifColors, ExactUpTo256ColoursNearBeyond) {
     EXPECT_LE(gifColorError(gradient()), 26);
 }
 
+// A PNG keeps every pixel exact: a picture of few colours in as few bits a
+// pixel as its palette needs, rows of any width, more than 256 colours in
+// full colour.
+TEST(PngColors, ExactInTheFewestBits) {
+    const struct {
+        int colors, bits, colorType; // colour type 3: palette, 2: RGB
+    } rows[] = {{1, 1, 3}, {2, 1, 3}, {3, 2, 3}, {5, 4, 3}, {16, 4, 3}, {17, 8, 3}, {256, 8, 3}, {300, 8, 2}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.colors);
+        QImage picture(13, 25, QImage::Format_RGB32);
+        for (int i = 0; i < 13 * 25; ++i)
+            picture.setPixel(i % 13, i / 13, qRgb(i % row.colors % 256, i % row.colors / 256 * 40, 7));
+        test::TempFolder temp;
+        const std::string path = temp.path("colors.png");
+        ASSERT_FALSE(writePicture(picture, path, PictureWriter::Png));
+        const std::string bytes = fileBytes(path);
+        ASSERT_GT(bytes.size(), 26u);
+        EXPECT_EQ(bytes[24], row.bits);
+        EXPECT_EQ(bytes[25], row.colorType);
+        EXPECT_EQ(QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32), picture);
+    }
+}
+
 struct BadArgument {
     const char* label;
     bool nullPicture;
