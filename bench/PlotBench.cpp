@@ -14,6 +14,8 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
+#include <utility>
 #include <vector>
 
 using namespace plotwise;
@@ -81,17 +83,28 @@ void fillTable(LoadedCurveTable& table, int curves, const char* interval) {
     }
 }
 
-double medianMs(PlotController& plot, int runs) {
-    std::vector<double> times;
+double cpuMs() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
+// Medians of the wall time and of this thread's processor time: on a machine
+// shared with other work the second says what the redraw itself costs.
+std::pair<double, double> medianMs(PlotController& plot, int runs) {
+    std::vector<double> times, cpu;
     for (int i = 0; i < runs; ++i) {
         plot.view().gridDirty = true;
+        const double cpuStart = cpuMs();
         const auto start = std::chrono::steady_clock::now();
         plot.DRAW2();
         times.push_back(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        cpu.push_back(cpuMs() - cpuStart);
     }
     std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    std::sort(cpu.begin(), cpu.end());
+    return {times[times.size() / 2], cpu[cpu.size() / 2]};
 }
 
 } // namespace
@@ -120,9 +133,9 @@ int main(int argc, char** argv) {
     };
     for (const Case& c : cases) {
         fillTable(host.table, c.curves, c.interval);
-        const double ms = medianMs(plot, runs);
-        std::printf("redraw %s, 1600 x 1000\t%.2f ms\t< %.0f ms\t%s\n", c.name, ms,
-                    c.targetMs, ms < c.targetMs ? "ok" : "MISSED");
+        const auto [ms, cpu] = medianMs(plot, runs);
+        std::printf("redraw %s, 1600 x 1000 (processor time %.2f ms)\t%.2f ms\t< %.0f ms\t%s\n",
+                    c.name, cpu, ms, c.targetMs, ms < c.targetMs ? "ok" : "MISSED");
     }
     return 0;
 }

@@ -6,8 +6,6 @@
 
 #include <QFile>
 
-#include <csignal>
-
 namespace plotwise::cli {
 namespace {
 
@@ -36,11 +34,6 @@ int runIndexCommand(const QStringList& arguments) {
         writeError("index: " + error);
         return kExitUsage;
     }
-#ifdef SIGXFSZ
-    // A file-size limit makes a write fail with an error that is reported,
-    // instead of ending the run without a word.
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
     archive::ArchiveDatabase database;
     if (!database.open(*target, false)) {
         writeError("index: " + database.error());

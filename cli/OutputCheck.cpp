@@ -1,6 +1,7 @@
 #include "OutputCheck.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
@@ -28,6 +29,12 @@ int finishOutput(int status) {
     std::fprintf(stderr, "plotwise-cli: cannot write the output: %s\n",
                  std::strerror(error != 0 ? error : EIO));
     return 1;
+}
+
+void reportFileSizeLimit() {
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }
 
 } // namespace plotwise::cli

@@ -12,4 +12,8 @@ void writeOutput(std::string_view bytes);
 // closed pipe).
 int finishOutput(int status);
 
+// A file-size limit (ulimit -f) makes a write fail with EFBIG, which is then
+// reported, instead of ending the process by signal without a word.
+void reportFileSizeLimit();
+
 } // namespace plotwise::cli

@@ -50,6 +50,7 @@ int scan(const std::string& folder) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    plotwise::cli::reportFileSizeLimit(); // kept by the full tool it starts
     if (argc == 2 && std::string(argv[1]) == "--version") {
         std::printf("plotwise-cli %s\n", PLOTWISE_VERSION);
         return plotwise::cli::finishOutput(0);

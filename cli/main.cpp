@@ -32,6 +32,7 @@ int main(int argc, char* argv[]) {
     _setmode(_fileno(stdout), _O_BINARY); // output is bytes: line ends stay as written
 #endif
     qInstallMessageHandler(quietMessages);
+    plotwise::cli::reportFileSizeLimit();
     // Drawing needs fonts but never a display, whatever platform the
     // environment names; the other commands need neither and start quicker
     // without them.

@@ -1,8 +1,17 @@
 #include "LoadedCurveTable.h"
 
+#include "NumberText.h"
+
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace plotwise {
+namespace {
+
+constexpr double kNotParsed = std::numeric_limits<double>::quiet_NaN();
+
+} // namespace
 
 LoadedCurveTable::LoadedCurveTable() : rows_(1) {}
 
@@ -24,10 +33,24 @@ const std::string& LoadedCurveTable::text(int row, int column) const {
     return static_cast<std::size_t>(column) < cells.size() ? cells[static_cast<std::size_t>(column)] : empty;
 }
 
+double LoadedCurveTable::parseNumber(int row, int column) const {
+    if (!inRange(row, column)) return 0.0;
+    const Row& r = rows_[static_cast<std::size_t>(row)];
+    const auto index = static_cast<std::size_t>(column);
+    if (index >= r.cells.size()) return 0.0;
+    if (r.numbers.size() < r.cells.size()) r.numbers.resize(r.cells.size(), kNotParsed);
+    double& value = r.numbers[index];
+    // LeadingNumber never gives NaN.
+    if (std::isnan(value)) value = LeadingNumber(r.cells[index]);
+    return value;
+}
+
 bool LoadedCurveTable::setText(int row, int column, std::string text) {
     if (!inRange(row, column)) return false;
     auto& cells = rows_[static_cast<std::size_t>(row)].cells;
     auto index = static_cast<std::size_t>(column);
+    auto& numbers = rows_[static_cast<std::size_t>(row)].numbers;
+    if (index < numbers.size()) numbers[index] = kNotParsed;
     if (index >= cells.size()) {
         if (text.empty()) return true;
         cells.resize(index + 1);

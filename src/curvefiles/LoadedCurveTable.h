@@ -1,4 +1,5 @@
 #pragma once
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,6 +23,18 @@ public:
     int appendRow();
 
     const std::string& text(int row, int column) const;
+    // LeadingNumber of the cell's text, parsed once until the cell is written
+    // again, so a redraw reads the samples without parsing them. The parsed
+    // values are kept on the first reading: a table is not for readers on
+    // several threads at once.
+    double number(int row, int column) const {
+        if (row >= 0 && row < rowCount() && column >= 0) {
+            const auto& numbers = rows_[static_cast<std::size_t>(row)].numbers;
+            const auto index = static_cast<std::size_t>(column);
+            if (index < numbers.size() && !std::isnan(numbers[index])) return numbers[index];
+        }
+        return parseNumber(row, column);
+    }
     // False when the cell lies outside the table.
     bool setText(int row, int column, std::string text);
     // Makes room for a row of about this many cells (a hint; at most all columns).
@@ -41,8 +54,10 @@ private:
     struct Row {
         std::vector<std::string> cells;
         std::vector<std::pair<int, std::uint32_t>> colors;
+        mutable std::vector<double> numbers; // NaN: not parsed yet
     };
     bool inRange(int row, int column) const;
+    double parseNumber(int row, int column) const;
     std::vector<Row> rows_;
 };
 

@@ -1,51 +1,22 @@
 #include "ColumnPolyline.h"
 
-#include <algorithm>
-#include <array>
-
 namespace plotwise {
-namespace {
 
-constexpr qsizetype kKept = 7;
-
-} // namespace
-
-void ColumnPolyline::add(QPoint point) {
-    if (!points_.isEmpty()) {
-        if (points_.back() == point) return; // the same pixel again draws nothing new
-        if (points_.back().x() != point.x()) {
-            reduceColumn();
-            columnStart_ = points_.size();
-        }
-    }
-    points_ << point;
-}
-
-// Points are gathered as they come; a column of more than seven is cut down
-// to its seven in place.
-void ColumnPolyline::reduceColumn() {
-    const qsizetype count = points_.size() - columnStart_;
-    if (count <= kKept) return;
-    const QPoint* column = points_.constData() + columnStart_;
-    qsizetype low = 1, high = 1;
-    for (qsizetype i = 2; i < count - 1; ++i) {
-        if (column[i].y() < column[low].y()) low = i;
-        if (column[i].y() > column[high].y()) high = i;
-    }
-    std::array<qsizetype, kKept> kept{0, 1, low, high, count - 3, count - 2, count - 1};
-    std::sort(kept.begin(), kept.end());
-    QPoint reduced[kKept];
-    int n = 0;
-    for (qsizetype index : kept)
-        if (n == 0 || reduced[n - 1] != column[index]) reduced[n++] = column[index];
-    points_.resize(columnStart_);
-    for (int i = 0; i < n; ++i)
-        points_ << reduced[i];
+// The column's kept points go out in the order they came, each once.
+void ColumnPolyline::closeColumn() {
+    if (count_ == 0) return;
+    const int last = count_ - 1;
+    const bool lowFirst = lowAt_ < highAt_;
+    const int early = lowFirst ? lowAt_ : highAt_, late = lowFirst ? highAt_ : lowAt_;
+    points_.emplace_back(first_);
+    if (early != 0 && early != last) points_.emplace_back(lowFirst ? low_ : high_);
+    if (late != early && late != last) points_.emplace_back(lowFirst ? high_ : low_);
+    if (last != 0) points_.emplace_back(last_);
+    count_ = 0;
 }
 
 const QPolygon& ColumnPolyline::finish() {
-    reduceColumn();
-    columnStart_ = points_.size();
+    closeColumn();
     if (points_.size() == 1) points_ << points_.front();
     return points_;
 }

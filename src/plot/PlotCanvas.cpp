@@ -1,5 +1,7 @@
 #include "PlotCanvas.h"
 
+#include "PixelLine.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -72,6 +74,7 @@ void PlotCanvas::box(double x1, double y1, double x2, double y2, const QColor& c
 }
 
 void PlotCanvas::polyline(const QPolygon& pixels, const QColor& color) {
+    if (!outer_) return drawPixelPolyline(image_, pixels, color.rgb());
     if (pixels.size() < 2) return;
     paint([&](QPainter& p) {
         p.setPen(QPen(color, 1));

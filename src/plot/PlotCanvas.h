@@ -45,7 +45,10 @@ public:
     void clear();
     void line(double x1, double y1, double x2, double y2, const QColor& color, int widthPixels = 1);
     void box(double x1, double y1, double x2, double y2, const QColor& color, int widthPixels = 1);
-    // A polyline whose points are already in pixels.
+    // A polyline whose points are already in pixels. On the image its
+    // segments are drawn pixel by pixel (see drawPixelPolyline), so the
+    // pixels do not depend on the order of the segments; an outside painter
+    // draws it as a line of its own.
     void polyline(const QPolygon& pixels, const QColor& color);
     // Inverts the pixels of a dotted outline; drawing it twice restores them.
     void invertDottedBox(double x1, double y1, double x2, double y2);

@@ -153,16 +153,18 @@ void PlotController::drawTable() {
     for (int r = 1; r < host_.hostGrid1().rowCount(); ++r) {
         const LoadedCurveTable& rows = host_.hostGrid1();
         const std::uint32_t color = rows.textColor(r, 2).value_or(0);
-        CurveTrace trace;
+        // Only a row without samples needs a trace (of 4096 texts) of its own.
+        std::optional<CurveTrace> trace;
         int format = -1;
-        const bool older = loadOlderFormatRow(rows, r, trace, format);
+        if (rows.text(r, 4).empty()) trace.emplace();
+        const bool older = trace && loadOlderFormatRow(rows, r, *trace, format);
         // The kind of the first curve drawn decides the axes and the read-out.
         if (r == 1 && older) host_.hostLoadState().curveFormat = format;
         const double yFull = yFullScale(peak);
         view_.yPerUnit = yFull / 5000;
         DRAWGRID(0, view_.xScaleIndex, yFull, vs_.value, hs_.value);
         if (older) {
-            CURVEDRAW(0, view_.xScaleFactor, yFull, vs_.value, hs_.value, LoadedTraceFields(trace),
+            CURVEDRAW(0, view_.xScaleFactor, yFull, vs_.value, hs_.value, LoadedTraceFields(*trace),
                       color);
         } else {
             CURVEDRAW(0, view_.xScaleFactor, yFull, vs_.value, hs_.value, TableRowFields(rows, r),

@@ -201,13 +201,13 @@ void PlotController::CURVEDRAW(int unit, double xFactor, double yFullScale, doub
     const double sx = g.sx, sy = g.sy, top = view_.plotTop;
     const double vOff = vsValue * 500 / yFullScale;
     const int k = torque() ? 2 : 10;
-    const auto off = nearestInteger((LeadingNumber(trace.field(12)) - hsValue) * k);
+    const auto off = nearestInteger((trace.number(12) - hsValue) * k);
     const double step = 25 / (2 * xFactor);
 
     double px, py;
     if (36 * xFactor * sx < static_cast<double>(off)) {
         px = (g.x0 + 5030) * sx;
-        py = (5100 - LeadingNumber(trace.field(18)) * 5000 / yFullScale - vOff) * sy;
+        py = (5100 - trace.number(18) * 5000 / yFullScale - vOff) * sy;
     } else {
         px = (g.x0 + 4530 + static_cast<double>(off) * step) * sx;
         py = (5115 - vOff) * sy;
@@ -231,7 +231,7 @@ void PlotController::CURVEDRAW(int unit, double xFactor, double yFullScale, doub
         if (x < left) break;
         const std::int64_t field = stride * (j + off) + 18;
         if (field > lastField) break;
-        const double sample = LeadingNumber(trace.field(static_cast<int>(field)));
+        const double sample = trace.number(static_cast<int>(field));
         double y = std::nearbyint((5115 - sample * yScale - vOff) * sy);
         if (cut >= y) y = cut;
         if (x < drawLimit) {

@@ -28,6 +28,10 @@ int strideOfIntervalCode(const std::string& code) {
     return 1;
 }
 
+double TraceFields::number(int field) const {
+    return LeadingNumber(this->field(field));
+}
+
 const std::string& LoadedTraceFields::field(int number) const {
     return trace_[number];
 }
@@ -49,20 +53,24 @@ TableRowFields::TableRowFields(const LoadedCurveTable& table, int row)
     stride_ = strideOfIntervalCode(table.text(row, 5));
 }
 
-const std::string& TableRowFields::field(int number) const {
-    switch (number) {
-    case 1:
-        return kScaleDigits;
-    case 2:
-        return table_.text(row_, 2);
-    case 12:
-        return table_.text(row_, 3);
-    default:
-        break;
-    }
-    if (number < 18 || number > lastSampleField()) return kEmpty;
+int TableRowFields::columnOf(int field) const {
+    if (field == 2) return 2;
+    if (field == 12) return 3;
+    if (field < 18 || field > lastSampleField()) return -1;
     // Field 18 is the newest sample, column n + 4.
-    return table_.text(row_, count_ + 4 - (number - 18));
+    return count_ + 4 - (field - 18);
+}
+
+const std::string& TableRowFields::field(int number) const {
+    if (number == 1) return kScaleDigits;
+    const int column = columnOf(number);
+    return column < 0 ? kEmpty : table_.text(row_, column);
+}
+
+double TableRowFields::number(int field) const {
+    if (field == 1) return 2;
+    const int column = columnOf(field);
+    return column < 0 ? 0.0 : table_.number(row_, column);
 }
 
 } // namespace plotwise

@@ -12,6 +12,8 @@ class TraceFields {
 public:
     virtual ~TraceFields() = default;
     virtual const std::string& field(int number) const = 0;
+    // LeadingNumber of the field.
+    virtual double number(int field) const;
     // The highest field that holds a sample of this curve (17 when none).
     virtual int lastSampleField() const = 0;
     // Stored samples per plot step, from the curve's interval code.
@@ -39,10 +41,15 @@ class TableRowFields : public TraceFields {
 public:
     TableRowFields(const LoadedCurveTable& table, int row);
     const std::string& field(int number) const override;
+    // Read from the table's parsed values, without parsing again.
+    double number(int field) const override;
     int lastSampleField() const override { return 16 + count_; }
     int stride() const override { return stride_; }
 
 private:
+    // The table column that holds a field, -1 for none.
+    int columnOf(int field) const;
+
     const LoadedCurveTable& table_;
     int row_;
     int count_;

@@ -1,3 +1,4 @@
+#include "curvefiles/LoadedCurveTable.h"
 #include "curvefiles/NumberText.h"
 
 #include <gtest/gtest.h>
@@ -72,4 +73,21 @@ TEST(NearestInteger, RoundsHalvesToEven) {
     EXPECT_EQ(nearestInteger(2.6), 3);
     EXPECT_EQ(nearestInteger(std::numeric_limits<double>::quiet_NaN()), 0);
     EXPECT_GT(nearestInteger(1e300), 0);
+}
+
+// The table's parsed numbers follow every write of a cell.
+TEST(LeadingNumber, TableCellsParsedOnceFollowTheirText) {
+    LoadedCurveTable table;
+    table.setRowCount(2);
+    table.setText(1, 9, "12.5Nm");
+    EXPECT_EQ(table.number(1, 9), 12.5);
+    table.setText(1, 9, " -3 ");
+    table.setText(1, 20, "7");
+    EXPECT_EQ(table.number(1, 9), -3);
+    EXPECT_EQ(table.number(1, 20), 7);
+    table.setRowCount(1);
+    table.setRowCount(2);
+    EXPECT_EQ(table.number(1, 9), 0);
+    EXPECT_EQ(table.number(5, 9), 0);
+    EXPECT_EQ(table.number(1, LoadedCurveTable::kColumns), 0);
 }

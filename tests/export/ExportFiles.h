@@ -30,8 +30,7 @@ inline std::set<std::string> folderEntries(const std::string& folder) {
 // A plot-like picture: white ground, black frame, and 16 x 16 blocks of curve
 // colours on 8-pixel boundaries so that JPEG keeps their middles.
 struct ProbedColor {
-    int x;
-    int y;
+    int x, y;
     QRgb color;
 };
 inline constexpr ProbedColor PlotBlocks[] = {
@@ -42,30 +41,21 @@ inline constexpr ProbedColor PlotBlocks[] = {
 
 inline QImage plotPicture(int width = 144, int height = 96) {
     QImage picture(width, height, QImage::Format_RGB32);
-    picture.fill(qRgb(255, 255, 255));
-    for (int x = 0; x < width; ++x) {
-        picture.setPixel(x, 0, qRgb(0, 0, 0));
-        picture.setPixel(x, height - 1, qRgb(0, 0, 0));
-    }
-    for (int y = 0; y < height; ++y) {
-        picture.setPixel(0, y, qRgb(0, 0, 0));
-        picture.setPixel(width - 1, y, qRgb(0, 0, 0));
-    }
-    for (const ProbedColor& block : PlotBlocks) {
-        if (block.color == qRgb(255, 255, 255) || block.x < 8) continue;
-        for (int y = block.y - 8; y < block.y + 8; ++y)
-            for (int x = block.x - 8; x < block.x + 8; ++x)
-                picture.setPixel(x, y, block.color);
-    }
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const bool frame = x == 0 || y == 0 || x == width - 1 || y == height - 1;
+            picture.setPixel(x, y, frame ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+        }
+    for (const ProbedColor& block : PlotBlocks)
+        for (int y = block.y - 8; block.x >= 8 && y < block.y + 8; ++y)
+            for (int x = block.x - 8; x < block.x + 8; ++x) picture.setPixel(x, y, block.color);
     return picture;
 }
 
 // Largest difference of one channel between two colours.
 inline int channelDistance(QRgb a, QRgb b) {
-    int red = std::abs(qRed(a) - qRed(b));
-    int green = std::abs(qGreen(a) - qGreen(b));
-    int blue = std::abs(qBlue(a) - qBlue(b));
-    return std::max({red, green, blue});
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                     std::abs(qBlue(a) - qBlue(b))});
 }
 
 } // namespace plotwise::test

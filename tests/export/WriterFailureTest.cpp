@@ -9,18 +9,17 @@
 #include "shell/LocalPlatform.h"
 #include "support/SmallTmpfs.h"
 
-#include <gtest/gtest.h>
-
-#include <QImage>
+#include <QIODevice>
+#include <cerrno>
 #include <functional>
+#include <gtest/gtest.h>
 #include <random>
 
 namespace plotwise {
 namespace {
 
-using test::fileBytes;
-using test::folderEntries;
-using test::SmallTmpfs;
+using namespace test;
+using Names = std::set<std::string>;
 
 // A picture of noise: no encoder makes it small.
 const QImage& noisePicture() {
@@ -34,88 +33,82 @@ const QImage& noisePicture() {
     return picture;
 }
 
-struct Writer {
-    const char* name;
+bool picSave(const std::string& path, int format) {
+    return !PicSave::instance().savePicture(noisePicture(), path, format, 100);
+}
+
+const struct Writer {
     const char* fileName;
     std::function<bool(const std::string& path)> write; // true when written
-};
-
-const Writer kWriters[] = {
-    {"PicSave GIF", "plot.gif",
-     [](const std::string& path) {
-         return !PicSave::instance().savePicture(noisePicture(), path, ImageFormatCode::Gif, 100);
-     }},
-    {"PicSave JPEG", "plot.jpg",
-     [](const std::string& path) {
-         return !PicSave::instance().savePicture(noisePicture(), path, ImageFormatCode::Jpeg, 100);
-     }},
-    {"PicSave PNG", "plot.png",
-     [](const std::string& path) {
-         return !PicSave::instance().savePicture(noisePicture(), path, ImageFormatCode::Png, 100);
-     }},
-    {"bitmap", "plot.bmp", [](const std::string& path) { return !saveBitmap(noisePicture(), path); }},
-    {"whole file (TABLE.TXT)", "TABLE.TXT",
+} kWriters[] = {
+    {"plot.gif", [](const std::string& path) { return picSave(path, ImageFormatCode::Gif); }},
+    {"plot.jpg", [](const std::string& path) { return picSave(path, ImageFormatCode::Jpeg); }},
+    {"plot.png", [](const std::string& path) { return picSave(path, ImageFormatCode::Png); }},
+    {"plot.bmp", [](const std::string& path) { return !saveBitmap(noisePicture(), path); }},
+    {"TABLE.TXT", // the whole-file writer
      [](const std::string& path) { return !writeFileAtomically(path, std::string(1 << 20, 'x')); }},
-    {"PATH.CFG", "PATH.CFG",
+    {"PATH.CFG",
      [](const std::string& path) { return LocalPlatform().replaceFile(path, std::string(1 << 20, 'x')); }},
 };
 
 const std::string kEarlier = "the earlier file\r\n";
 
-
-TEST(WriterFailure, ParentIsAFile) {
-    for (const Writer& writer : kWriters) {
-        SCOPED_TRACE(writer.name);
-        test::TempFolder temp;
-        const std::string file = temp.write("notafolder", kEarlier);
-        EXPECT_FALSE(writer.write(file + "/" + writer.fileName));
-        EXPECT_EQ(fileBytes(file), kEarlier);
-        EXPECT_EQ(folderEntries(temp.path()), std::set<std::string>{"notafolder"});
-    }
+// Each condition leaves the earlier file in `folder`; the writers that can
+// write there (the last condition) show the failures are the conditions'.
+TEST(WriterFailure, EveryWriterKeepsTheEarlierFileWhereItCannotWrite) {
+    enum Condition { ParentIsAFile, FullDisk, ReadOnlyFolder, Writable };
+    bool unmounted = false;
+    for (Condition condition : {ParentIsAFile, FullDisk, ReadOnlyFolder, Writable})
+        for (const Writer& writer : kWriters) {
+            SCOPED_TRACE(std::string(writer.fileName) + " in condition " + std::to_string(condition));
+            test::TempFolder temp;
+            const std::string folder = temp.path("disk");
+            std::optional<test::SmallTmpfs> disk;
+            if (condition == FullDisk || condition == ReadOnlyFolder) disk.emplace(folder);
+            if (disk && !disk->ok()) {
+                unmounted = true;
+                continue;
+            }
+            const std::string earlier = temp.write(
+                "disk/" + std::string(condition == ParentIsAFile ? "notafolder" : writer.fileName),
+                kEarlier);
+            if (condition == FullDisk) disk->fill();
+            ASSERT_TRUE(condition != ReadOnlyFolder || disk->makeReadOnly());
+            const Names before = folderEntries(folder);
+            const std::string target =
+                condition == ParentIsAFile ? earlier + "/" + writer.fileName : earlier;
+            EXPECT_EQ(writer.write(target), condition == Writable);
+            EXPECT_EQ(fileBytes(earlier) == kEarlier, condition != Writable);
+            EXPECT_EQ(folderEntries(folder), before);
+        }
+    if (unmounted) GTEST_SKIP() << "no tmpfs can be mounted here (needs CAP_SYS_ADMIN)";
 }
 
-TEST(WriterFailure, FullDiskKeepsTheEarlierFile) {
-    for (const Writer& writer : kWriters) {
-        SCOPED_TRACE(writer.name);
-        test::TempFolder temp;
-        SmallTmpfs disk(temp.path("disk"));
-        if (!disk.ok()) GTEST_SKIP() << "no tmpfs can be mounted here (needs CAP_SYS_ADMIN)";
-        const std::string path = temp.path("disk/") + writer.fileName;
-        std::ofstream(path, std::ios::binary) << kEarlier;
-        disk.fill();
-        const auto before = folderEntries(temp.path("disk"));
-        EXPECT_FALSE(writer.write(path));
-        EXPECT_EQ(fileBytes(path), kEarlier);
-        EXPECT_EQ(folderEntries(temp.path("disk")), before);
-    }
-}
-
-TEST(WriterFailure, ReadOnlyFolderKeepsTheEarlierFile) {
-    for (const Writer& writer : kWriters) {
-        SCOPED_TRACE(writer.name);
-        test::TempFolder temp;
-        SmallTmpfs disk(temp.path("disk"));
-        if (!disk.ok()) GTEST_SKIP() << "no tmpfs can be mounted here (needs CAP_SYS_ADMIN)";
-        const std::string path = temp.path("disk/") + writer.fileName;
-        std::ofstream(path, std::ios::binary) << kEarlier;
-        ASSERT_TRUE(disk.makeReadOnly());
-        EXPECT_FALSE(writer.write(path));
-        EXPECT_EQ(fileBytes(path), kEarlier);
-        EXPECT_EQ(folderEntries(temp.path("disk")), std::set<std::string>{writer.fileName});
-    }
-}
-
-// The same writers succeed where they can write: the failures above are the
-// conditions', not the writers'.
-TEST(WriterFailure, EveryWriterWritesWhereItCan) {
-    for (const Writer& writer : kWriters) {
-        SCOPED_TRACE(writer.name);
-        test::TempFolder temp;
-        const std::string path = temp.write(writer.fileName, kEarlier);
-        EXPECT_TRUE(writer.write(path));
-        EXPECT_NE(fileBytes(path), kEarlier);
-        EXPECT_EQ(folderEntries(temp.path()), std::set<std::string>{writer.fileName});
-    }
+// The whole file is replaced, however much shorter; a fill that fails keeps
+// the earlier file; a missing folder fails at create.
+TEST(AtomicFile, ReplacesTheWholeFileOrNamesTheFailedStep) {
+    test::TempFolder temp;
+    const std::string path = temp.write("TABLE.TXT", "an earlier, longer table\r\n");
+    ASSERT_FALSE(writeFileAtomically(path, std::string_view("a\tb\r\n")));
+    EXPECT_EQ(fileBytes(path), "a\tb\r\n");
+    auto failure = writeFileAtomically(path, [](QIODevice& device) {
+        device.write("half a ta");
+        return 28;
+    });
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->step, FileWriteFailure::Step::Write);
+    EXPECT_EQ(failure->status, 28);
+    EXPECT_EQ(fileBytes(path), "a\tb\r\n");
+    ASSERT_FALSE(writeFileAtomically(path, std::string_view()));
+    EXPECT_EQ(fileBytes(path), "");
+    // Told not to replace it once the bytes are synced: the file stays as it was.
+    ASSERT_FALSE(writeFileAtomically(path, std::string_view("x"), [] { return false; }));
+    EXPECT_EQ(fileBytes(path), "");
+    failure = writeFileAtomically(temp.path("missing/TABLE.TXT"), std::string_view("x"));
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->step, FileWriteFailure::Step::Create);
+    EXPECT_EQ(failure->status, ENOENT);
+    EXPECT_EQ(folderEntries(temp.path()), Names{"TABLE.TXT"});
 }
 
 } // namespace

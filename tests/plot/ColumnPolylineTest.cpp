@@ -1,5 +1,6 @@
-// A curve drawn from its per-column extremes covers the very pixels of the
-// curve drawn through every sample, as the window draws (crisp lines).
+// A curve drawn from its per-column extremes sets the very pixels of the
+// curve drawn through every sample, as the window draws (crisp lines, no
+// antialiasing), and a line cut at the picture's edges keeps its pixels.
 #include "plot/ColumnPolyline.h"
 #include "plot/PlotCanvas.h"
 #include "support/GuiApp.h"
@@ -8,16 +9,21 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
 #include <vector>
 
 namespace plotwise::test {
 namespace {
 
-QImage drawn(const QPolygon& points) {
+const QColor kInk(0, 0, 142);
+
+// The polyline drawn on a picture of w x h pixels, moved by (dx, dy).
+QImage drawn(QPolygon points, int w = 420, int h = 320, int dx = 0, int dy = 0) {
     PlotCanvas canvas;
-    canvas.resize(420, 320);
-    canvas.polyline(points, QColor(0, 0, 142));
+    canvas.resize(w, h);
+    points.translate(dx, dy);
+    canvas.polyline(points, kInk);
     return canvas.image();
 }
 
@@ -41,68 +47,69 @@ TEST(ColumnPolyline, DrawsTheSamePixelsAsEverySample) {
     guiApp();
     struct Shape {
         const char* name;
-        double pixelsPerSample; // negative: drawn leftwards, as the plot walks
+        double startX, pixelsPerSample; // negative: drawn leftwards, as the plot walks
         std::function<double(int)> y;
     } shapes[] = {
-        {"spikes up and down", -0.1,
+        {"spikes up and down", 410, -0.1,
          [](int i) { return i % 97 == 0 ? 5.0 : (i % 89 == 0 ? 315.0 : 200 + (i % 7)); }},
-        {"steps", -0.07, [](int i) { return (i / 300) % 2 ? 40.0 : 260.0; }},
-        {"steep edges", -0.13,
+        {"steps", 410, -0.07, [](int i) { return (i / 300) % 2 ? 40.0 : 260.0; }},
+        {"steep edges", 410, -0.13,
          [](int i) { return i % 500 < 3 ? 300 - (i % 500) * 90.0 : 30 + (i % 500) * 0.4; }},
-        {"noise", -0.09, [](int i) { return double((i * 7919 + i / 3 * 104729) % 311); }},
-        {"rising, rightwards", 0.11, [](int i) { return 310 - i * 0.08 + std::sin(i * 0.9) * 25; }},
-        {"one column", 0.0, [](int i) { return 160 + std::sin(i * 0.3) * 120; }},
-        {"sparse, no column shared", -3.0, [](int i) { return 20 + (i * 37) % 280; }},
-        {"walk, 20 samples a column", -0.05, walk},
-        {"walk, 3 samples a column", -0.3, walk},
-        {"walk, rightwards", 0.45, walk},
-        {"random jumps off the picture", -0.05,
+        {"noise", 410, -0.09, [](int i) { return double((i * 7919 + i / 3 * 104729) % 311); }},
+        {"rising, rightwards", 10, 0.11, [](int i) { return 310 - i * 0.08 + std::sin(i * 0.9) * 25; }},
+        {"one column", 10, 0.0, [](int i) { return 160 + std::sin(i * 0.3) * 120; }},
+        {"zoomed in, 3 columns a sample", 410, -3.0, [](int i) { return 20 + (i * 37) % 280; }},
+        {"zoomed in, steep", 415, -7.5, [](int i) { return i % 2 ? 2.0 : 318.0; }},
+        {"walk, 20 samples a column", 410, -0.05, walk},
+        {"walk, 3 samples a column", 410, -0.3, walk},
+        {"walk, rightwards", 10, 0.45, walk},
+        {"cut at the left and right edges", 455, -0.2, [](int i) { return 160 + (i % 40) * 3.0; }},
+        {"jumps off the top and bottom", 410, -0.05,
          [](int i) { return double(std::uint32_t(i * 2654435761u) % 400) - 40; }},
     };
     for (const Shape& shape : shapes) {
         QPolygon every;
         ColumnPolyline reduced;
         for (int i = 0; i < 3800; ++i) {
-            const double x = 410 + (shape.pixelsPerSample < 0 ? 0 : -400) + i * shape.pixelsPerSample;
-            if (x < 0 || x >= 420) break;
-            const QPoint point(int(x), int(shape.y(i)));
+            const double x = shape.startX + i * shape.pixelsPerSample;
+            if (x < -40 || x >= 460) break;
+            const QPoint point(int(std::floor(x)), int(std::floor(shape.y(i))));
             if (every.isEmpty() || every.back() != point) every << point;
             reduced.add(point);
         }
         const QPolygon& points = reduced.finish();
-        EXPECT_LE(points.size(), 7 * 420) << shape.name;
-        EXPECT_EQ(drawn(points), drawn(every)) << shape.name;
+        EXPECT_LE(points.size(), 4 * 500) << shape.name;
+        const QImage picture = drawn(every);
+        EXPECT_EQ(drawn(points), picture) << shape.name;
+        // Cutting at the edges leaves every pixel inside as drawing it whole.
+        EXPECT_EQ(drawn(every, 520, 420, 50, 50).copy(50, 50, 420, 320), picture) << shape.name;
     }
 }
 
-// A crisp line's last segments depend on the one before: turns just before
-// the curve's end, or just after its start, are kept as they were.
-TEST(ColumnPolyline, KeepsTheTurnsAtTheCurvesEnds) {
+// A segment sets one pixel per step along its longer axis, both ends
+// included, the same pixels in either direction.
+TEST(ColumnPolyline, SegmentsSetOnePixelPerStepBothEndsIncluded) {
     guiApp();
-    struct Case {
+    const QRgb ink = kInk.rgb();
+    struct Segment {
         const char* name;
-        std::vector<int> columns, ys; // one column per point
-    } cases[] = {
-        {"end",
-         {179, 179, 179, 179, 179, 179, 178, 178, 178, 178, 178, 178, 178},
-         {52, 51, 52, 36, 34, 34, 37, 35, 32, 34, 33, 31, 31}},
-        {"start", {3, 3, 3, 3, 3, 3, 3, 3, 3, 4, 5}, {105, 107, 104, 103, 102, 31, 33, 32, 30, 60, 61}},
-        {"end at the top", {171, 171, 170, 170, 170, 170, 170, 170, 170, 170},
-         {11, 14, 13, 10, 7, 4, 1, 4, 2, 0}},
+        QPoint a, b;
+    } segments[] = {
+        {"one pixel", {5, 5}, {5, 5}},         {"flat", {2, 7}, {30, 7}},
+        {"shallow", {1, 2}, {40, 13}},        {"diagonal", {3, 3}, {20, 20}},
+        {"steep, down-left", {25, 1}, {18, 39}}, {"steep, up", {9, 39}, {12, 0}},
     };
-    for (const Case& c : cases) {
-        QPolygon every;
-        ColumnPolyline reduced;
-        for (std::size_t i = 0; i < c.columns.size(); ++i) {
-            const QPoint point(c.columns[i], c.ys[i]);
-            if (every.isEmpty() || every.back() != point) every << point;
-            reduced.add(point);
-        }
-        EXPECT_EQ(drawn(reduced.finish()), drawn(every)) << c.name;
+    for (const Segment& s : segments) {
+        const QImage forth = drawn(QPolygon({s.a, s.b}), 48, 48);
+        EXPECT_EQ(forth, drawn(QPolygon({s.b, s.a}), 48, 48)) << s.name;
+        EXPECT_EQ(forth.pixel(s.a), ink) << s.name;
+        EXPECT_EQ(forth.pixel(s.b), ink) << s.name;
+        int set = 0;
+        for (int y = 0; y < 48; ++y)
+            for (int x = 0; x < 48; ++x)
+                set += forth.pixel(x, y) == ink;
+        EXPECT_EQ(set, std::max(std::abs(s.b.x() - s.a.x()), std::abs(s.b.y() - s.a.y())) + 1) << s.name;
     }
-}
-
-TEST(ColumnPolyline, ASinglePointIsOnePixel) {
     ColumnPolyline one;
     one.add(QPoint(3, 4));
     one.add(QPoint(3, 4));

@@ -25,11 +25,8 @@ public:
     std::string entryText;
     std::array<std::string, 6> captions{"50 Degree", "100 Degree", "200 Degree",
                                         "400 Degree", "600 Degree", "1200 Degree"};
-    bool resultTable = false;
-    bool picture = true;
-    bool notice = false;
-    int tableDraws = 0; // DRAW2 hides Grid1 once per drawing
-    int clipboardCopies = 0;
+    bool resultTable = false, picture = true, notice = false;
+    int tableDraws = 0, clipboardCopies = 0; // DRAW2 hides Grid1 once per drawing
     std::function<void()> duringEvents;
 
     FakePlotHost() { guiApp(); } // text needs the application's fonts
@@ -47,9 +44,7 @@ public:
     void hideNoCurveNotice() override { notice = false; }
     void showDiagnosticLabel(int) override {}
     void setBusy(bool) override {}
-    void processEvents() override {
-        if (duringEvents) duringEvents();
-    }
+    void processEvents() override { duringEvents ? duringEvents() : void(); }
     void resultSelectionChanged() override {}
     void copyPictureToClipboard(const QImage&) override { ++clipboardCopies; }
 
@@ -69,21 +64,35 @@ public:
     }
 };
 
+inline constexpr QRgb kDarkGreen = 0x008000, kBlack = 0x000000, kRed = 0xff0000;
+
 // A plot on a torque check-box list, 413 x 385 pixels: one picture unit is
 // one design unit (sx = sy = 1), so X0 = 1200.
-class PlotFixture : public ::testing::Test {
-protected:
+struct PlotBench {
     FakePlotHost host;
     PlotController plot{host};
 
-    void SetUp() override {
+    PlotBench() {
         host.load.curveFormat = 6;
         host.list.checkBoxes = true;
         plot.view().drawSource = 2;
         plot.resizePicture(413, 385);
     }
     const QImage& image() const { return plot.canvas().image(); }
+    // 200 degrees (12.5 design units a sample step), HS at 300, and a curve
+    // of `samples` samples of 5 Nm (peak 10) ending there.
+    void curveAt300(int samples) {
+        plot.option1Click(2);
+        plot.setHS(300);
+        host.addRow("10", "300", std::vector<double>(samples, 5.0));
+    }
 };
+
+class PlotFixture : public ::testing::Test, public PlotBench {};
+
+// Pixel of a design point at sx = sy = 1 (Y below the picture's top margin).
+inline int px(double design) { return PlotCanvas::toPixel(design); }
+inline int py(double design) { return PlotCanvas::toPixel(design + 210); }
 
 // Counts the pixels of one colour in a rectangle of the image (inclusive).
 inline int countColor(const QImage& image, QRgb color, QRect area = {}) {
@@ -92,7 +101,7 @@ inline int countColor(const QImage& image, QRgb color, QRect area = {}) {
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            if ((image.pixel(x, y) & 0xffffff) == (color & 0xffffff)) ++count;
+            count += (image.pixel(x, y) & 0xffffff) == (color & 0xffffff);
     return count;
 }
 

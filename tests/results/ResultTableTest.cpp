@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace plotwise {
@@ -14,60 +15,39 @@ namespace {
 
 using test::MemoryFileSystem;
 
-const std::string kHeading = "Date\tTime\tID\tSEQ #\tJudge\tSpindle\tTorque";
-
-// A table file: `junk` lines, the heading, then data lines "D<i>\t..." for i = 1..n.
-std::string tableText(int n, const std::vector<std::string>& junk = {}) {
-    std::string text;
-    for (const auto& line : junk) text += line + "\r\n";
-    text += kHeading + "\r\n";
+// A table file: the heading, then data lines "D<i>\t..." for i = 1..n.
+std::string tableText(int n) {
+    std::string text = "Date\tTime\tID\tSEQ #\tJudge\tSpindle\tTorque\r\n";
     for (int i = 1; i <= n; ++i) text += "D" + std::to_string(i) + "\t09:00:00\t\t" + std::to_string(i) + "\tOK\t1\t1.5\r\n";
     return text;
 }
 
 ResultTable prepared() {
     ResultTable table;
-    table.setPageRowTexts(ResultTable::pageRowCells("PREVIOUS 1000 LINES"),
-                          ResultTable::pageRowCells("NEXT 1000 LINES"));
+    table.setPageRowTexts(ResultTable::pageRowCells("PREVIOUS 1000 LINES"), ResultTable::pageRowCells("NEXT 1000 LINES"));
     return table;
 }
 
-// The grid in short: "P" / "N" for page rows, the column-0 text of data rows,
-// as ranges "first..last" of consecutive data lines.
+// The grid in short: "P" / "N" for the page rows around the data rows,
+// shown as "<first>..<last>/<count>" of their column 0.
 std::string shape(const ResultTable& table) {
-    std::string out;
-    int first = -1, last = -1;
-    auto flush = [&] {
-        if (first < 0) return;
-        out += "D" + std::to_string(first) + "..D" + std::to_string(last) + " ";
-        first = last = -1;
-    };
-    for (int r = 1; r < table.rowCount(); ++r) {
-        if (table.isPageRow(r)) {
-            flush();
-            out += table.text(r, 0)[0] == 'P' ? "P " : "N ";
-            continue;
-        }
-        const int n = std::stoi(table.text(r, 0).substr(1));
-        if (first >= 0 && n == last + 1) {
-            last = n;
-        } else {
-            flush();
-            first = last = n;
-        }
-    }
-    flush();
-    if (!out.empty()) out.pop_back();
-    return out;
+    int from = 1, to = table.rowCount() - 1;
+    const bool previous = table.isPageRow(from), next = to > from && table.isPageRow(to);
+    from += previous, to -= next;
+    return (previous ? "P " : "") + table.text(from, 0) + ".." + table.text(to, 0) + "/" +
+           std::to_string(to - from + 1) + (next ? " N" : "");
 }
 
 // The pages of small and large tables, as the next-page row turns them, are
-// in the CLI golden files (data/edge-tables/, table-paging-*.txt). The page
-// pass and the last page give the grid of the separate page turns.
-TEST(ResultTablePaging, PagePassAndLastPageMatchThePageTurns) {
+// in the CLI golden files (data/edge-tables/, table-paging-*.txt), as are
+// results whose lines continue past a page end, headings after junk lines
+// and wide lines. The page pass and the last page give the grid of the
+// separate page turns; the step back returns to page one and, from page
+// three, counts the earlier page as 1000 lines: it starts one early.
+TEST(ResultTable, PagesTurnAndFilesWithoutAHeadingShowAnEmptyTable) {
+    MemoryFileSystem fs;
     for (const auto& [lines, nextPages] : {std::pair{500, 0}, {1000, 1}, {2500, 2}}) {
         SCOPED_TRACE(lines);
-        MemoryFileSystem fs;
         fs.put("R.TSV", tableText(lines));
         ResultTable turns = prepared(), pass = prepared(), last = prepared();
         for (ResultTable* table : {&turns, &pass, &last}) ASSERT_TRUE(table->show(fs, "R.TSV"));
@@ -78,71 +58,48 @@ TEST(ResultTablePaging, PagePassAndLastPageMatchThePageTurns) {
         EXPECT_EQ(pass.linePosition(), turns.linePosition());
         EXPECT_EQ(shape(last), shape(turns));
     }
-}
-
-TEST(ResultTablePaging, PreviousReturnsToPageOneAndOverlapsFromPageThree) {
-    MemoryFileSystem fs;
-    fs.put("R.TSV", tableText(2500));
     ResultTable table = prepared();
-    table.show(fs, "R.TSV");
+    ASSERT_TRUE(table.show(fs, "R.TSV"));
     table.loadNext(fs, "R.TSV");
     table.loadPrev(fs, "R.TSV");
-    EXPECT_EQ(shape(table), "D1..D999 N");
+    EXPECT_EQ(shape(table), "D1..D999/999 N");
     table.loadNext(fs, "R.TSV");
     table.loadNext(fs, "R.TSV");
-    ASSERT_EQ(shape(table), "P D1999..D2500");
-    // The step back counts the earlier page as 1000 lines: it starts one early.
+    ASSERT_EQ(shape(table), "P D1999..D2500/502");
     table.loadPrev(fs, "R.TSV");
-    EXPECT_EQ(shape(table), "P D999..D1997 N");
+    EXPECT_EQ(shape(table), "P D999..D1997/999 N");
     EXPECT_EQ(table.markedRow(), 0);
-}
 
-// Results whose lines continue past a page end, a heading after junk lines
-// and wide lines are in the CLI golden files too.
-TEST(ResultTableHeading, FilesWithoutAHeadingShowAnEmptyTable) {
-    for (const std::string& text : {std::string(), std::string("a\tb\r\nc\r\n")}) {
-        MemoryFileSystem fs;
-        fs.put("R.TSV", tableText(5));
-        ResultTable table = prepared();
-        table.show(fs, "R.TSV");
-        fs.put("R.TSV", text);
-        EXPECT_FALSE(table.show(fs, "R.TSV"));
+    // A file that is empty, has no heading or is missing leaves an empty
+    // table: nothing of the earlier table stays.
+    for (const char* text : {"", "a\tb\r\nc\r\n", "missing"}) {
+        ASSERT_TRUE(table.show(fs, "R.TSV"));
+        fs.put("E.TSV", text);
+        EXPECT_FALSE(table.show(fs, text == std::string("missing") ? "MISSING.TSV" : "E.TSV")) << text;
         EXPECT_EQ(table.rowCount(), 1);
-        EXPECT_EQ(table.text(0, 0), ""); // nothing of the earlier table stays
+        EXPECT_EQ(table.text(0, 0), "");
     }
-    MemoryFileSystem none;
-    ResultTable table = prepared();
-    EXPECT_FALSE(table.show(none, "MISSING.TSV"));
-    EXPECT_EQ(table.rowCount(), 1);
 }
 
 TEST(ResultTableHeading, FamiliesFollowTheHeadings) {
-    struct Family {
-        std::string column3, column6;
-        int family;
-    };
-    for (const Family& f : {Family{"SEQ #", "", 1}, Family{"SEQ. #", "x", 1},
-                            Family{"WORK No.", "", 2}, Family{"SEQ", "", 0},
-                            Family{"WORK No.", "Press #", 3}, Family{"SEQ. #", "Press #", 3}})
-        EXPECT_EQ(ResultTable::curveFileFamily({"", "", "", f.column3, "", "", f.column6}), f.family)
-            << f.column3 << "/" << f.column6;
+    for (const auto& [column3, column6, family] :
+         {std::tuple{"SEQ #", "", 1}, {"SEQ. #", "x", 1}, {"WORK No.", "", 2}, {"SEQ", "", 0},
+          {"WORK No.", "Press #", 3}, {"SEQ. #", "Press #", 3}})
+        EXPECT_EQ(ResultTable::curveFileFamily({"", "", "", column3, "", "", column6}), family) << column3 << "/" << column6;
 }
 
 TEST(FileLineReader, LineEndsAcrossChunkBoundaries) {
-    const std::string text = "ab\r\ncd\ref\n\r\nlast";
     MemoryFileSystem fs;
-    fs.put("T", text);
+    fs.put("T", "ab\r\ncd\ref\n\r\nlast");
     for (std::size_t chunk : {2, 3, 4, 5, 64}) {
-        SCOPED_TRACE(chunk);
         FileLineReader reader(fs, "T", chunk);
-        std::vector<std::string> lines;
-        while (auto line = reader.next()) lines.emplace_back(*line);
-        EXPECT_EQ(lines, (std::vector<std::string>{"ab", "cd", "ef", "", "last"}));
+        std::string lines;
+        while (auto line = reader.next()) lines += std::string(*line) + "|";
+        EXPECT_EQ(lines, "ab|cd|ef||last|") << chunk;
         EXPECT_FALSE(reader.failed());
     }
     FileLineReader missing(fs, "NONE");
-    EXPECT_FALSE(missing.next());
-    EXPECT_TRUE(missing.failed());
+    EXPECT_TRUE(!missing.next() && missing.failed());
 }
 
 } // namespace

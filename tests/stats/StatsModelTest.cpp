@@ -11,28 +11,8 @@
 
 using namespace plotwise;
 using namespace plotwise::stats;
-using test::CurveFault;
-using test::CurveGenerator;
 
 namespace {
-
-struct Folder {
-    test::TempFolder folder;
-    CurveList list;
-    explicit Folder(int curves) {
-        CurveGenerator generator(9);
-        for (int i = 0; i < curves; ++i)
-            folder.write("c" + std::to_string(10 + i) + ".NRCUR",
-                         CurveGenerator::nrcurFile(1, generator.curve(i == 3 ? CurveFault::EarlyStop
-                                                                             : CurveFault::None, 800)));
-        LoadState state;
-        const auto colors = defaultSpindleColors();
-        CurveListBuilder builder(list, state, colors);
-        LocalFileSystem fs;
-        scanFolder(folder.path(), fs, state, builder);
-        for (int i = 0; i < list.count(); ++i) list.entry(i).checked = true;
-    }
-};
 
 bool waitForDetection(StatsModel& model) {
     QEventLoop loop;
@@ -45,16 +25,27 @@ bool waitForDetection(StatsModel& model) {
 } // namespace
 
 // The statistics follow the ticks at once; the detection arrives later, marks
-// the burr in the list and gives the plot its band. Limits typed in apply to
+// the early stop in the list and gives the plot its band. Limits typed in apply to
 // the groups; bad ones leave them as they were.
 TEST(StatsModel, FollowsTheTicksAndDetectsInTheBackground) {
     test::guiApp();
-    Folder folder(10);
+    // Ten generated curve files, c13 stopping early, listed and all ticked.
+    test::TempFolder folder;
+    test::CurveGenerator generator(9);
+    for (int i = 0; i < 10; ++i)
+        folder.write("c" + std::to_string(10 + i) + ".NRCUR", test::CurveGenerator::nrcurFile(1, generator.curve(
+                         i == 3 ? test::CurveFault::EarlyStop : test::CurveFault::None, 800)));
+    CurveList list;
+    LoadState state;
+    const auto colors = defaultSpindleColors();
+    CurveListBuilder builder(list, state, colors);
     LocalFileSystem fs;
+    scanFolder(folder.path(), fs, state, builder);
+    for (int i = 0; i < list.count(); ++i) list.entry(i).checked = true;
     StatsModel model(fs);
     int progress = -1;
     QObject::connect(&model, &StatsModel::detectionProgress, [&](int done, int) { progress = done; });
-    model.setCurves(folder.list, folder.folder.path());
+    model.setCurves(list, folder.path());
     ASSERT_EQ(model.groups().size(), 1u);
     EXPECT_EQ(model.groups()[0].ySummary.n, 10);
     ASSERT_TRUE(waitForDetection(model));
@@ -73,9 +64,9 @@ TEST(StatsModel, FollowsTheTicksAndDetectsInTheBackground) {
     EXPECT_TRUE(model.setLimits("30:20", ""));
     EXPECT_TRUE(model.groups()[0].ySummary.cp);
     // A new set of curves drops the running detection.
-    folder.list.entry(0).checked = false;
-    model.setCurves(folder.list, folder.folder.path());
-    model.setCurves(folder.list, folder.folder.path());
+    list.entry(0).checked = false;
+    model.setCurves(list, folder.path());
+    model.setCurves(list, folder.path());
     EXPECT_EQ(model.groups()[0].ySummary.n, 9);
     EXPECT_TRUE(waitForDetection(model));
 }
