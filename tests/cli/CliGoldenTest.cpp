@@ -3,6 +3,7 @@
 // byte, with a file in data/. Regenerate a file only after checking the new
 // output by hand.
 #include "support/CommandRun.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -74,14 +75,14 @@ TEST(CliRender, WritesThePictureInTheNamedFormat) {
         {render, "plot.jpg", "\xff\xd8"}, {render, "plot.pdf", "%PDF-"},
         {"stats . --ylimits 20:30 --histogram ", "histogram.jpg", "\xff\xd8"},
         {"stats . --chart ", "chart.PDF", "%PDF-"}};
+    plotwise::test::TempFolder temp; // of this run alone: tests run side by side
     for (const auto& [command, file, signature] : rows) {
-        const std::string path = testing::TempDir() + "/" + file;
-        std::remove(path.c_str());
+        const std::string path = temp.path(file);
         EXPECT_EQ(runCli(command + path).status, 0) << file;
         EXPECT_EQ(fileHead(path, std::strlen(signature)), signature) << file;
     }
     // PNG: width and height big-endian from byte 16.
-    EXPECT_EQ(fileHead(testing::TempDir() + "/plot.png", 24).substr(16), std::string("\0\0\x01\x40\0\0\0\xc8", 8));
+    EXPECT_EQ(fileHead(temp.path("plot.png"), 24).substr(16), std::string("\0\0\x01\x40\0\0\0\xc8", 8));
 }
 
 // Convert all on a copy of a few samples: one image per curve file (none for
@@ -89,10 +90,11 @@ TEST(CliRender, WritesThePictureInTheNamedFormat) {
 TEST(CliConvert, WritesAnImagePerCurveFileInTheFormatAskedFor) {
     const char* rows[][3] = {{"", "jpg", "\xff\xd8"}, {"--format gif", "gif", "GIF8"},
                              {"--format PNG", "png", "\x89PNG"}, {"--format bmp", "BMP", "BM"}};
+    plotwise::test::TempFolder temp;
     for (const auto& [option, extension, signature] : rows) {
         SCOPED_TRACE(extension);
-        const std::string folder = testing::TempDir() + "/convert-" + extension;
-        std::system(("rm -rf '" + folder + "' && mkdir -p '" + folder + "' && cd '" + PLOTWISE_SAMPLES_DIR +
+        const std::string folder = temp.path(std::string("convert-") + extension);
+        std::system(("mkdir -p '" + folder + "' && cd '" + PLOTWISE_SAMPLES_DIR +
                      "' && cp M8_bolt_spindle1.nrcur engine_head_4spindle.nracd nr_M5_90pts.BIN "
                      "line3_results_202611.TSV '" + folder + "'").c_str());
         const CliRun run = runCli("convert " + folder + " " + option);
