@@ -14,9 +14,7 @@ using test::crlf;
 
 TEST(ConsoleSettings, FieldsDropTabsBeyondTheFourthAndUnprintableCharacters) {
     const auto fields = settingsFields("Key\tVal\xe9ue\tc\td\te\tf\x01g");
-    EXPECT_EQ(fields[0], "Key");
-    EXPECT_EQ(fields[1], "Value");
-    EXPECT_EQ(fields[4], "efg");
+    EXPECT_EQ(fields[0] + "|" + fields[1] + "|" + fields[4], "Key|Value|efg");
 }
 
 TEST(ConsoleSettings, KeysValuesAndFlagsAsTheConsoleWritesThem) {
@@ -29,62 +27,49 @@ TEST(ConsoleSettings, KeysValuesAndFlagsAsTheConsoleWritesThem) {
     temp.write("MONI.SYS", crlf({"  RSaveFolder\t/wrong", "RSaveFolder\t/data/RESULT/202611",
                                  "RSaveName\ta.tsv", "RSaveName\tb\xe9.tsv", "RSaveFlag\ttrue"}));
     temp.write("WAVE.SYS", crlf({"WaveAutoSavePath\t/data/WAVE ", "WaveAutoSave\tTrue"}));
-    readConsoleSettings(shell, fs, platform);
-    EXPECT_EQ(shell.stationName, "Line 3");
-    EXPECT_TRUE(shell.resumeSetup);
-    EXPECT_EQ(shell.resumeParamFile, temp.path("Resume.nrpar"));
-    EXPECT_EQ(shell.rSaveFolder, "/data/RESULT/202611"); // the untrimmed key is another key
-    EXPECT_EQ(shell.rSaveName, "b.tsv");                 // the last line wins, non-ASCII dropped
-    EXPECT_FALSE(shell.rSaveFlag);                       // "true" is not "True"
-    EXPECT_EQ(shell.waveAutoSavePath, "/data/WAVE ");   // values keep their blanks
-    EXPECT_TRUE(shell.waveAutoSave);
+    // Every setting read, as one line; flags as 1 or 0.
+    auto settings = [&] {
+        readConsoleSettings(shell, fs, platform);
+        return shell.stationName + "|" + std::to_string(shell.resumeSetup) + "|" + shell.resumeParamFile + "|" +
+               shell.rSaveFolder + "|" + shell.rSaveName + "|" + std::to_string(shell.rSaveFlag) + "|" +
+               shell.waveAutoSavePath + "|" + std::to_string(shell.waveAutoSave);
+    };
+    // The untrimmed key is another key, the last line wins, non-ASCII is
+    // dropped, "true" is not "True" and values keep their blanks.
+    EXPECT_EQ(settings(), "Line 3|1|" + temp.path("Resume.nrpar") + "|/data/RESULT/202611|b.tsv|0|/data/WAVE |1");
 
     // A re-read keeps what the files no longer say; a key alone empties its value.
     temp.write("IP.SYS", crlf({"StationName", "ResumeSetup\tFalse"}));
     std::filesystem::remove(temp.path("WAVE.SYS"));
     temp.write("MONI.SYS", "");
-    readConsoleSettings(shell, fs, platform);
-    EXPECT_EQ(shell.stationName, "");
-    EXPECT_FALSE(shell.resumeSetup);
-    EXPECT_EQ(shell.resumeParamFile, temp.path("Resume.nrpar"));
-    EXPECT_EQ(shell.rSaveName, "b.tsv");
-    EXPECT_EQ(shell.waveAutoSavePath, "/data/WAVE ");
+    EXPECT_EQ(settings(), "|0|" + temp.path("Resume.nrpar") + "|/data/RESULT/202611|b.tsv|0|/data/WAVE |1");
 }
 
-// A TAVRIN console beside the program whose result folder is `rSaveFolder`.
-void installConsole(CoreFixture& f, const std::string& rSaveFolder, const std::string& rSaveName = "") {
-    f.temp.write("Console/TAVRIN UserConsole.exe", test::consoleExecutable("1.0.3.0"));
-    f.temp.write("appdata/TAVRIN_1.030/Console/MONI.SYS",
-                 crlf({"RSaveFolder\t" + rSaveFolder, "RSaveName\t" + rSaveName, "RSaveFlag\tTrue"}));
-}
-
+// A TAVRIN console beside the program, its result folder below the temporary
+// folder ("" for the drive root "/"): the window opens on it when it can.
 TEST(ConsoleLink, OpensTheResultFolderWhenItCan) {
-    struct Row {
+    const struct {
         const char* name;
-        std::string rSaveFolder; // "@" stands for the temporary folder
+        std::string rSaveFolder;
         bool linked;
         std::string folder; // where the folder list ends up
+    } rows[] = {
+        {"real folder", "results", true, "results"},
+        {"drive root", "", true, "work"},
+        {"missing folder", "no/such/folder", false, "work"},
     };
-    CoreFixture probe;
-    const Row rows[] = {
-        {"real folder", "@/results", true, "@/results"},
-        {"drive root", "/", true, "@/work"},
-        {"missing folder", "@/no/such/folder", false, "@/work"},
-    };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         CoreFixture f;
         f.temp.makeFolder("results");
-        auto at = [&f](std::string text) {
-            if (!text.empty() && text[0] == '@') text = f.temp.path() + text.substr(1);
-            return text;
-        };
-        installConsole(f, at(row.rSaveFolder));
+        const std::string rSaveFolder = row.rSaveFolder.empty() ? "/" : f.temp.path(row.rSaveFolder);
+        f.temp.write("Console/TAVRIN UserConsole.exe", test::consoleExecutable("1.0.3.0"));
+        f.temp.write("appdata/TAVRIN_1.030/Console/MONI.SYS",
+                     crlf({"RSaveFolder\t" + rSaveFolder, "RSaveName\t", "RSaveFlag\tTrue"}));
         Form1Core& core = f.start();
-        EXPECT_EQ(core.shellState().rSaveFolder, at(row.rSaveFolder));
-        EXPECT_EQ(core.folders().dir, at(row.folder));
-        const std::string caption = core.texts().caption;
-        EXPECT_EQ(caption.find("Linked with TAVRIN") != std::string::npos, row.linked) << caption;
+        EXPECT_EQ(core.shellState().rSaveFolder, rSaveFolder);
+        EXPECT_EQ(core.folders().dir, f.temp.path(row.folder));
+        EXPECT_EQ(core.texts().caption.find("Linked with TAVRIN") != std::string::npos, row.linked);
     }
 }
 

@@ -2,7 +2,7 @@
 // Shared helpers of the shell tests: a platform whose drives, shell folders and
 // writability the test chooses, curve and executable file builders, and a
 // Form1Core whose program folder, working folder and drive all live inside one
-// temporary folder.
+// temporary folder, with probes that read a state as one string.
 #include "shell/Form1Core.h"
 #include "shell/LocalPlatform.h"
 #include "support/CurveFileText.h"
@@ -13,6 +13,8 @@
 #include <memory>
 
 namespace plotwise::test {
+
+using Strings = std::vector<std::string>;
 
 class FakePlatform : public LocalPlatform {
 public:
@@ -44,6 +46,22 @@ inline std::string consoleExecutable(const std::string& version) {
     std::string bytes = "MZ" + std::string(64, '\0') + "PE";
     if (!version.empty()) bytes += wide("Assembly Version") + std::string(2, '\0') + wide(version);
     return bytes;
+}
+
+// The bytes a case field spells: \r \n \t and \xNN stand for their bytes, a
+// backslash before any other character for that character.
+inline std::string bytesOf(const std::string& field) {
+    std::string out;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        const char c = field[i] == '\\' && i + 1 < field.size() ? field[++i] : '\0';
+        if (c == 'x') out += static_cast<char>(std::stoi(field.substr(i + 1, 2), nullptr, 16)), i += 2;
+        else out += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c ? c : field[i];
+    }
+    return out;
+}
+
+inline std::optional<std::string> optionalBytes(const std::string& field) {
+    return field == "(none)" ? std::nullopt : std::optional(bytesOf(field));
 }
 
 inline std::string fileText(const std::string& path) {
@@ -99,6 +117,31 @@ public:
         for (int i = 0; i < list.count(); ++i)
             if (list.entry(i).text.rfind(prefix, 0) == 0) return i;
         return -1;
+    }
+    // Writes a file below the working folder.
+    std::string put(const std::string& name, const std::string& bytes) const {
+        return temp.write("work/" + name, bytes);
+    }
+    // Selects the entry whose text starts with `prefix` and clicks the list.
+    void click(const std::string& prefix) {
+        core->listPanel().treeViewSelect(entryNamed(prefix));
+        core->listPanel().treeViewClick();
+    }
+    // Grid1's curve rows, the given columns of each joined by "|".
+    Strings gridRows(std::initializer_list<int> columns = {0, 1}) const {
+        Strings rows;
+        for (int r = 1; r < core->grid1().rowCount(); ++r) {
+            std::string row;
+            for (int c : columns) row += "|" + core->grid1().text(r, c);
+            rows.push_back(row.substr(1));
+        }
+        return rows;
+    }
+    // The list's ticks, "x" for a ticked entry and "-" for one that is not.
+    std::string ticks() const {
+        std::string out;
+        for (const CurveListEntry& entry : core->curveList().entries()) out += entry.checked ? 'x' : '-';
+        return out;
     }
 };
 

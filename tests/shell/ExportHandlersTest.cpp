@@ -15,9 +15,10 @@ namespace {
 using test::CoreFixture;
 using test::fileBytes;
 using test::folderEntries;
+using Names = std::set<std::string>;
 
 // A single-spindle curve that rises in `samples` steps to its peak.
-std::string risingCurve(const std::string& peak, int samples, double step) {
+std::string risingCurve(const std::string& peak, int samples = 80, double step = 0.3) {
     return test::keyedSingleFile(10,
                                  {"SPNO\t1", "YPeak\t" + peak, "XPeak\t40", "WavePoint\t" +
                                   std::to_string(samples), "Interval\t0"},
@@ -37,9 +38,11 @@ std::string risingMultiCurve(int samples) {
 
 constexpr int kPictureWidth = 320, kPictureHeight = 200;
 
-// A started core on the work folder, with a small picture.
-Form1Core& startCore(CoreFixture& f) {
+// A started core on the work folder, with a small picture; the named rising
+// curves are written there first.
+Form1Core& startCore(CoreFixture& f, std::initializer_list<const char*> curves = {}) {
     test::guiApp();
+    for (const char* name : curves) f.put(name, risingCurve("25.34"));
     Form1Core& core = f.start();
     core.setPictureSize(kPictureWidth, kPictureHeight);
     return core;
@@ -64,16 +67,23 @@ QImage readImage(const std::string& path) {
     return QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
 }
 
-// A save dialog that answers with the given names in turn and records what
-// it was shown; nullopt is a cancel.
+// How a run ended, as one line: "written/total", then whether it stopped or failed.
+std::string outcome(const ConvertAllResult& r) {
+    return std::to_string(r.written) + "/" + std::to_string(r.total) + (r.stopped ? " stopped" : "") +
+           (r.failed ? " failed at " + r.failedFile + ": " + r.reason : "");
+}
+
+// A save dialog that answers with the given names in turn and records the
+// start names it was shown with; nullopt is a cancel.
 struct FakeSaveDialog {
     std::vector<std::optional<std::string>> answers;
-    std::vector<SaveDialogRequest> shown;
+    std::vector<std::string> shown;
+    SaveDialogRequest first;
     void install(Form1Core& core) {
         core.exporter().seams.chooseSaveFile = [this](const SaveDialogRequest& request) {
-            shown.push_back(request);
-            const std::size_t i = shown.size() - 1;
-            return i < answers.size() ? answers[i] : std::nullopt;
+            if (shown.empty()) first = request;
+            shown.push_back(request.fileName);
+            return shown.size() <= answers.size() ? answers[shown.size() - 1] : std::nullopt;
         };
     }
 };
@@ -82,25 +92,22 @@ struct FakeSaveDialog {
 
 TEST(PictureSave, DialogReturnsUntilAnImageEndingAndWritesByIt) {
     CoreFixture f;
-    f.temp.write("work/A1234.NRCUR", risingCurve("25.34", 80, 0.3));
-    Form1Core& core = startCore(f);
+    Form1Core& core = startCore(f, {"A1234.NRCUR"});
     FakeSaveDialog dialog;
     dialog.install(core);
     core.exporter().command3Click(1); // nothing selected: no dialog
     EXPECT_TRUE(dialog.shown.empty());
 
     core.listPanel().treeViewSelect(0);
-    const std::string chosen = f.temp.path("out/PLOT.PNG");
+    const std::string out = f.temp.path("out/"), chosen = out + "PLOT.PNG";
     f.temp.makeFolder("out");
-    dialog.answers = {f.temp.path("out/plot"), f.temp.path("out/plot.txt"), chosen};
+    dialog.answers = {out + "plot", out + "plot.txt", chosen};
     core.exporter().command3Click(1);
-    ASSERT_EQ(dialog.shown.size(), 3u);
-    EXPECT_EQ(dialog.shown[0].title, "Save Picture As");
-    EXPECT_EQ(dialog.shown[0].fileName, f.work + "/A1234");
-    EXPECT_EQ(dialog.shown[0].filter, "JPG File|*.jpg|PNG File|*.png|GIF File|*.gif|BMP File|*.bmp");
-    EXPECT_EQ(dialog.shown[1].fileName, f.temp.path("out/plot")); // the name typed last
-    EXPECT_EQ(dialog.shown[2].fileName, f.temp.path("out/plot.txt"));
-    EXPECT_EQ(folderEntries(f.temp.path("out")), std::set<std::string>{"PLOT.PNG"});
+    EXPECT_EQ(dialog.first.title, "Save Picture As");
+    EXPECT_EQ(dialog.first.filter, "JPG File|*.jpg|PNG File|*.png|GIF File|*.gif|BMP File|*.bmp");
+    // The curve file's stem first, then the name typed last.
+    EXPECT_EQ(dialog.shown, (test::Strings{f.work + "/A1234", out + "plot", out + "plot.txt"}));
+    EXPECT_EQ(folderEntries(out), Names{"PLOT.PNG"});
     EXPECT_EQ(fileBytes(chosen).substr(0, 4), "\x89PNG"); // upper-case .PNG is a PNG
     EXPECT_EQ(readImage(chosen), core.plot().canvas().image().convertToFormat(QImage::Format_RGB32));
     EXPECT_EQ(core.exporter().exportFormat(), PictureWriter::Png);
@@ -110,24 +117,20 @@ TEST(PictureSave, DialogReturnsUntilAnImageEndingAndWritesByIt) {
 
 TEST(PictureSave, CancelOrAFailedWriteKeepsTheFormatAndWritesNothing) {
     CoreFixture f;
-    f.temp.write("work/A1234.NRCUR", risingCurve("25.34", 80, 0.3));
-    Form1Core& core = startCore(f);
+    Form1Core& core = startCore(f, {"A1234.NRCUR"});
     core.listPanel().treeViewSelect(0);
-    FakeSaveDialog dialog;
+    FakeSaveDialog dialog{{f.work + "/plot", std::nullopt}};
     dialog.install(core);
-    dialog.answers = {f.temp.path("work/plot"), std::nullopt};
     core.exporter().command3Click(1); // a bad name, then cancel: the dialog does not come back
     EXPECT_EQ(dialog.shown.size(), 2u);
 
     f.temp.makeFolder("work/taken.gif");
-    dialog = {{f.temp.path("work/taken.gif")}, {}};
-    dialog.install(core);
+    dialog = {{f.work + "/taken.gif"}};
     core.exporter().command3Click(1);
     EXPECT_EQ(dialog.shown.size(), 1u);
     EXPECT_EQ(core.exporter().exportFormat(), PictureWriter::Jpeg);
-    EXPECT_EQ(core.texts().statusLine,
-              "Could not save " + f.temp.path("work/taken.gif") + ": Is a directory");
-    EXPECT_EQ(folderEntries(f.work), (std::set<std::string>{"A1234.NRCUR", "taken.gif"}));
+    EXPECT_EQ(core.texts().statusLine, "Could not save " + f.work + "/taken.gif: Is a directory");
+    EXPECT_EQ(folderEntries(f.work), (Names{"A1234.NRCUR", "taken.gif"}));
 }
 
 // Each single save sets the format of the next convert-all run (the bitmap
@@ -138,13 +141,12 @@ TEST(PictureSave, RememberedFormatAfterEachSaveAndAfterARestart) {
         {"p.bmp", PictureWriter::Bitmap, "A1234.BMP", "BM"},
     };
     CoreFixture f;
-    f.temp.write("work/A1234.NRCUR", risingCurve("25.34", 80, 0.3));
     f.temp.makeFolder("out");
-    Form1Core& core = startCore(f);
+    Form1Core& core = startCore(f, {"A1234.NRCUR"});
     for (const auto& [chosen, writer, convertedName, magic] : cases) {
         SCOPED_TRACE(chosen);
         core.listPanel().treeViewSelect(0);
-        FakeSaveDialog dialog{{f.temp.path("out/") + chosen}, {}};
+        FakeSaveDialog dialog{{f.temp.path("out/") + chosen}};
         dialog.install(core);
         core.exporter().command3Click(1);
         EXPECT_EQ(fileBytes(f.temp.path("out/") + chosen).substr(0, magic.size()), magic);
@@ -162,11 +164,10 @@ TEST(PictureSave, RememberedFormatAfterEachSaveAndAfterARestart) {
 
 TEST(ConvertAll, EveryImageShowsItsOwnFileOnly) {
     CoreFixture f;
-    f.temp.write("work/A1234.NRCUR", risingCurve("25.34", 80, 0.3));
-    f.temp.write("work/B77.NRCUR", risingCurve("12.00", 30, 0.4));
-    f.temp.write("work/AA.NRACD", risingMultiCurve(100));
-    f.temp.write("work/line3.TSV", "Date\tTime\r\n");
-    Form1Core& core = startCore(f);
+    f.put("B77.NRCUR", risingCurve("12.00", 30, 0.4));
+    f.put("AA.NRACD", risingMultiCurve(100));
+    f.put("line3.TSV", "Date\tTime\r\n");
+    Form1Core& core = startCore(f, {"A1234.NRCUR"});
     core.exporter().setExportFormat(PictureWriter::Png);
     // Earlier ticks go, an expanded file keeps no spindles ticked for the next
     // image, and the selected result table is not opened per file.
@@ -174,26 +175,20 @@ TEST(ConvertAll, EveryImageShowsItsOwnFileOnly) {
     core.listPanel().setEntryExpanded(f.entryNamed("AA.NRACD"), true);
     core.listPanel().treeViewSelect(f.entryNamed("line3"));
     core.plotPanel().hsChange(9000); // a view placed right of every curve: each is drawn at its end
-    std::vector<std::string> told;
+    test::Strings told;
     core.exporter().seams.onConverted = [&told](const std::string& path, int done, int total) {
         told.push_back(path + " " + std::to_string(done) + "/" + std::to_string(total));
     };
-    const ConvertAllResult result = core.exporter().convertAll();
-    EXPECT_EQ(result.written, 3);
-    EXPECT_EQ(result.total, 3);
-    EXPECT_FALSE(result.stopped || result.failed);
-    EXPECT_EQ(told, (std::vector<std::string>{f.work + "/A1234.png 1/3", f.work + "/AA.png 2/3",
-                                              f.work + "/B77.png 3/3"}));
-    EXPECT_EQ(folderEntries(f.work),
-              (std::set<std::string>{"A1234.NRCUR", "A1234.png", "AA.NRACD", "AA.png", "B77.NRCUR",
-                                     "B77.png", "line3.TSV"}));
+    EXPECT_EQ(outcome(core.exporter().convertAll()), "3/3");
+    EXPECT_EQ(told, (test::Strings{f.work + "/A1234.png 1/3", f.work + "/AA.png 2/3", f.work + "/B77.png 3/3"}));
+    EXPECT_EQ(folderEntries(f.work), (Names{"A1234.NRCUR", "A1234.png", "AA.NRACD", "AA.png",
+                                            "B77.NRCUR", "B77.png", "line3.TSV"}));
     for (const char* name : {"A1234", "AA", "B77"}) {
         SCOPED_TRACE(name);
         EXPECT_EQ(readImage(f.work + "/" + name + ".png"), plotOfEntryAlone(f, std::string(name) + "."));
     }
     EXPECT_NE(readImage(f.work + "/A1234.png"), readImage(f.work + "/B77.png"));
-    for (const CurveListEntry& entry : core.curveList().entries())
-        EXPECT_FALSE(entry.checked) << entry.text;
+    EXPECT_EQ(f.ticks(), "------");
     EXPECT_EQ(core.grid1().rowCount(), 1);
     EXPECT_EQ(core.curveList().selected, f.entryNamed("line3"));
     EXPECT_EQ(core.mousePointer(), MousePointer::Default);
@@ -205,15 +200,13 @@ TEST(ConvertAll, EveryImageShowsItsOwnFileOnly) {
 // every list click, so the run clicks with no entry selected.
 TEST(ConvertAll, ASelectedCurveDoesNotTakeEveryImage) {
     CoreFixture f;
-    f.temp.write("work/AA.NRACD", risingMultiCurve(100));
-    f.temp.write("work/nr_M5_90pts.BIN",
-                 fileBytes(std::string(PLOTWISE_SAMPLES_DIR) + "/nr_M5_90pts.BIN"));
+    f.put("AA.NRACD", risingMultiCurve(100));
+    f.put("nr_M5_90pts.BIN", fileBytes(PLOTWISE_SAMPLES_DIR "/nr_M5_90pts.BIN"));
     Form1Core& core = startCore(f);
     ASSERT_FALSE(core.curveList().checkBoxes);
-    core.listPanel().treeViewSelect(f.entryNamed("nr_M5"));
-    core.listPanel().treeViewClick();
+    f.click("nr_M5");
     core.exporter().setExportFormat(PictureWriter::Gif);
-    EXPECT_EQ(core.exporter().convertAll().written, 2);
+    EXPECT_EQ(outcome(core.exporter().convertAll()), "2/2");
     for (const char* name : {"AA", "nr_M5_90pts"}) {
         SCOPED_TRACE(name);
         EXPECT_EQ(readImage(f.work + "/" + name + ".gif"), plotOfEntryAlone(f, name));
@@ -223,8 +216,7 @@ TEST(ConvertAll, ASelectedCurveDoesNotTakeEveryImage) {
 
 TEST(ConvertAll, DrawsThePlotEvenWhenTheTableIsShown) {
     CoreFixture f;
-    f.temp.write("work/A1234.NRCUR", risingCurve("25.34", 80, 0.3));
-    Form1Core& core = startCore(f);
+    Form1Core& core = startCore(f, {"A1234.NRCUR"});
     core.listPanel().check1Click(true); // the loaded-curve table in front of the plot
     core.exporter().command3Click(5);
     EXPECT_EQ(readImage(f.work + "/A1234.jpg").size(), QSize(kPictureWidth, kPictureHeight));
@@ -244,9 +236,7 @@ TEST(ConvertAll, DrawsThePlotEvenWhenTheTableIsShown) {
 
 TEST(ConvertAll, EscStopsAfterTheCurrentFile) {
     CoreFixture f;
-    for (const char* name : {"A.NRCUR", "B.NRCUR", "C.NRCUR"})
-        f.temp.write(std::string("work/") + name, risingCurve("25.34", 80, 0.3));
-    Form1Core& core = startCore(f);
+    Form1Core& core = startCore(f, {"A.NRCUR", "B.NRCUR", "C.NRCUR"});
     // Esc once the first file was drawn and unticked: it is still written.
     bool ticked = false;
     core.onChanged = [&core, &ticked](unsigned) {
@@ -254,33 +244,23 @@ TEST(ConvertAll, EscStopsAfterTheCurrentFile) {
         if (ticked && !now) core.exporter().stopConvertAll();
         ticked = ticked || now;
     };
-    const ConvertAllResult result = core.exporter().convertAll();
-    EXPECT_EQ(result.written, 1);
-    EXPECT_TRUE(result.stopped);
-    EXPECT_EQ(folderEntries(f.work), (std::set<std::string>{"A.NRCUR", "A.jpg", "B.NRCUR", "C.NRCUR"}));
-    for (const CurveListEntry& entry : core.curveList().entries())
-        EXPECT_FALSE(entry.checked) << entry.text;
+    EXPECT_EQ(outcome(core.exporter().convertAll()), "1/3 stopped");
+    EXPECT_EQ(folderEntries(f.work), (Names{"A.NRCUR", "A.jpg", "B.NRCUR", "C.NRCUR"}));
+    EXPECT_EQ(f.ticks(), "---");
     EXPECT_FALSE(core.exporter().convertAllRunning());
     EXPECT_EQ(core.texts().statusLine, "Convert all stopped after 1 file of 3");
     core.onChanged = nullptr;
-    EXPECT_EQ(core.exporter().convertAll().written, 3); // the next run starts afresh
+    EXPECT_EQ(outcome(core.exporter().convertAll()), "3/3"); // the next run starts afresh
 }
 
 TEST(ConvertAll, AFailedWriteEndsTheRunThere) {
     CoreFixture f;
-    for (const char* name : {"A.NRCUR", "B.NRCUR", "C.NRCUR"})
-        f.temp.write(std::string("work/") + name, risingCurve("25.34", 80, 0.3));
     f.temp.makeFolder("work/B.jpg");
-    Form1Core& core = startCore(f);
-    const ConvertAllResult result = core.exporter().convertAll();
-    EXPECT_TRUE(result.failed);
-    EXPECT_EQ(result.written, 1);
-    EXPECT_EQ(folderEntries(f.work),
-              (std::set<std::string>{"A.NRCUR", "A.jpg", "B.NRCUR", "B.jpg", "C.NRCUR"}));
+    Form1Core& core = startCore(f, {"A.NRCUR", "B.NRCUR", "C.NRCUR"});
+    EXPECT_EQ(outcome(core.exporter().convertAll()), "1/3 failed at B.NRCUR: Is a directory");
+    EXPECT_EQ(folderEntries(f.work), (Names{"A.NRCUR", "A.jpg", "B.NRCUR", "B.jpg", "C.NRCUR"}));
     EXPECT_EQ(core.texts().statusLine, "Could not save " + f.work + "/B.jpg: Is a directory");
-    EXPECT_EQ(result.failedFile, "B.NRCUR");
-    EXPECT_EQ(result.reason, "Is a directory");
-    EXPECT_TRUE(core.curveList().entry(f.entryNamed("B.NRCUR")).checked); // where it stopped
+    EXPECT_EQ(f.ticks(), "-x-"); // where it stopped
     EXPECT_EQ(core.mousePointer(), MousePointer::Default);
 }
 
@@ -293,29 +273,23 @@ TEST(ExportOnABadDisk, ConvertAllAndTableTxtKeepTheEarlierFiles) {
         CoreFixture f;
         test::SmallTmpfs disk(f.work);
         if (!disk.ok()) GTEST_SKIP() << "no tmpfs can be mounted here (needs CAP_SYS_ADMIN)";
-        for (const char* name : {"A.NRCUR", "B.NRCUR"})
-            f.temp.write(std::string("work/") + name, risingCurve("25.34", 80, 0.3));
         const std::string earlierPicture = "an earlier picture", earlierTable = "File Name\r\n";
-        f.temp.write("work/A.jpg", earlierPicture);
-        f.temp.write("work/TABLE.TXT", earlierTable);
-        Form1Core& core = startCore(f);
+        f.put("A.jpg", earlierPicture);
+        f.put("TABLE.TXT", earlierTable);
+        Form1Core& core = startCore(f, {"A.NRCUR", "B.NRCUR"});
         if (full)
             disk.fill();
         else
             ASSERT_TRUE(disk.makeReadOnly());
-        const std::set<std::string> before = folderEntries(f.work);
-
-        const ConvertAllResult result = core.exporter().convertAll();
-        EXPECT_TRUE(result.failed);
-        EXPECT_EQ(result.written, 0);
-        const char* reason = full ? "No space left on device" : "Read-only file system";
+        const Names before = folderEntries(f.work);
+        const std::string reason = full ? "No space left on device" : "Read-only file system";
+        EXPECT_EQ(outcome(core.exporter().convertAll()), "0/2 failed at A.NRCUR: " + reason);
         EXPECT_EQ(core.texts().statusLine, "Could not save " + f.work + "/A.jpg: " + reason);
         EXPECT_FALSE(core.exporter().convertAllRunning());
 
         core.listPanel().command2Click(0);
         core.exporter().command3Click(2);
         EXPECT_EQ(core.texts().statusLine, "Could not save " + f.work + "/TABLE.TXT: " + reason);
-
         EXPECT_EQ(fileBytes(f.work + "/A.jpg"), earlierPicture);
         EXPECT_EQ(fileBytes(f.work + "/TABLE.TXT"), earlierTable);
         EXPECT_EQ(folderEntries(f.work), before);
@@ -324,49 +298,36 @@ TEST(ExportOnABadDisk, ConvertAllAndTableTxtKeepTheEarlierFiles) {
 
 // ---- the list as text and the clipboard ----
 
-std::vector<std::string> crlfLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t at; (at = text.find("\r\n", start)) != std::string::npos; start = at + 2)
-        lines.push_back(text.substr(start, at - start));
-    EXPECT_EQ(start, text.size()) << "the last line is ended too";
-    return lines;
-}
-
 // TABLE.TXT is the list as text (its layout is in the TableText and grid
-// golden tests): headings only at first, then the loaded rows, replaced whole.
-TEST(TableText, HeadingsOnlyAndLoadedRowsInTableTxt) {
+// golden tests): headings only at first, then the loaded rows, replaced whole;
+// a failed save keeps the earlier file.
+TEST(TableText, TableTxtHoldsTheLoadedRowsAndAFailedSaveKeepsTheEarlierFile) {
     CoreFixture f;
-    f.temp.write("work/A.NRCUR", risingCurve("25.34", 80, 0.3));
-    Form1Core& core = startCore(f);
+    Form1Core& core = startCore(f, {"A.NRCUR"});
     const std::string path = f.work + "/TABLE.TXT";
     core.exporter().command3Click(2);
-    EXPECT_EQ(crlfLines(fileBytes(path)).size(), 1u);
+    ASSERT_EQ(core.grid1().rowCount(), 1);
+    EXPECT_EQ(fileBytes(path), loadedCurveTableText(core.grid1()));
     EXPECT_EQ(core.texts().statusLine, "Saved the list as " + path);
     core.listPanel().command2Click(0);
     core.exporter().command3Click(2);
+    ASSERT_EQ(core.grid1().rowCount(), 2);
     EXPECT_EQ(fileBytes(path), loadedCurveTableText(core.grid1()));
-    EXPECT_EQ(crlfLines(fileBytes(path)).size(), 2u);
-}
 
-TEST(TableText, AFailedSaveKeepsTheEarlierFile) {
-    CoreFixture f;
-    f.temp.write("work/A.NRCUR", risingCurve("25.34", 80, 0.3));
-    Form1Core& core = startCore(f);
     core.navigator().dir1Open(f.temp.path("work/gone"));
     ASSERT_EQ(core.folders().dir, f.work); // the folder list stays where it is
     EXPECT_EQ(core.texts().statusLine,
               "Cannot open " + f.temp.path("work/gone") + ": No such file or directory");
+    std::filesystem::remove(path);
     f.temp.makeFolder("work/TABLE.TXT");
     core.exporter().command3Click(2);
-    EXPECT_EQ(core.texts().statusLine, "Could not save " + f.work + "/TABLE.TXT: Is a directory");
-    EXPECT_EQ(folderEntries(f.work), (std::set<std::string>{"A.NRCUR", "TABLE.TXT"}));
+    EXPECT_EQ(core.texts().statusLine, "Could not save " + path + ": Is a directory");
+    EXPECT_EQ(folderEntries(f.work), (Names{"A.NRCUR", "TABLE.TXT"}));
 }
 
 TEST(Clipboard, PlotAsPictureAndListAsText) {
     CoreFixture f;
-    f.temp.write("work/\xC3\x84.NRCUR", risingCurve("25.34", 80, 0.3)); // a UTF-8 name
-    Form1Core& core = startCore(f);
+    Form1Core& core = startCore(f, {"\xC3\x84.NRCUR"}); // a UTF-8 name
     core.exporter().command3Click(3); // no clipboard: nothing happens
     core.exporter().command3Click(4);
     EXPECT_EQ(core.texts().statusLine, "");
@@ -396,44 +357,39 @@ TEST(Clipboard, PlotAsPictureAndListAsText) {
 
 // ---- "Select Color" ----
 
-struct FakeColorDialog {
-    std::optional<std::uint32_t> answer;
-    std::vector<std::string> titles;
-    void install(Form1Core& core) {
-        core.exporter().seams.chooseColor = [this](const std::string& title, std::uint32_t) {
-            titles.push_back(title);
-            return answer;
-        };
-    }
-};
+// A colour dialog that answers `answer` and records its titles in `titles`.
+void fakeColorDialog(Form1Core& core, std::optional<std::uint32_t>& answer, test::Strings& titles) {
+    core.exporter().seams.chooseColor = [&](const std::string& title, std::uint32_t) {
+        titles.push_back(title);
+        return answer;
+    };
+}
 
 TEST(SelectColor, OnTheListPathTheSelectedCurveTakesTheColour) {
     CoreFixture f;
-    f.temp.write("work/A.NRCUR", risingCurve("25.34", 80, 0.3));
-    f.temp.write("work/B.NRCUR", risingCurve("12.00", 30, 0.4));
-    f.temp.write("work/C.NRCUR", risingCurve("10.00", 30, 0.4));
-    Form1Core& core = startCore(f);
+    f.put("B.NRCUR", risingCurve("12.00", 30, 0.4));
+    f.put("C.NRCUR", risingCurve("10.00", 30, 0.4));
+    Form1Core& core = startCore(f, {"A.NRCUR"});
     const int b = f.entryNamed("B.NRCUR"), c = f.entryNamed("C.NRCUR");
     core.listPanel().setEntryChecked(b, true);
     core.listPanel().setEntryChecked(c, true);
-    core.listPanel().treeViewSelect(c);
-    core.listPanel().treeViewClick();
+    f.click("C.NRCUR");
     ASSERT_EQ(core.selectedCurveRow(), 2);
     core.timer3Tick();
-    FakeColorDialog dialog{std::nullopt, {}};
-    dialog.install(core);
+    std::optional<std::uint32_t> answer;
+    test::Strings titles;
+    fakeColorDialog(core, answer, titles);
     core.exporter().command3Click(0); // cancelled: nothing changes
     EXPECT_FALSE(core.redrawPending());
     EXPECT_EQ(core.curveList().entry(c).textColor, std::nullopt);
 
-    dialog.answer = 0x00123456;
+    answer = 0x00123456;
     core.exporter().command3Click(0);
-    EXPECT_EQ(dialog.titles, (std::vector<std::string>{"Select Curve Color", "Select Curve Color"}));
+    EXPECT_EQ(titles, (test::Strings{"Select Curve Color", "Select Curve Color"}));
     EXPECT_EQ(core.grid1().textColor(2, 2), 0x00123456u);
     EXPECT_EQ(core.curveList().entry(c).textColor, 0x00123456u);
     EXPECT_EQ(core.curveList().entry(b).textColor, std::nullopt);
-    EXPECT_TRUE(core.redrawPending());
-    EXPECT_TRUE(core.plot().view().gridDirty);
+    EXPECT_TRUE(core.redrawPending() && core.plot().view().gridDirty);
     EXPECT_EQ(core.plot().view().drawSource, 2);
     core.listPanel().treeViewClick(); // the entry's colour goes on to the next table
     EXPECT_EQ(core.grid1().textColor(2, 2), 0x00123456u);
@@ -442,33 +398,30 @@ TEST(SelectColor, OnTheListPathTheSelectedCurveTakesTheColour) {
 TEST(SelectColor, OnTheResultTablePathTheSpindleOfGrid1TakesTheColour) {
     CoreFixture f;
     test::guiApp();
-    const std::string day = "data/CURVE/202611/20261105/ST01";
-    f.temp.write(day + "/ENG4711_20261105_080502_009_ANG_0.nracd",
+    f.temp.write("data/CURVE/202611/20261105/ST01/ENG4711_20261105_080502_009_ANG_0.nracd",
                  test::multiFileText("1\t3", "8.70\t8.82"));
     f.temp.write("data/RESULT/202611/r.tsv",
                  test::crlf({"Date\tTime\tSerial\tSEQ #\tJudge\tSpindle\tTorque",
                              "2026/11/05\t08:05:02\tENG:4711\t9\tOK\t1", "\t\t\t\t\t3"}));
     Form1Core& core = f.start(f.temp.path("data/RESULT/202611"));
-    core.listPanel().treeViewSelect(f.entryNamed("r.tsv"));
-    core.listPanel().treeViewClick();
+    f.click("r.tsv");
     core.results().grid2Click(1, 5);
-    ASSERT_EQ(core.grid1().rowCount(), 3);
-    ASSERT_EQ(core.grid1().text(2, 1), "3");
-    FakeColorDialog dialog{0x00ABCDEF, {}};
-    dialog.install(core);
+    ASSERT_EQ(f.gridRows({1}), (test::Strings{"1", "3"}));
+    std::optional<std::uint32_t> answer = 0x00ABCDEF;
+    test::Strings titles;
+    fakeColorDialog(core, answer, titles);
     core.listPanel().check1Click(true);
     core.listPanel().grid1Click(1, 2); // column 1: nothing to do
     core.exporter().command3Click(0);
-    EXPECT_TRUE(dialog.titles.empty());
+    EXPECT_TRUE(titles.empty());
 
     core.listPanel().grid1Click(2, 2);
     core.exporter().command3Click(0);
-    EXPECT_EQ(dialog.titles.size(), 1u);
+    EXPECT_EQ(titles.size(), 1u);
     EXPECT_EQ(core.spindleColors()[2], 0x00ABCDEFu);
     EXPECT_EQ(core.grid1().textColor(2, 2), 0x00ABCDEFu);
     EXPECT_FALSE(core.check1Value()); // the plot comes back to show it
-    EXPECT_TRUE(core.layout().picture1.visible);
-    EXPECT_TRUE(core.redrawPending());
+    EXPECT_TRUE(core.layout().picture1.visible && core.redrawPending());
     EXPECT_EQ(core.plot().view().drawSource, 2);
 }
 

@@ -2,55 +2,27 @@
 // all in the core tests show the common names.
 #include "shell/ExportRules.h"
 
-#include "support/TempFolder.h"
+#include "support/CaseFile.h"
 
 #include <gtest/gtest.h>
 
 namespace plotwise {
 namespace {
 
-TEST(ExportRules, ConvertAllNamesAndEntries) {
-    const struct {
-        const char* entry;
-        PictureWriter writer;
-        const char* name; // "" when the entry is not converted
-    } rows[] = {
-        {"A1234.NRCUR\\                              Torque  25.34", PictureWriter::Jpeg,
-         "A1234.jpg"},
-        {"E.NRACD", PictureWriter::Bitmap, "E.BMP"}, // the bitmap writer's ending in upper case
-        {"M8.bolt.nrcur", PictureWriter::Jpeg, "M8.jpg"}, // the name before its first dot
-        {"line3_results.TSV", PictureWriter::Jpeg, ""}, // a result table is no curve file
-        {"line3_results.tsv", PictureWriter::Jpeg, ""},
-        {"nodot", PictureWriter::Jpeg, ""},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.entry);
-        const bool converted = *row.name != '\0';
-        EXPECT_EQ(convertsEntry(row.entry), converted);
-        if (converted) {
-            EXPECT_EQ(convertAllFileName("/data/curves", row.entry, row.writer),
-                      std::string("/data/curves/") + row.name);
-        }
-    }
-}
-
 // In one run the first file of a stem keeps the short name; later ones of
 // the same stem are named by their whole file name.
-TEST(ExportRules, SameStemFilesInOneRunKeepTheirImagesApart) {
-    const struct {
-        const char* entry;
-        const char* name;
-        bool renamed;
-    } rows[] = {{"part1.nrcur", "part1.png", false},
-                {"part1.BIN\\   Torque  25.34", "part1.BIN.png", true},
-                {"part1.CUR", "part1.CUR.png", true},
-                {"part2.CUR", "part2.png", false}};
+TEST(ExportRules, ConvertAllNamesAndEntries) {
     std::set<std::string> taken;
-    for (const auto& row : rows) {
-        bool renamed = !row.renamed;
-        EXPECT_EQ(convertAllFileName("/d", row.entry, PictureWriter::Png, taken, renamed),
-                  std::string("/d/") + row.name);
-        EXPECT_EQ(renamed, row.renamed) << row.entry;
+    std::string run;
+    for (const auto& [line, row] : test::readCases(PLOTWISE_TESTDATA_DIR "/convert_names.txt")) {
+        if (row[0] != run) taken.clear(), run = row[0];
+        const PictureWriter writer = *writerForFileName("x." + row[1]);
+        EXPECT_EQ(convertsEntry(row[2]), !row[3].empty()) << line;
+        if (row[3].empty()) continue;
+        bool renamed = row[4] != "1";
+        EXPECT_EQ(convertAllFileName("/data", row[2], writer, taken, renamed), "/data/" + row[3]) << line;
+        EXPECT_EQ(renamed, row[4] == "1") << line;
+        if (!renamed) EXPECT_EQ(convertAllFileName("/data", row[2], writer), "/data/" + row[3]) << line;
     }
 }
 

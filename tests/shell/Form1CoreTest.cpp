@@ -1,12 +1,11 @@
 // Start-up, shutdown, PATH.CFG and the window caption of the headless window.
 #include "CoreFixture.h"
 #include "shell/PathCfg.h"
+#include "support/CaseFile.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace plotwise {
 namespace {
@@ -16,73 +15,43 @@ using test::fileText;
 
 constexpr int kInnerW = 12780, kInnerH = 13485, kOuterW = 12915; // an 800 x 500 plot
 
+// The texts, font and switches start-up sets, as one line.
+std::string startState(Form1Core& core) {
+    const WindowTexts& t = core.texts();
+    const bool tools = core.curveList().checkBoxes; // tick boxes, "Check All" and "Toggle Tag"
+    const std::string prevRow = t.pagePrevRow.substr(0, t.pagePrevRow.find('\t', t.pagePrevRow.find('\t') + 1));
+    EXPECT_EQ(core.layout().command2[0].visible, tools);
+    EXPECT_EQ(core.layout().check1.enabled, tools);
+    return t.caption + "|" + t.label2Caption + "|" + t.option1[1] + "|" + t.command1Tips[0] + "|" +
+           t.command1Tips[1] + "|" + core.grid1().text(0, 0) + "|" + core.grid1().text(0, 1) + "|" +
+           core.grid1().text(0, 4004) + "|" + prevRow +
+           "|" + core.windowFont().name + "|" + std::to_string(core.windowFont().charset) + "|" +
+           std::to_string(core.plot().view().drawSource) + (tools ? "|tools" : "|");
+}
+
 TEST(Form1CoreStartup, TextsWithAndWithoutLanguageFile) {
-    struct Row {
-        const char* name;
-        std::optional<std::string> languageFile;
-        std::string file; // the one file of the working folder
-        bool loaded;
-        std::string caption, label2, option1, tips[2], headings[2], prevRow, font;
-        int charset, drawSource;
-        bool listTools; // tick boxes, "Check All" and "Toggle Tag"
-        int outerWidth;
-        std::string resizedCaption;
-    } rows[] = {
-        // clang-format off
-        {"built-in table, a curve file", std::nullopt, "A.nrcur", false,
-         "PLOTWISE Version 3.21", "NO CURVE FILE FOUND", "100 Degree", {"UP", "Desktop"},
-         {"File Name", "SP #"}, "PREVIOUS 1000 LINES\tPREVIOUS", "MS Sans Serif", 0, 2, true,
-         kOuterW + 1, "PLOTWISE Version 3.21 -- Image Size = 800.066666666667 x 500"},
-        {"language file, a result table",
-         test::crlf({"0\tArial", "1\t128", "; translator's note", "3\tDatei", "8\tKURVE Version",
-                     "12\tGrad", "20\tHOCH", "37\tZURUECK", "39\tZEILEN", "49\t -- Bild = "}),
-         "results.TSV", true,
-         "KURVE Version 3.21", "", "100 Grad", {"HOCH", ""},
-         {"Datei", ""}, "ZURUECK 1000 ZEILEN\tZURUECK", "Arial", 128, 1, false,
-         kOuterW, "KURVE Version 3.21 -- Bild = 800 x 500"},
-        // clang-format on
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [line, row] : test::readCases(PLOTWISE_TESTDATA_DIR "/start_texts.txt")) {
         CoreFixture f;
-        if (row.languageFile) f.temp.write("Console/CURVELANG.TXT", *row.languageFile);
-        f.temp.write("work/" + row.file, row.file == "A.nrcur" ? test::nrcurFile() : "a\tb\r\n");
+        if (row[1] != "(none)") f.temp.write("Console/CURVELANG.TXT", fileText(PLOTWISE_TESTDATA_DIR "/" + row[1]));
+        f.put(row[2], row[2] == "A.nrcur" ? test::nrcurFile() : "a\tb\r\n");
         Form1Core& core = f.start();
-        const WindowTexts& texts = core.texts();
-        EXPECT_EQ(core.shellState().languageLoaded, row.loaded);
-        EXPECT_EQ(texts.caption, row.caption);
-        EXPECT_EQ(texts.label2Caption, row.label2);
-        EXPECT_EQ(texts.option1[1], row.option1);
-        EXPECT_EQ(texts.command1Tips[0], row.tips[0]);
-        EXPECT_EQ(texts.command1Tips[1], row.tips[1]);
-        EXPECT_TRUE(texts.pagePrevRow.starts_with(row.prevRow)) << texts.pagePrevRow;
-        ASSERT_EQ(core.grid1().rowCount(), 1);
-        EXPECT_EQ(core.grid1().text(0, 0), row.headings[0]);
-        EXPECT_EQ(core.grid1().text(0, 1), row.headings[1]);
-        EXPECT_EQ(core.grid1().text(0, 4004), "4000");
-        EXPECT_EQ(core.windowFont().name, row.font);
-        EXPECT_EQ(core.windowFont().charset, row.charset);
-        EXPECT_EQ(core.plot().view().drawSource, row.drawSource);
-        EXPECT_EQ(core.curveList().checkBoxes, row.listTools);
-        EXPECT_EQ(core.layout().command2[0].visible, row.listTools);
-        EXPECT_EQ(core.layout().check1.enabled, row.listTools);
-        core.formResize(kInnerW, kInnerH, row.outerWidth);
-        EXPECT_EQ(texts.caption, row.resizedCaption);
+        EXPECT_EQ(core.shellState().languageLoaded, row[1] != "(none)") << line;
+        ASSERT_EQ(core.grid1().rowCount(), 1) << line;
+        EXPECT_EQ(startState(core), test::bytesOf(row[5])) << line;
+        core.formResize(kInnerW, kInnerH, std::stoi(row[3]));
+        EXPECT_EQ(core.texts().caption, row[4]) << line;
     }
 }
 
 TEST(Form1CoreStartup, WheelSwitch) {
-    struct Row {
-        std::string commandLine;
-        bool wheel;
-    } rows[] = {{"", true},   {"/W", false},   {"  /W  ", false},
-                {"/w", true}, {"/W /X", true}, {"-W", true}};
-    for (const Row& row : rows) {
+    const std::pair<std::string, bool> rows[] = {{"", true},   {"/W", false},   {"  /W  ", false},
+                                                 {"/w", true}, {"/W /X", true}, {"-W", true}};
+    for (const auto& [commandLine, wheel] : rows) {
         CoreFixture f;
-        f.commandLine = row.commandLine;
+        f.commandLine = commandLine;
         Form1Core& core = f.start();
-        EXPECT_EQ(core.shellState().hookMouseWheel, row.wheel) << "'" << row.commandLine << "'";
-        EXPECT_EQ(core.wheelTranslationOn(), row.wheel) << "'" << row.commandLine << "'";
+        EXPECT_EQ(core.shellState().hookMouseWheel, wheel) << "'" << commandLine << "'";
+        EXPECT_EQ(core.wheelTranslationOn(), wheel) << "'" << commandLine << "'";
         core.formUnload();
         EXPECT_FALSE(core.wheelTranslationOn());
     }
@@ -91,10 +60,10 @@ TEST(Form1CoreStartup, WheelSwitch) {
 // A folder or a curve file named on the command line: the program opens on it.
 TEST(Form1CoreStartup, PathOnTheCommandLine) {
     CoreFixture f;
-    f.temp.write("work/sub/B.NRCUR", test::nrcurFile("12.5"));
-    f.temp.write("work/sub/C.NRCUR", test::nrcurFile("30"));
+    f.put("sub/B.NRCUR", test::nrcurFile("12.5"));
+    f.put("sub/C.NRCUR", test::nrcurFile("30"));
     f.startPath = f.temp.path("work/sub");
-    EXPECT_EQ(f.start().folders().dir, f.temp.path("work/sub"));
+    EXPECT_EQ(f.start().folders().dir, f.startPath);
     EXPECT_EQ(f.core->curveList().count(), 2);
     EXPECT_EQ(f.core->grid1().rowCount(), 1) << "a folder ticks nothing";
 
@@ -102,100 +71,56 @@ TEST(Form1CoreStartup, PathOnTheCommandLine) {
     f.wheelSwitch = true;
     Form1Core& core = f.start();
     EXPECT_EQ(core.folders().dir, f.temp.path("work/sub"));
-    ASSERT_EQ(core.curveList().selected, 1);
-    EXPECT_TRUE(core.curveList().entry(1).checked);
-    ASSERT_EQ(core.grid1().rowCount(), 2) << "the file's curve is loaded for the drawing";
-    EXPECT_EQ(core.grid1().text(1, 0), "C.NRCUR");
+    EXPECT_EQ(core.curveList().selected, 1);
+    EXPECT_EQ(f.ticks(), "-x");
+    EXPECT_EQ(f.gridRows({0}), test::Strings{"C.NRCUR"}) << "the file's curve is loaded for the drawing";
     EXPECT_TRUE(core.redrawPending());
     EXPECT_FALSE(core.shellState().hookMouseWheel) << "/W beside a path";
 
     // A multi-spindle file is drawn with every spindle.
-    std::ifstream multi(PLOTWISE_SAMPLES_DIR "/engine_head_4spindle.nracd", std::ios::binary);
-    f.temp.write("work/sub/E.NRACD", std::string(std::istreambuf_iterator<char>(multi), {}));
+    f.put("sub/E.NRACD", test::fileText(PLOTWISE_SAMPLES_DIR "/engine_head_4spindle.nracd"));
     EXPECT_TRUE(core.navigator().openPath(f.temp.path("work/sub/E.NRACD")));
     EXPECT_EQ(core.grid1().rowCount(), 5) << "four spindles loaded";
 
     // A path that cannot be opened leaves the folder as it was.
     EXPECT_FALSE(core.navigator().openPath(f.temp.path("work/missing/X.NRCUR")));
     EXPECT_EQ(core.folders().dir, f.temp.path("work/sub"));
-    EXPECT_TRUE(core.navigator().openPath(f.temp.path("work")));
+    EXPECT_TRUE(core.navigator().openPath(f.work));
     EXPECT_EQ(core.folders().dir, f.work);
 }
 
 TEST(Form1CoreStartup, ConsoleDetection) {
-    const std::string tavrin = test::consoleExecutable("1.0.3.0");
-    const std::string querna = test::consoleExecutable("2.1.0.5");
-    const std::string link = " Userconsole Software";
-    struct Row {
-        const char* name;
-        std::vector<std::pair<std::string, std::string>> executables; // name, bytes
-        std::string present, version, folder, captionTail;
-        bool appDataFolder = true;
-    } rows[] = {
-        // clang-format off
-        {"none", {}, "", "", "", ""},
-        {"tavrin with record", {{"TAVRIN UserConsole.exe", tavrin}},
-         "T", "1.030", "/TAVRIN_1.030/Console", "  Linked with TAVRIN" + link},
-        {"moskel without record", {{"MOSKEL UserConsole.exe", test::consoleExecutable("")}},
-         "M", "", "/MOSKEL_/Console", "  Linked with MOSKEL" + link},
-        {"querna alone", {{"QUERNA UserConsole.exe", querna}},
-         "Q", "2.105", "/QUERNA_2.105/Console", "  Linked with QUERNA" + link},
-        {"tavrin and querna",
-         {{"TAVRIN UserConsole.exe", tavrin}, {"QUERNA UserConsole.exe", querna}},
-         "TQ", "2.105", "/QUERNA_2.105/Console", ""},
-        {"empty executable", {{"TAVRIN UserConsole.exe", ""}}, "", "", "", ""},
-        {"name case matters", {{"tavrin userconsole.exe", tavrin}}, "", "", "", ""},
-        {"no application data folder", {{"TAVRIN UserConsole.exe", tavrin}},
-         "T", "1.030", "/TAVRIN_1.030/Console", "  Linked with TAVRIN" + link, false},
-        // clang-format on
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [line, row] : test::readCases(PLOTWISE_TESTDATA_DIR "/console_detection.txt")) {
         CoreFixture f;
-        if (!row.appDataFolder) f.platform.shellFolders.erase(ShellFolder::ApplicationData);
-        for (const auto& [name, bytes] : row.executables)
-            f.temp.write("Console/" + name, bytes);
+        for (std::size_t i = 5; i < row.size(); ++i) {
+            const std::string version = row[i].substr(row[i].find('=') + 1);
+            if (row[i] == "no-appdata") f.platform.shellFolders.erase(ShellFolder::ApplicationData);
+            else f.temp.write("Console/" + row[i].substr(0, row[i].find('=')),
+                              version == "(empty)" ? "" : test::consoleExecutable(version));
+        }
         Form1Core& core = f.start();
         const ShellState& shell = core.shellState();
-        EXPECT_EQ(shell.tavrinConsolePresent, (row.present.find('T') != std::string::npos));
-        EXPECT_EQ(shell.moskelConsolePresent, (row.present.find('M') != std::string::npos));
-        EXPECT_EQ(shell.quernaConsolePresent, (row.present.find('Q') != std::string::npos));
-        EXPECT_EQ(shell.consoleVersion, row.version);
-        const std::string appData = row.appDataFolder ? f.appData : "";
-        EXPECT_EQ(shell.consoleSettingsFolder, row.folder.empty() ? "" : appData + row.folder);
-        EXPECT_EQ(core.texts().caption, "PLOTWISE Version 3.21" + row.captionTail);
+        std::string folder = shell.consoleSettingsFolder;
+        if (folder.starts_with(f.appData)) folder.replace(0, f.appData.size(), "@");
+        EXPECT_EQ(std::string(shell.tavrinConsolePresent ? "T" : "") + (shell.moskelConsolePresent ? "M" : "") +
+                      (shell.quernaConsolePresent ? "Q" : "") + "|" + shell.consoleVersion + "|" + folder +
+                      "|" + core.texts().caption,
+                  row[1] + "|" + row[2] + "|" + row[3] + "|PLOTWISE Version 3.21" + row[4]) << line;
         core.formResize(kInnerW, kInnerH, kOuterW); // the plot size replaces the link text
-        EXPECT_EQ(core.texts().caption, "PLOTWISE Version 3.21 -- Image Size = 800 x 500");
+        EXPECT_EQ(core.texts().caption, "PLOTWISE Version 3.21 -- Image Size = 800 x 500") << line;
     }
 }
 
-// At start (when the working folder holds PATH.CFG) and on "Previous Folder".
 TEST(Form1CorePathCfg, SavedFolderAtStartAndOnPreviousFolder) {
-    struct Row {
-        const char* name;
-        std::optional<std::string> savedFolder; // below the temporary folder
-        std::string savedDrive;
-        bool startInProgramFolder;
-        std::string atStart, previous; // below the temporary folder
-    } rows[] = {
-        {"no PATH.CFG", std::nullopt, "/", true, "Console", "Console"},
-        {"working folder without PATH.CFG", "a, b", "/", false, "work", "a, b"},
-        {"program folder with PATH.CFG", "a, b", "/", true, "a, b", "a, b"},
-        {"saved folder gone", "gone", "/", true, "Console", "Console"},
-        {"saved drive gone", "a, b", "Q: [GONE]", true, "Console", "Console"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [line, row] : test::readCases(PLOTWISE_TESTDATA_DIR "/saved_folder.txt")) {
         CoreFixture f;
         f.temp.makeFolder("a, b");
-        if (row.savedFolder)
-            f.temp.write("Console/PATH.CFG",
-                         PathCfg{row.savedDrive, f.temp.path(*row.savedFolder)}.text());
-        Form1Core& core = f.start(row.startInProgramFolder ? f.program : f.work);
-        EXPECT_EQ(core.folders().dir, f.temp.path(row.atStart));
+        if (row[1] != "(none)") f.temp.write("Console/PATH.CFG", PathCfg{row[2], f.temp.path(row[1])}.text());
+        Form1Core& core = f.start(f.temp.path(row[3]));
+        EXPECT_EQ(core.folders().dir, f.temp.path(row[4])) << line;
         core.navigator().dir1Open(f.work);
         core.navigator().command1Click(5);
-        EXPECT_EQ(core.folders().dir, f.temp.path(row.previous));
+        EXPECT_EQ(core.folders().dir, f.temp.path(row[5])) << line;
     }
 }
 

@@ -8,49 +8,42 @@ namespace plotwise {
 namespace {
 
 using test::CoreFixture;
+using test::Strings;
+
+const std::string kThreeSpindles = test::multiFileText("1\t2\t3", "10.5\t11.5\t12.5");
 
 TEST(CurveListHandlers, CheckAllThenUncheckAll) {
     CoreFixture f;
-    f.temp.write("work/A.nrcur", test::nrcurFile("25.34"));
-    f.temp.write("work/B.nrcur", test::nrcurFile("31.00"));
-    f.temp.write("work/m/M.NRACD", test::multiFileText("1\t2\t3", "10.5\t11.5\t12.5"));
+    f.put("A.nrcur", test::nrcurFile("25.34"));
+    f.put("B.nrcur", test::nrcurFile("31.00"));
+    f.put("m/M.NRACD", kThreeSpindles);
     Form1Core& core = f.start();
-    auto loadedRows = [&core] { // file name and spindle, the latter from the loaded file
-        std::vector<std::string> rows;
-        for (int r = 1; r < core.grid1().rowCount(); ++r)
-            rows.push_back(core.grid1().text(r, 0) + "|" + core.grid1().text(r, 1));
-        return rows;
-    };
     core.listPanel().command2Click(0);
-    for (const CurveListEntry& entry : core.curveList().entries())
-        EXPECT_TRUE(entry.checked);
-    EXPECT_EQ(loadedRows(), (std::vector<std::string>{"A.nrcur|1", "B.nrcur|1"}));
+    EXPECT_EQ(f.ticks(), "xx");
+    EXPECT_EQ(f.gridRows(), (Strings{"A.nrcur|1", "B.nrcur|1"})); // the spindle from the loaded file
     EXPECT_EQ(core.plot().view().drawSource, 2);
     EXPECT_EQ(core.loadState().curveFileFamily, 1);
-    EXPECT_TRUE(core.layout().command3[2].enabled);
-    EXPECT_TRUE(core.layout().command3[4].enabled);
+    EXPECT_TRUE(core.layout().command3[2].enabled && core.layout().command3[4].enabled);
     core.listPanel().command2Click(1);
-    for (const CurveListEntry& entry : core.curveList().entries())
-        EXPECT_FALSE(entry.checked);
+    EXPECT_EQ(f.ticks(), "--");
     EXPECT_EQ(core.grid1().rowCount(), 1);
 
     core.navigator().dir1Open(f.temp.path("work/m")); // Check All reaches the spindles of an expanded file
     core.listPanel().setEntryExpanded(0, true);
     core.listPanel().command2Click(0);
-    EXPECT_EQ(loadedRows(), (std::vector<std::string>{"M.NRACD| 1", "M.NRACD| 2", "M.NRACD| 3"}));
+    EXPECT_EQ(f.gridRows(), (Strings{"M.NRACD| 1", "M.NRACD| 2", "M.NRACD| 3"}));
 }
 
 TEST(CurveListHandlers, ClickSelectsCurveOrResultTable) {
     CoreFixture f;
-    f.temp.write("work/M.NRACD", test::multiFileText("1\t2\t3", "10.5\t11.5\t12.5"));
+    f.put("M.NRACD", kThreeSpindles);
     Form1Core& core = f.start();
     core.listPanel().setEntryExpanded(0, true);
     core.listPanel().setEntryChecked(2, true);
     core.listPanel().setEntryChecked(3, true);
     core.listPanel().treeViewSelect(3);
     core.listPanel().treeViewClick();
-    ASSERT_EQ(core.grid1().rowCount(), 3);
-    EXPECT_EQ(core.grid1().text(1, 4), " 1"); // loaded
+    EXPECT_EQ(f.gridRows({0, 4}), (Strings{"M.NRACD| 1", "M.NRACD| 1"})); // loaded
     EXPECT_EQ(core.selectedCurveRow(), 2);
     EXPECT_TRUE(core.layout().command3[0].enabled);
     EXPECT_EQ(core.selectedEntryText(), core.curveList().fullPath(3));
@@ -61,27 +54,21 @@ TEST(CurveListHandlers, ClickSelectsCurveOrResultTable) {
     EXPECT_EQ(core.selectedCurveRow(), 0);
 
     const std::string drawn = core.selectedEntryText();
-    f.temp.write("work/A.TSV", "x\r\n");
+    f.put("A.TSV", "x\r\n");
     core.navigator().check2Click(true); // outside the result folder REFRESH rescans once
     EXPECT_FALSE(core.navigator().check2Value());
     EXPECT_FALSE(core.timers().timer1 || core.timers().timer2);
     ASSERT_GE(f.entryNamed("A.TSV"), 0); // a result table is remembered, not drawn
     EXPECT_TRUE(core.layout().command2[0].visible);
-    core.listPanel().treeViewSelect(f.entryNamed("A.TSV"));
-    core.listPanel().treeViewClick();
+    f.click("A.TSV");
     EXPECT_EQ(core.listPanel().tableFile(), "A.TSV");
     EXPECT_EQ(core.selectedEntryText(), drawn);
     EXPECT_EQ(core.grid1().rowCount(), 1);
     // "Check All" and "Uncheck All" belong to the list, not the table over it.
-    for (int i : {0, 1})
-        EXPECT_FALSE(core.layout().command2[i].visible);
+    EXPECT_FALSE(core.layout().command2[0].visible || core.layout().command2[1].visible);
     core.navigator().dir1Open(f.work); // the folder opened again shows the list
     EXPECT_FALSE(core.layout().grid2.visible);
     EXPECT_TRUE(core.layout().command2[1].visible);
-}
-
-std::string sampleBytes(const std::string& name) {
-    return test::fileText(std::string(PLOTWISE_SAMPLES_DIR) + "/" + name);
 }
 
 // The kind of the curve drawn decides the axes, in a folder whose last file
@@ -94,8 +81,8 @@ TEST(CurveListHandlers, PressCurvesGetLoadAxesAndTheViewFollowsNewCurves) {
                                                  {"press_fit_bearing.spcur", 19}};
     for (const auto& [file, curveEnd] : files) {
         CoreFixture f;
-        f.temp.write(std::string("work/") + file, sampleBytes(file));
-        f.temp.write("work/zz_bolt.nrcur", sampleBytes("M8_bolt_spindle1.nrcur"));
+        f.put(file, test::fileText(std::string(PLOTWISE_SAMPLES_DIR "/") + file));
+        f.put("zz_bolt.nrcur", test::fileText(PLOTWISE_SAMPLES_DIR "/M8_bolt_spindle1.nrcur"));
         Form1Core& core = f.start();
         core.plotPanel().hsChange(900); // the user places the view
         core.listPanel().setEntryChecked(f.entryNamed(file), true);
@@ -111,7 +98,7 @@ TEST(CurveListHandlers, ToggleTagSwitchesPlotAndTable) {
         SCOPED_TRACE(file);
         CoreFixture f;
         const bool single = file == "A.nrcur";
-        f.temp.write("work/" + file, single ? test::nrcurFile() : test::multiFileText("1", "10.5"));
+        f.put(file, single ? test::nrcurFile() : test::multiFileText("1", "10.5"));
         Form1Core& core = f.start();
         for (bool ticked : {true, false}) {
             core.listPanel().check1Click(ticked);
@@ -130,8 +117,8 @@ TEST(CurveListHandlers, ToggleTagSwitchesPlotAndTable) {
 
 TEST(CurveListHandlers, SpindleColourPick) {
     CoreFixture f;
-    f.temp.write("work/M.NRACD", test::multiFileText("1\t3", "10.5\t12.5"));
-    f.temp.write("work/P.SPACD", test::multiFileText("2", "4.5"));
+    f.put("M.NRACD", test::multiFileText("1\t3", "10.5\t12.5"));
+    f.put("P.SPACD", test::multiFileText("2", "4.5"));
     Form1Core& core = f.start();
     const int spindle3 = f.entryNamed("Spindle  3");
     ASSERT_GE(spindle3, 0);
@@ -161,18 +148,17 @@ TEST(Navigation, FolderListAndUpToTheDriveRoot) {
     f.temp.write("a/b/file.txt", "x");
     f.temp.write("a/A.nrcur", test::nrcurFile());
     Form1Core& core = f.start(f.temp.path("a/b"));
-    std::vector<std::string> names; // ancestors open, then the subfolders
+    Strings names; // ancestors open, then the subfolders
     for (const DirListEntry& entry : core.folders().dirEntries)
         names.push_back((entry.open ? "+" : "-") + std::to_string(entry.level) + entry.name);
-    EXPECT_EQ(names,
-              (std::vector<std::string>{"+0" + f.temp.path(), "+1a", "+2b", "-3Alpha", "-3zeta"}));
+    EXPECT_EQ(names, (Strings{"+0" + f.temp.path(), "+1a", "+2b", "-3Alpha", "-3zeta"}));
     EXPECT_EQ(core.folders().dirEntries[3].path, f.temp.path("a/b/Alpha"));
-    EXPECT_EQ(core.folders().files, std::vector<std::string>{"file.txt"});
+    EXPECT_EQ(core.folders().files, Strings{"file.txt"});
     EXPECT_EQ(core.curveList().count(), 0);
 
     core.navigator().command1Click(0);
     EXPECT_EQ(core.folders().dir, f.temp.path("a"));
-    EXPECT_EQ(core.folders().files, std::vector<std::string>{"A.nrcur"}); // rescanned
+    EXPECT_EQ(core.folders().files, Strings{"A.nrcur"}); // rescanned
     EXPECT_EQ(core.curveList().count(), 1);
     EXPECT_TRUE(core.layout().command1[0].enabled);
     for (int click = 0; click < 2; ++click) {

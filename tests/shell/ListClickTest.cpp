@@ -2,11 +2,11 @@
 
 #include "curvelist/CurveListBuilder.h"
 #include "curvelist/SpindleColors.h"
+#include "support/CaseFile.h"
 #include "support/MemoryFileSystem.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 
 namespace plotwise {
 namespace {
@@ -28,11 +28,6 @@ struct Fixture {
             singleCurveEntryText("2026-11-05 07:42:18\t" + name + "\t" + peak + "\t412.5\tN/R"));
         list.entry(e).checked = ticked;
         return e;
-    }
-    void singles(std::initializer_list<bool> ticks) {
-        int i = 0;
-        for (bool ticked : ticks)
-            single("C" + std::to_string(i++) + ".cur", ticked);
     }
     // A multi-spindle file entry with spindle entries 1..n; returns the file entry.
     int multi(const std::string& name, int spindles, bool expanded, bool ticked = false) {
@@ -67,62 +62,36 @@ struct Fixture {
 
 // The row texts of every entry layout, and the loaders that fill the rows of
 // every kind in a folder of mixed kinds, are in the CLI golden grid-all.txt.
-TEST(ListClick, TicksDecideRowsAndSelectColor) {
-    struct Row {
-        const char* name;
-        std::function<void(Fixture&)> setup;
-        Rows rows;
-        std::optional<bool> selectColor; // nullopt: left as it was
-        int selectedRow = 0;
-    } rows[] = {
-        // clang-format off
-        {"empty list", [](Fixture&) {}, {}, std::nullopt},
-        {"collapsed ticked parent ticks its children",
-         [](Fixture& f) { f.list.entry(f.multi("F.NRACD", 3, false, true) + 2).checked = false; },
-         {"F.NRACD| 1|", "F.NRACD| 2|", "F.NRACD| 3|red"}, false},
-        {"collapsed unticked parent unticks its children",
-         [](Fixture& f) { int file = f.multi("F.NRACD", 2, false);
-                          f.list.entry(file + 1).checked = f.list.entry(file + 2).checked = true; },
-         {}, std::nullopt},
-        {"expanded parent leaves its children alone",
-         [](Fixture& f) { f.list.entry(f.multi("F.NRACD", 3, true, true) + 2).checked = true; },
-         {"F.NRACD| 2|red"}, false},
-        {"Max names and unticked entries give no row",
-         [](Fixture& f) { for (const char* name : {"Max_torque.cur", "MaxB.cur", "max_c.cur"})
-                              f.single(name);
-                          f.single("D.cur", false); },
-         {"max_c.cur|  |red"}, false},
-        {"red mark on the last row of each file",
-         [](Fixture& f) { f.multi("A.NRACD", 3, false, true); f.single("S.cur");
-                          f.multi("B.NRACD", 2, false, true); },
-         {"A.NRACD| 1|", "A.NRACD| 2|", "A.NRACD| 3|red", "S.cur|  |red", "B.NRACD| 1|",
-          "B.NRACD| 2|red"}, false},
-        {"selected ticked last",
-         [](Fixture& f) { f.singles({true, false, true, true}); f.list.selected = 3; },
-         {"C0.cur|  |red", "C2.cur|  |red", "C3.cur|  |red"}, true, 3},
-        {"selected ticked first",
-         [](Fixture& f) { f.singles({true, true, false}); f.list.selected = 0; },
-         {"C0.cur|  |red", "C1.cur|  |red"}, true, 1},
-        {"selected unticked",
-         [](Fixture& f) { f.singles({true, true, false}); f.list.selected = 2; },
-         {"C0.cur|  |red", "C1.cur|  |red"}, false},
-        {"selected, nothing ticked",
-         [](Fixture& f) { f.singles({false, false}); f.list.selected = 1; }, {}, std::nullopt},
-        {"selected spindle of a collapsed file",
-         [](Fixture& f) { f.single("A.cur");
-                          f.list.selected = f.multi("F.NRACD", 3, false, true) + 2; },
-         {"A.cur|  |red", "F.NRACD| 1|", "F.NRACD| 2|", "F.NRACD| 3|red"}, true, 3},
-        // clang-format on
-    };
-    for (const Row& row : rows) {
+// The peak of the last row decides whether loads are in newton.
+TEST(ListClick, TicksDecideRowsSelectColorAndLoadUnit) {
+    for (const auto& [line, row] : test::readCases(PLOTWISE_TESTDATA_DIR "/list_ticks.txt")) {
         Fixture f;
         f.table.setRowCount(5);
-        row.setup(f);
+        for (std::size_t i = 5; i < row.size(); ++i) {
+            const std::string& item = row[i];
+            const auto colon = item.find(':'), slash = item.find('/');
+            if (colon != std::string::npos) {
+                const int entry = std::stoi(item.substr(colon + 1));
+                item[0] == 's' ? void(f.list.selected = entry) : void(f.list.entry(entry).checked = item[0] == 'x');
+            } else if (slash != std::string::npos) {
+                const bool ticked = item[0] == '+';
+                f.multi(item.substr(ticked, slash - ticked), item[slash + 1] - '0', item.back() == 'e', ticked);
+            } else {
+                const auto at = item.find('@'); // a peak other than 25.34
+                f.single(item.substr(item[0] == '-', at - (item[0] == '-')), item[0] != '-',
+                         at == std::string::npos ? "25.34" : item.substr(at + 1));
+            }
+        }
+        f.state.loadInNewton = row[4] == "0"; // the click is to change it
         ListClickResult result = f.click();
-        EXPECT_EQ(f.cells({0, 1, kMark}), row.rows) << row.name;
-        EXPECT_EQ(result.curveRows, static_cast<int>(row.rows.size())) << row.name;
-        EXPECT_EQ(result.selectColorEnabled, row.selectColor) << row.name;
-        EXPECT_EQ(result.selectedCurveRow, row.selectedRow) << row.name;
+        std::string rows;
+        for (const std::string& cells : f.cells({0, 1, kMark})) rows += (rows.empty() ? "" : ";") + cells;
+        EXPECT_EQ(rows, row[1]) << line;
+        EXPECT_EQ(result.curveRows, static_cast<int>(f.cells({0}).size())) << line;
+        const std::optional<bool> color = row[2] == "-" ? std::nullopt : std::optional(row[2] == "1");
+        EXPECT_EQ(result.selectColorEnabled, color) << line;
+        EXPECT_EQ(result.selectedCurveRow, std::stoi(row[3])) << line;
+        if (row[4] != "-") EXPECT_EQ(f.state.loadInNewton, row[4] == "1") << line;
     }
 }
 
@@ -139,22 +108,6 @@ TEST(ListClick, RowsCarryTheEntryFieldsAtMost86) {
     EXPECT_EQ(rows[85], "C184.cur| 25.34  |    412.5");
     EXPECT_EQ(f.table.textColor(1, 2), Pallet(2)); // the entry's colour on the peak
     EXPECT_FALSE(f.table.textColor(2, 2).has_value());
-}
-
-TEST(ListClick, LastRowDecidesLoadInNewton) {
-    struct Row {
-        std::vector<std::string> peaks;
-        bool newton;
-    } rows[] = {
-        {{"25.34"}, false}, {{"250"}, true}, {{"250", "25.5"}, false}, {{"2.5", "2500"}, true}};
-    for (const Row& row : rows) {
-        Fixture f;
-        f.state.loadInNewton = !row.newton;
-        for (std::size_t i = 0; i < row.peaks.size(); ++i)
-            f.single("C" + std::to_string(i) + ".cur", true, row.peaks[i]);
-        f.click();
-        EXPECT_EQ(f.state.loadInNewton, row.newton) << row.peaks.back();
-    }
 }
 
 } // namespace
