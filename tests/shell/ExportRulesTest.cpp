@@ -22,7 +22,9 @@ TEST(ExportRules, ConvertAllNamesAndEntries) {
         bool renamed = row[4] != "1";
         EXPECT_EQ(convertAllFileName("/data", row[2], writer, taken, renamed), "/data/" + row[3]) << line;
         EXPECT_EQ(renamed, row[4] == "1") << line;
-        if (!renamed) EXPECT_EQ(convertAllFileName("/data", row[2], writer), "/data/" + row[3]) << line;
+        if (!renamed) {
+            EXPECT_EQ(convertAllFileName("/data", row[2], writer), "/data/" + row[3]) << line;
+        }
     }
 }
 

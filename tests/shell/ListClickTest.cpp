@@ -91,7 +91,9 @@ TEST(ListClick, TicksDecideRowsSelectColorAndLoadUnit) {
         const std::optional<bool> color = row[2] == "-" ? std::nullopt : std::optional(row[2] == "1");
         EXPECT_EQ(result.selectColorEnabled, color) << line;
         EXPECT_EQ(result.selectedCurveRow, std::stoi(row[3])) << line;
-        if (row[4] != "-") EXPECT_EQ(f.state.loadInNewton, row[4] == "1") << line;
+        if (row[4] != "-") {
+            EXPECT_EQ(f.state.loadInNewton, row[4] == "1") << line;
+        }
     }
 }
 
