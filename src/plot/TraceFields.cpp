@@ -68,7 +68,7 @@ const std::string& TableRowFields::field(int number) const {
 }
 
 double TableRowFields::number(int field) const {
-    if (field == 1) return 2;
+    if (field == 1) return TraceFields::number(field);
     const int column = columnOf(field);
     return column < 0 ? 0.0 : table_.number(row_, column);
 }

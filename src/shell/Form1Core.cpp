@@ -6,7 +6,6 @@
 #include "VersionDigits.h"
 
 #include <QCoreApplication>
-#include <QString>
 
 namespace plotwise {
 namespace {

@@ -22,7 +22,9 @@ struct Population {
     explicit Population(std::uint64_t seed) : generator(seed) {}
     Population& add(int count, CurveFault fault = CurveFault::None, int spindle = 1) {
         for (int i = 0; i < count; ++i) {
-            curves.push_back({.file = std::to_string(curves.size()), .spindle = spindle});
+            CurvePeak& curve = curves.emplace_back();
+            curve.file = std::to_string(curves.size() - 1);
+            curve.spindle = spindle;
             const auto values = generator.curve(fault);
             CurveSamples& s = samples.emplace_back();
             s.values.assign(values.rbegin(), values.rend());
