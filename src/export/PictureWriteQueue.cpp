@@ -12,9 +12,10 @@
 namespace plotwise {
 namespace {
 
-// Encodes and writes the file beside its target, synced, at once; only then
-// waits for the write before it, and puts the file in place when that one
-// succeeded. The syncs of several files thus overlap while the targets are
+// Encodes the picture (as palette indices when it has few colours, as every
+// plot: a quarter of the bytes for the encoder) and writes the file beside its
+// target, synced, at once; only then waits for the write before it, and puts
+// the file in place when that one succeeded. The syncs of several files thus overlap while the targets are
 // still replaced in order. `written` tells the write after it whether this
 // one succeeded.
 PictureWriteQueue::Done encodeAndWrite(const QImage& picture, const std::string& path,
@@ -30,7 +31,8 @@ PictureWriteQueue::Done encodeAndWrite(const QImage& picture, const std::string&
     };
     try {
         QByteArray bytes;
-        done.error = encodePicture(picture, writer, bytes);
+        const QImage indexed = exactIndexedImage(picture.convertToFormat(QImage::Format_RGB32));
+        done.error = encodePicture(indexed.isNull() ? picture : indexed, writer, bytes);
         if (!done.error) {
             if (auto failure = writeFileAtomically(
                     path, std::string_view(bytes.constData(), std::size_t(bytes.size())),
@@ -97,15 +99,11 @@ std::vector<PictureWriteQueue::Done> PictureWriteQueue::push(const QImage& pictu
     auto written = std::make_shared<std::promise<bool>>();
     const std::shared_future<bool> before = lastWritten_;
     lastWritten_ = written->get_future().share();
-    // The caller draws on into its picture: the write gets a copy of its own,
-    // as palette indices when the picture has few colours (every plot): a
-    // quarter of the bytes, made faster than a full copy, which leaves the
-    // caller's thread free to draw the next picture sooner.
-    QImage copy = exactIndexedImage(picture.convertToFormat(QImage::Format_RGB32));
-    if (copy.isNull()) copy = picture.copy();
+    // The write shares the picture: the caller's next drawing starts on a
+    // fresh one or copies it.
     auto task = std::make_shared<std::packaged_task<Done()>>(
-        [copy = std::move(copy), path, writer, tag, before, written] {
-            return encodeAndWrite(copy, path, writer, tag, before, *written);
+        [picture, path, writer, tag, before, written] {
+            return encodeAndWrite(picture, path, writer, tag, before, *written);
         });
     Job job{path, tag, task->get_future()};
     {

@@ -13,6 +13,10 @@ namespace {
 
 // 96 dots per inch: one point of type is 20 twips, one pixel 15.
 constexpr int kDotsPerMeter = 3780;
+// Backgrounds kept for reuse (a plot at a few scales), fonts and texts measured.
+constexpr std::size_t kKeptBackgrounds = 4;
+constexpr std::size_t kKeptFonts = 16;
+constexpr qsizetype kKeptWidths = 4096;
 
 QImage blankImage(int width, int height) {
     QImage image(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
@@ -32,10 +36,38 @@ void PlotCanvas::resize(int widthPixels, int heightPixels) {
 
 void PlotCanvas::setFont(const QFont& font) {
     font_ = font;
+    fontIndex_ = -1;
 }
 
 void PlotCanvas::setFontSize(int points) {
     font_.setPointSize(std::max(points, 1));
+    fontIndex_ = -1;
+}
+
+// Measuring a text shapes it each time: the measures are kept per font.
+PlotCanvas::FontMeasures& PlotCanvas::measures() const {
+    if (fontIndex_ >= 0) return fonts_[std::size_t(fontIndex_)];
+    for (std::size_t i = 0; i < fonts_.size(); ++i) {
+        if (fonts_[i].font != font_) continue;
+        fontIndex_ = int(i);
+        return fonts_[i];
+    }
+    if (fonts_.size() >= kKeptFonts) fonts_.clear();
+    const QFontMetricsF metrics(font_, &image_);
+    fonts_.push_back(FontMeasures{font_, metrics.ascent(), metrics.height(),
+                                  metrics.averageCharWidth(), {}});
+    fontIndex_ = int(fonts_.size() - 1);
+    return fonts_.back();
+}
+
+double PlotCanvas::advance(const QString& text) const {
+    FontMeasures& font = measures();
+    if (const auto known = font.widths.constFind(text); known != font.widths.cend())
+        return known.value();
+    if (font.widths.size() >= kKeptWidths) font.widths.clear();
+    const double width = QFontMetricsF(font_, &image_).horizontalAdvance(text);
+    font.widths.insert(text, width);
+    return width;
 }
 
 void PlotCanvas::paint(const std::function<void(QPainter&)>& draw) {
@@ -49,31 +81,116 @@ void PlotCanvas::paint(const std::function<void(QPainter&)>& draw) {
     draw(painter);
 }
 
+bool PlotCanvas::Step::operator==(const Step& other) const {
+    return kind == other.kind && line == other.line && rect == other.rect &&
+           origin == other.origin && color == other.color && width == other.width &&
+           text == other.text && font == other.font;
+}
+
+void PlotCanvas::draw(QPainter& p, const Step& step) const {
+    switch (step.kind) {
+    case Step::Kind::Clear:
+        p.fillRect(step.rect, Qt::white);
+        break;
+    case Step::Kind::Line:
+        p.setPen(QPen(step.color, step.width, Qt::SolidLine, Qt::SquareCap));
+        p.drawLine(step.line);
+        break;
+    case Step::Kind::Box:
+        p.setPen(QPen(step.color, step.width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(step.rect);
+        break;
+    case Step::Kind::Text:
+        p.setFont(step.font);
+        p.setPen(step.color);
+        p.drawText(step.origin, step.text);
+        break;
+    }
+}
+
+void PlotCanvas::apply(Step step) {
+    if (recording_) {
+        steps_.push_back(std::move(step));
+        return;
+    }
+    paint([&](QPainter& p) { draw(p, step); });
+}
+
 void PlotCanvas::clear() {
-    paint([this](QPainter& p) { p.fillRect(QRect(0, 0, image_.width(), image_.height()), Qt::white); });
+    Step step;
+    step.rect = QRect(0, 0, image_.width(), image_.height());
+    apply(std::move(step));
+}
+
+void PlotCanvas::beginBackground() {
+    endBackground();
+    recording_ = !outer_;
+    steps_.clear();
+    drawnSteps_ = 0;
+    clear();
+}
+
+// A background drawn by the same steps on a picture of the same size has the
+// same pixels: the kept one is shared, and the picture copied only when drawn
+// on again.
+void PlotCanvas::keepBackground() {
+    if (!recording_) return;
+    const QSize size = image_.size();
+    for (auto kept = backgrounds_.begin(); kept != backgrounds_.end(); ++kept) {
+        if (kept->size != size || kept->steps != steps_) continue;
+        image_ = kept->image;
+        drawnSteps_ = steps_.size();
+        std::rotate(backgrounds_.begin(), kept, std::next(kept));
+        return;
+    }
+    drawRecorded();
+    if (backgrounds_.size() >= kKeptBackgrounds) backgrounds_.pop_back();
+    backgrounds_.push_front(Background{size, steps_, image_});
+}
+
+void PlotCanvas::endBackground() {
+    if (!recording_) return;
+    drawRecorded();
+    recording_ = false;
+    steps_.clear();
+}
+
+void PlotCanvas::drawRecorded() {
+    if (drawnSteps_ == steps_.size()) return;
+    // The steps start with a clear: a picture still shared (with a writer)
+    // is left to it rather than copied.
+    if (drawnSteps_ == 0 && !image_.isDetached()) image_ = blankImage(image_.width(), image_.height());
+    QPainter painter(&image_);
+    for (std::size_t i = drawnSteps_; i < steps_.size(); ++i)
+        draw(painter, steps_[i]);
+    drawnSteps_ = steps_.size();
 }
 
 void PlotCanvas::line(double x1, double y1, double x2, double y2, const QColor& color,
                       int widthPixels) {
-    const QLine pixels(toPixel(x1), toPixel(y1), toPixel(x2), toPixel(y2));
-    paint([&](QPainter& p) {
-        p.setPen(QPen(color, widthPixels, Qt::SolidLine, Qt::SquareCap));
-        p.drawLine(pixels);
-    });
+    Step step;
+    step.kind = Step::Kind::Line;
+    step.line = QLine(toPixel(x1), toPixel(y1), toPixel(x2), toPixel(y2));
+    step.color = color;
+    step.width = widthPixels;
+    apply(std::move(step));
 }
 
 void PlotCanvas::box(double x1, double y1, double x2, double y2, const QColor& color,
                      int widthPixels) {
     const QRect rect(QPoint(toPixel(std::min(x1, x2)), toPixel(std::min(y1, y2))),
                      QPoint(toPixel(std::max(x1, x2)), toPixel(std::max(y1, y2))));
-    paint([&](QPainter& p) {
-        p.setPen(QPen(color, widthPixels, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(rect.adjusted(0, 0, -1, -1).normalized());
-    });
+    Step step;
+    step.kind = Step::Kind::Box;
+    step.rect = rect.adjusted(0, 0, -1, -1).normalized();
+    step.color = color;
+    step.width = widthPixels;
+    apply(std::move(step));
 }
 
 void PlotCanvas::polyline(const QPolygon& pixels, const QColor& color) {
+    endBackground();
     if (!outer_) return drawPixelPolyline(image_, pixels, color.rgb());
     if (pixels.size() < 2) return;
     paint([&](QPainter& p) {
@@ -84,6 +201,7 @@ void PlotCanvas::polyline(const QPolygon& pixels, const QColor& color) {
 
 void PlotCanvas::invertDottedBox(double x1, double y1, double x2, double y2) {
     if (outer_) return;
+    endBackground();
     const int left = toPixel(std::min(x1, x2)), right = toPixel(std::max(x1, x2));
     const int top = toPixel(std::min(y1, y2)), bottom = toPixel(std::max(y1, y2));
     auto invert = [this](int x, int y) {
@@ -107,12 +225,11 @@ void PlotCanvas::invertDottedBox(double x1, double y1, double x2, double y2) {
 }
 
 double PlotCanvas::textWidth(const std::string& latin1Text) const {
-    QFontMetricsF metrics(font_, &image_);
-    return metrics.horizontalAdvance(QString::fromLatin1(latin1Text)) * kTwipsPerPixel;
+    return advance(QString::fromLatin1(latin1Text)) * kTwipsPerPixel;
 }
 
 double PlotCanvas::lineHeight() const {
-    return QFontMetricsF(font_, &image_).height() * kTwipsPerPixel;
+    return measures().height * kTwipsPerPixel;
 }
 
 void PlotCanvas::print(const std::string& latin1Text, const QColor& color) {
@@ -120,20 +237,19 @@ void PlotCanvas::print(const std::string& latin1Text, const QColor& color) {
 }
 
 void PlotCanvas::print(const QString& text, const QColor& color) {
-    QFontMetricsF metrics(font_, &image_);
-    const QPointF origin(std::floor(currentX / kTwipsPerPixel),
-                         std::floor(currentY / kTwipsPerPixel) + metrics.ascent());
-    paint([&](QPainter& p) {
-        p.setFont(font_);
-        p.setPen(color);
-        p.drawText(origin, text);
-    });
-    currentX += metrics.horizontalAdvance(text) * kTwipsPerPixel;
+    Step step;
+    step.kind = Step::Kind::Text;
+    step.origin = QPointF(std::floor(currentX / kTwipsPerPixel),
+                          std::floor(currentY / kTwipsPerPixel) + measures().ascent);
+    step.text = text;
+    step.font = font_;
+    step.color = color;
+    apply(std::move(step));
+    currentX += advance(text) * kTwipsPerPixel;
 }
 
 void PlotCanvas::nextZone() {
-    QFontMetricsF metrics(font_, &image_);
-    const double zone = 14 * metrics.averageCharWidth() * kTwipsPerPixel;
+    const double zone = 14 * measures().averageCharWidth * kTwipsPerPixel;
     if (zone <= 0) return;
     currentX = (std::floor(currentX / zone) + 1) * zone;
 }

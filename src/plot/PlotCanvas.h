@@ -1,12 +1,18 @@
 #pragma once
 #include <QColor>
 #include <QFont>
+#include <QHash>
 #include <QImage>
+#include <QLine>
 #include <QPolygon>
+#include <QRect>
+#include <QString>
 
 #include <cmath>
+#include <deque>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QPainter;
 
@@ -43,6 +49,14 @@ public:
     void setFontSize(int points);
 
     void clear();
+    // Starts the picture's background (its frame, grid and labels) on a
+    // cleared picture; endBackground() ends it. On the picture's own image
+    // the drawing in between is recorded, and at each keepBackground() the
+    // picture drawn so far is kept for reuse, or taken from one of the last
+    // few kept when that one was drawn by the very same steps.
+    void beginBackground();
+    void keepBackground();
+    void endBackground();
     void line(double x1, double y1, double x2, double y2, const QColor& color, int widthPixels = 1);
     void box(double x1, double y1, double x2, double y2, const QColor& color, int widthPixels = 1);
     // A polyline whose points are already in pixels. On the image its
@@ -71,11 +85,51 @@ public:
     }
 
 private:
+    // One recorded drawing step.
+    struct Step {
+        enum class Kind { Clear, Line, Box, Text };
+        Kind kind = Kind::Clear;
+        QLine line;
+        QRect rect;
+        QPointF origin;
+        QString text;
+        QFont font;
+        QColor color;
+        int width = 1;
+        bool operator==(const Step& other) const;
+    };
+    struct Background {
+        QSize size;
+        std::vector<Step> steps;
+        QImage image;
+    };
+    // The measures of one font, and the widths of the texts measured in it.
+    struct FontMeasures {
+        QFont font;
+        double ascent = 0;
+        double height = 0;
+        double averageCharWidth = 0;
+        QHash<QString, double> widths;
+    };
+
     void paint(const std::function<void(QPainter&)>& draw);
+    void draw(QPainter& painter, const Step& step) const;
+    // Records the step while a background is recorded, else draws it.
+    void apply(Step step);
+    void drawRecorded(); // the recorded steps not yet on the image
+
+    FontMeasures& measures() const;
+    double advance(const QString& text) const;
 
     QImage image_;
     QPainter* outer_ = nullptr;
     QFont font_;
+    bool recording_ = false;
+    std::vector<Step> steps_;  // since the background began
+    std::size_t drawnSteps_ = 0; // of which on the image
+    std::deque<Background> backgrounds_; // the newest first
+    mutable std::vector<FontMeasures> fonts_;
+    mutable int fontIndex_ = -1; // font_'s entry in fonts_, -1 when not looked up
 };
 
 } // namespace plotwise

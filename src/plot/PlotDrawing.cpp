@@ -70,7 +70,7 @@ void PlotController::DRAWGRID(int unit, int scaleIndex, double yFullScale, doubl
     }
     if (view_.gridDirty) {
         changes_ |= PlotChange::Picture | PlotChange::Controls;
-        canvas_.clear();
+        canvas_.beginBackground();
         const double top = view_.plotTop;
         canvas_.box(g.x0 * g.sx, 115 * g.sy + top, (g.x0 + 5030) * g.sx, 5115 * g.sy + top,
                     kDarkGreen, 3);
@@ -83,8 +83,10 @@ void PlotController::DRAWGRID(int unit, int scaleIndex, double yFullScale, doubl
             const double x = (g.x0 + 30 + 500 * k) * g.sx;
             canvas_.line(x, 100 * g.sy + top, x, 5110 * g.sy + top, kDarkGreen);
         }
+        canvas_.keepBackground(); // the frame and grid of every curve at this size
         drawBand(yFullScale, vsValue, hsValue);
         drawLabels(unit, yFullScale, vsValue, hsValue);
+        canvas_.endBackground();
         canvas_.setFontSize(fontSize);
         view_.gridDirty = false;
     }
@@ -159,6 +161,7 @@ void PlotController::drawLabels(int unit, double yFullScale, double vsValue, dou
         canvas_.currentY = 5200 * g.sy + top;
         canvas_.print(xTexts[static_cast<std::size_t>(k)], Qt::black);
     }
+    canvas_.keepBackground(); // and of every curve of the same length
     text2_.top = 5200 * g.sy + top;
     text2_.left = (g.x0 + 5200 - 225) * g.sx;
     const double lineHeight = canvas_.lineHeight();

@@ -27,6 +27,42 @@ TEST_F(PlotDrawing, FrameAndGridFollowThePictureSize) {
     }
 }
 
+// The frame, grid and labels are kept and reused when drawn by the same
+// steps: a picture drawn after others is the same as one drawn afresh, also
+// when only a label, the font or the picture's size differs.
+TEST_F(PlotDrawing, KeptBackgroundsGiveTheSamePixelsAsAFreshDrawing) {
+    struct Drawing {
+        const char* name;
+        int width, vs, hs, fontSize;
+        const char* peak;
+    };
+    const Drawing drawings[] = {
+        {"first", 413, 0, 300, 8, "10"},          {"higher peak", 413, 0, 300, 8, "37"},
+        {"first again", 413, 0, 300, 8, "10"},    {"moved up", 413, 40, 300, 8, "10"},
+        {"moved right", 413, 0, 310, 8, "10"},    {"bigger font", 413, 0, 300, 10, "10"},
+        {"wider", 600, 0, 300, 8, "10"},          {"first once more", 413, 0, 300, 8, "10"},
+    };
+    auto draw = [](PlotBench& bench, const Drawing& d) {
+        bench.plot.resizePicture(d.width, 385);
+        QFont font = bench.plot.canvas().font();
+        font.setPointSize(d.fontSize);
+        bench.plot.setFont(font);
+        bench.plot.option1Click(2);
+        bench.plot.setHS(d.hs);
+        bench.plot.setVS(d.vs);
+        bench.host.table.setRowCount(1);
+        bench.host.addRow(d.peak, "300", std::vector<double>(40, 5.0));
+        bench.plot.view().gridDirty = true;
+        bench.plot.DRAW2();
+        return bench.plot.canvas().image();
+    };
+    for (const Drawing& d : drawings) {
+        PlotBench fresh;
+        const QImage kept = draw(*this, d);
+        EXPECT_TRUE(kept == draw(fresh, d)) << d.name;
+    }
+}
+
 TEST_F(PlotDrawing, VerticalOffsetIsTenthsOfAYUnitForEveryUnit) {
     CurveTrace trace;
     trace.set(12, "300");
