@@ -1,16 +1,20 @@
 #include "AtomicFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
+#include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <random>
 #include <system_error>
 
 #ifdef _WIN32
 #include <io.h>
 #else
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -61,12 +65,109 @@ bool syncToDisk(QFileDevice& file) {
 #endif
 }
 
+// The bytes go to a file of their own in the target's folder: on Linux an
+// unnamed one (nothing is left behind whatever happens), elsewhere one named
+// after the target. Only putting it in place touches the target.
+class TempFile {
+public:
+    explicit TempFile(fs::path target) : target_(std::move(target)) {}
+    ~TempFile() {
+        file_.close();
+        if (!named_.empty() && !placed_) QFile::remove(qtPath(named_));
+    }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+
+    QFile& file() { return file_; }
+
+    // The errno of a failed creation, else 0.
+    int create() {
+#ifdef __linux__
+        const fs::path folder = target_.has_parent_path() ? target_.parent_path() : fs::path(".");
+        errno = 0;
+        const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            if (file_.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) return 0;
+            ::close(fd);
+            return EIO;
+        }
+        // A file system without unnamed files takes a named one.
+        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return errno != 0 ? errno : EACCES;
+#endif
+        return createNamed();
+    }
+
+    // Replaces the target; the errno of a failure, else 0.
+    int place() {
+        std::error_code ec;
+#ifdef __linux__
+        if (named_.empty()) {
+            // An unnamed file gets a name beside the target first.
+            const std::string self = "/proc/self/fd/" + std::to_string(file_.handle());
+            for (int attempt = 0; named_.empty() && attempt < kNameAttempts; ++attempt) {
+                const fs::path name = tempName();
+                if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
+                    named_ = name;
+                else if (errno != EEXIST)
+                    return errno;
+            }
+            if (named_.empty()) return EEXIST;
+        }
+#endif
+        file_.close();
+        fs::rename(named_, target_, ec);
+        if (ec) return ec.value();
+        placed_ = true;
+        return 0;
+    }
+
+private:
+    static constexpr int kNameAttempts = 16;
+
+    static QString qtPath(const fs::path& path) { return QFile::decodeName(path.string().c_str()); }
+
+    fs::path tempName() const {
+        static std::atomic<unsigned> serial{std::random_device{}()};
+        char suffix[16];
+        std::snprintf(suffix, sizeof suffix, ".%08x", serial.fetch_add(0x9e3779b9u));
+        return target_.parent_path() / ("." + target_.filename().string() + suffix);
+    }
+
+    int createNamed() {
+        for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+            const fs::path name = tempName();
+            file_.setFileName(qtPath(name));
+            errno = 0;
+            if (file_.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+                named_ = name;
+                return 0;
+            }
+            if (errno != EEXIST) return errno != 0 ? errno : EACCES;
+        }
+        return EEXIST;
+    }
+
+    fs::path target_;
+    fs::path named_;
+    QFile file_;
+    bool placed_ = false;
+};
+
+// The new file keeps an earlier file's permissions.
+void keepPermissions(const fs::file_status& status, QFile& file) {
+#ifdef _WIN32
+    (void)status, (void)file;
+#else
+    if (fs::is_regular_file(status))
+        (void)::fchmod(file.handle(), static_cast<mode_t>(status.permissions()) & 07777);
+#endif
+}
+
 } // namespace
 
 std::optional<FileWriteFailure> writeFileAtomically(const std::string& path,
                                                     const FileFiller& fill,
                                                     const ReplaceGate& mayReplace) {
-    // QSaveFile opens an empty name and fails only at commit.
     if (path.empty()) return failure(FileWriteFailure::Step::Create, ENOENT, "");
     std::error_code ec;
     const fs::path target = linkTarget(fs::path(path), ec);
@@ -76,11 +177,9 @@ std::optional<FileWriteFailure> writeFileAtomically(const std::string& path,
     if (fs::exists(status) && !fs::is_regular_file(status))
         return failure(FileWriteFailure::Step::Create, EINVAL, kNotRegularFile);
 
-    QSaveFile file(QFile::decodeName(target.string().c_str()));
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(FileWriteFailure::Step::Create, errno != 0 ? errno : EACCES, "");
-    // Leaving without commit() removes the temporary file.
+    TempFile temp(target);
+    if (const int error = temp.create()) return failure(FileWriteFailure::Step::Create, error, "");
+    QFile& file = temp.file();
     errno = 0;
     if (int code = fill(file); code != 0) {
         if (file.error() != QFileDevice::NoError) return deviceFailure(file, errno);
@@ -88,15 +187,14 @@ std::optional<FileWriteFailure> writeFileAtomically(const std::string& path,
         return FileWriteFailure{FileWriteFailure::Step::Write, code,
                                 errno != 0 ? std::strerror(errno) : "the data could not be encoded"};
     }
-    // commit() reports success even when its own last flush failed: flush,
-    // check and sync here, so a full disk never replaces the earlier file.
+    // Every byte is on the disk before the file replaces the earlier one.
     errno = 0;
     if (file.error() != QFileDevice::NoError || !file.flush()) return deviceFailure(file, errno);
     errno = 0;
     if (!syncToDisk(file)) return deviceFailure(file, errno);
+    keepPermissions(status, file);
     if (mayReplace && !mayReplace()) return std::nullopt; // the temporary file goes
-    errno = 0;
-    if (!file.commit()) return deviceFailure(file, errno);
+    if (const int error = temp.place()) return failure(FileWriteFailure::Step::Write, error, "");
     return std::nullopt;
 }
 

@@ -45,8 +45,9 @@ template <int Bits> void packRow(const unsigned char* in, int width, unsigned ch
     *out = static_cast<unsigned char>(value);
 }
 
-// Each row: the filter byte 0 (none), then the packed indices. A row like
-// the one above (most of a plot) takes its bytes at once.
+// Each row: the filter byte, then the packed indices. A row like the one
+// above (most of a plot) is written as that row (filter 2, "up": every byte
+// 0), which zlib packs in a fraction of the time; the others unfiltered.
 std::string packedRows(const IndexedPicture& picture, int width, int height, int bits) {
     const std::size_t rowBytes = (std::size_t(width) * std::size_t(bits) + 7) / 8;
     std::string rows(std::size_t(height) * (rowBytes + 1), '\0');
@@ -54,7 +55,7 @@ std::string packedRows(const IndexedPicture& picture, int width, int height, int
     auto* out = reinterpret_cast<unsigned char*>(rows.data()) + 1;
     for (int y = 0; y < height; ++y, in += width, out += rowBytes + 1) {
         if (y > 0 && std::memcmp(in, in - width, std::size_t(width)) == 0) {
-            std::memcpy(out, out - rowBytes - 1, rowBytes);
+            out[-1] = 2;
             continue;
         }
         switch (bits) {
@@ -85,7 +86,7 @@ bool appendPalettePng(const IndexedPicture& picture, int width, int height, int 
     std::string header;
     appendBigEndian(header, static_cast<std::uint32_t>(width));
     appendBigEndian(header, static_cast<std::uint32_t>(height));
-    header += {static_cast<char>(bits), 3, 0, 0, 0}; // palette colour, deflate, no filter, no interlace
+    header += {static_cast<char>(bits), 3, 0, 0, 0}; // palette colour, deflate, filtered by row, no interlace
     appendChunk(out, "IHDR", header);
     if (dotsPerMeterX > 0 && dotsPerMeterY > 0) {
         std::string size;

@@ -7,6 +7,7 @@ namespace plotwise {
 namespace {
 
 constexpr std::size_t kMaxColors = 256;
+constexpr std::size_t kListedColors = 16;
 
 // Gives each pixel of an RGB32 picture its palette index, in order of first
 // appearance, writing row y's indices through `rowOut(y)`. False when there
@@ -16,7 +17,25 @@ constexpr std::size_t kMaxColors = 256;
 template <typename RowOut>
 bool indexPixels(const QImage& rgb32, std::vector<QRgb>& palette, RowOut&& rowOut) {
     const int width = rgb32.width(), height = rgb32.height();
+    // A plot has a handful of colours: those are looked up in the palette
+    // itself, more in a map.
     std::unordered_map<QRgb, unsigned char> index;
+    auto indexOf = [&](QRgb color) -> int {
+        if (palette.size() <= kListedColors) {
+            for (std::size_t i = 0; i < palette.size(); ++i)
+                if (palette[i] == color) return int(i);
+        } else if (const auto known = index.find(color); known != index.end()) {
+            return known->second;
+        }
+        if (palette.size() == kMaxColors) return -1;
+        if (palette.size() == kListedColors)
+            for (std::size_t i = 0; i < palette.size(); ++i)
+                index.emplace(palette[i], static_cast<unsigned char>(i));
+        if (palette.size() >= kListedColors)
+            index.emplace(color, static_cast<unsigned char>(palette.size()));
+        palette.push_back(color);
+        return int(palette.size() - 1);
+    };
     const QRgb* above = nullptr;
     const unsigned char* aboveOut = nullptr;
     for (int y = 0; y < height; ++y) {
@@ -28,14 +47,11 @@ bool indexPixels(const QImage& rgb32, std::vector<QRgb>& palette, RowOut&& rowOu
         }
         for (int x = 0; x < width;) {
             const QRgb color = row[x] & 0xFFFFFF;
-            auto [it, added] = index.try_emplace(color, static_cast<unsigned char>(palette.size()));
-            if (added) {
-                if (palette.size() == kMaxColors) return false;
-                palette.push_back(color);
-            }
+            const int at = indexOf(color);
+            if (at < 0) return false;
             int end = x + 1;
             while (end < width && (row[end] & 0xFFFFFF) == color) ++end;
-            std::memset(out + x, it->second, std::size_t(end - x));
+            std::memset(out + x, at, std::size_t(end - x));
             x = end;
         }
         above = row;
@@ -65,22 +81,6 @@ IndexedPicture indexedPicture(const QImage& indexed8) {
     for (QRgb color : indexed8.colorTable())
         out.palette.push_back(color & 0xFFFFFF);
     return out;
-}
-
-// The indices go straight into the image's rows: no second copy of the picture.
-QImage exactIndexedImage(const QImage& rgb32) {
-    QImage image(rgb32.width(), rgb32.height(), QImage::Format_Indexed8);
-    if (image.isNull()) return {};
-    std::vector<QRgb> palette;
-    if (!indexPixels(rgb32, palette, [&image](int y) { return image.scanLine(y); })) return {};
-    QList<QRgb> table;
-    table.reserve(qsizetype(palette.size()));
-    for (QRgb color : palette)
-        table.push_back(0xFF000000 | color);
-    image.setColorTable(table);
-    image.setDotsPerMeterX(rgb32.dotsPerMeterX());
-    image.setDotsPerMeterY(rgb32.dotsPerMeterY());
-    return image;
 }
 
 } // namespace plotwise

@@ -20,8 +20,4 @@ std::optional<IndexedPicture> exactPalette(const QImage& rgb32);
 // An 8-bit indexed picture's own indices and colour table (without alpha).
 IndexedPicture indexedPicture(const QImage& indexed8);
 
-// The same as an 8-bit indexed image, or a null image when there are more
-// than 256 colours.
-QImage exactIndexedImage(const QImage& rgb32);
-
 } // namespace plotwise

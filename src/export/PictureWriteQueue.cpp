@@ -2,7 +2,6 @@
 
 #include "AtomicFile.h"
 #include "PicSave.h"
-#include "PicturePalette.h"
 
 #include <QByteArray>
 
@@ -12,11 +11,10 @@
 namespace plotwise {
 namespace {
 
-// Encodes the picture (as palette indices when it has few colours, as every
-// plot: a quarter of the bytes for the encoder) and writes the file beside its
-// target, synced, at once; only then waits for the write before it, and puts
-// the file in place when that one succeeded. The syncs of several files thus overlap while the targets are
-// still replaced in order. `written` tells the write after it whether this
+// Encodes the picture and writes the file beside its target, synced, at
+// once; only then waits for the write before it, and puts the file in place
+// when that one succeeded. The syncs of several files thus overlap while the
+// targets are still replaced in order. `written` tells the write after it whether this
 // one succeeded.
 PictureWriteQueue::Done encodeAndWrite(const QImage& picture, const std::string& path,
                                        PictureWriter writer, int tag,
@@ -31,8 +29,7 @@ PictureWriteQueue::Done encodeAndWrite(const QImage& picture, const std::string&
     };
     try {
         QByteArray bytes;
-        const QImage indexed = exactIndexedImage(picture.convertToFormat(QImage::Format_RGB32));
-        done.error = encodePicture(indexed.isNull() ? picture : indexed, writer, bytes);
+        done.error = encodePicture(picture, writer, bytes);
         if (!done.error) {
             if (auto failure = writeFileAtomically(
                     path, std::string_view(bytes.constData(), std::size_t(bytes.size())),

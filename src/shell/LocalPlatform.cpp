@@ -1,8 +1,9 @@
 #include "LocalPlatform.h"
 
+#include "export/AtomicFile.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -35,15 +36,8 @@ std::string LocalPlatform::userConfigFolder() const {
 }
 
 bool LocalPlatform::replaceFile(const std::string& path, const std::string& bytes) const {
-    QString target = qtPath(path);
-    QDir().mkpath(QFileInfo(target).absolutePath());
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    QDir().mkpath(QFileInfo(qtPath(path)).absolutePath());
+    return !writeFileAtomically(path, std::string_view(bytes));
 }
 
 } // namespace plotwise

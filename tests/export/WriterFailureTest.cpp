@@ -49,6 +49,9 @@ const struct Writer {
      [](const std::string& path) { return !writeFileAtomically(path, std::string(1 << 20, 'x')); }},
     {"PATH.CFG",
      [](const std::string& path) { return LocalPlatform().replaceFile(path, std::string(1 << 20, 'x')); }},
+    // Bytes that fit a write buffer fail only when flushed.
+    {"small.txt", [](const std::string& path) { return !writeFileAtomically(path, "C:\\\r\n"); }},
+    {"settings.cfg", [](const std::string& path) { return LocalPlatform().replaceFile(path, "C:\\\r\n"); }},
 };
 
 const std::string kEarlier = "the earlier file\r\n";
