@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <system_error>
 
@@ -65,94 +66,6 @@ bool syncToDisk(QFileDevice& file) {
 #endif
 }
 
-// The bytes go to a file of their own in the target's folder: on Linux an
-// unnamed one (nothing is left behind whatever happens), elsewhere one named
-// after the target. Only putting it in place touches the target.
-class TempFile {
-public:
-    explicit TempFile(fs::path target) : target_(std::move(target)) {}
-    ~TempFile() {
-        file_.close();
-        if (!named_.empty() && !placed_) QFile::remove(qtPath(named_));
-    }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-
-    QFile& file() { return file_; }
-
-    // The errno of a failed creation, else 0.
-    int create() {
-#ifdef __linux__
-        const fs::path folder = target_.has_parent_path() ? target_.parent_path() : fs::path(".");
-        errno = 0;
-        const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            if (file_.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) return 0;
-            ::close(fd);
-            return EIO;
-        }
-        // A file system without unnamed files takes a named one.
-        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return errno != 0 ? errno : EACCES;
-#endif
-        return createNamed();
-    }
-
-    // Replaces the target; the errno of a failure, else 0.
-    int place() {
-        std::error_code ec;
-#ifdef __linux__
-        if (named_.empty()) {
-            // An unnamed file gets a name beside the target first.
-            const std::string self = "/proc/self/fd/" + std::to_string(file_.handle());
-            for (int attempt = 0; named_.empty() && attempt < kNameAttempts; ++attempt) {
-                const fs::path name = tempName();
-                if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
-                    named_ = name;
-                else if (errno != EEXIST)
-                    return errno;
-            }
-            if (named_.empty()) return EEXIST;
-        }
-#endif
-        file_.close();
-        fs::rename(named_, target_, ec);
-        if (ec) return ec.value();
-        placed_ = true;
-        return 0;
-    }
-
-private:
-    static constexpr int kNameAttempts = 16;
-
-    static QString qtPath(const fs::path& path) { return QFile::decodeName(path.string().c_str()); }
-
-    fs::path tempName() const {
-        static std::atomic<unsigned> serial{std::random_device{}()};
-        char suffix[16];
-        std::snprintf(suffix, sizeof suffix, ".%08x", serial.fetch_add(0x9e3779b9u));
-        return target_.parent_path() / ("." + target_.filename().string() + suffix);
-    }
-
-    int createNamed() {
-        for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-            const fs::path name = tempName();
-            file_.setFileName(qtPath(name));
-            errno = 0;
-            if (file_.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-                named_ = name;
-                return 0;
-            }
-            if (errno != EEXIST) return errno != 0 ? errno : EACCES;
-        }
-        return EEXIST;
-    }
-
-    fs::path target_;
-    fs::path named_;
-    QFile file_;
-    bool placed_ = false;
-};
-
 // The new file keeps an earlier file's permissions.
 void keepPermissions(const fs::file_status& status, QFile& file) {
 #ifdef _WIN32
@@ -163,11 +76,118 @@ void keepPermissions(const fs::file_status& status, QFile& file) {
 #endif
 }
 
+QString qtPath(const fs::path& path) {
+    return QFile::decodeName(path.string().c_str());
+}
+
 } // namespace
 
-std::optional<FileWriteFailure> writeFileAtomically(const std::string& path,
-                                                    const FileFiller& fill,
-                                                    const ReplaceGate& mayReplace) {
+// The bytes go to a file of their own in the target's folder: on Linux an
+// unnamed one (nothing is left behind whatever happens), elsewhere one named
+// after the target. Only putting it in place touches the target.
+class PendingFile::Temp {
+public:
+    explicit Temp(fs::path target) : target_(std::move(target)) {}
+    ~Temp() {
+        file_.reset();
+#ifdef __linux__
+        if (fd_ >= 0) ::close(fd_);
+#endif
+        if (!named_.empty() && !placed_) QFile::remove(qtPath(named_));
+    }
+    Temp(const Temp&) = delete;
+    Temp& operator=(const Temp&) = delete;
+
+    QFile& file() {
+        return *file_;
+    }
+
+    // The errno of a failed creation, else 0.
+    int create() {
+        file_.emplace();
+#ifdef __linux__
+        const fs::path folder = target_.has_parent_path() ? target_.parent_path() : fs::path(".");
+        errno = 0;
+        fd_ = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        if (fd_ >= 0)
+            return file_->open(fd_, QIODevice::WriteOnly, QFileDevice::DontCloseHandle) ? 0 : EIO;
+        // A file system without unnamed files takes a named one.
+        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return errno != 0 ? errno : EACCES;
+#endif
+        for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+            const fs::path name = tempName();
+            file_->setFileName(qtPath(name));
+            errno = 0;
+            if (file_->open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+                named_ = name;
+                return 0;
+            }
+            if (errno != EEXIST) return errno != 0 ? errno : EACCES;
+        }
+        return EEXIST;
+    }
+
+    // The bytes are written and synced: the writer's device goes (on the
+    // writing thread), the file itself stays.
+    void doneWriting() {
+        file_.reset();
+    }
+
+    // Replaces the target; the errno of a failure, else 0.
+    int place() {
+#ifdef __linux__
+        if (named_.empty() && fd_ >= 0) {
+            // An unnamed file gets a name beside the target first.
+            const std::string self = "/proc/self/fd/" + std::to_string(fd_);
+            for (int attempt = 0; named_.empty() && attempt < kNameAttempts; ++attempt) {
+                const fs::path name = tempName();
+                if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
+                    named_ = name;
+                else if (errno != EEXIST)
+                    return errno != 0 ? errno : EIO;
+            }
+            if (named_.empty()) return EEXIST;
+        }
+#endif
+        std::error_code ec;
+        fs::rename(named_, target_, ec);
+        if (ec) return ec.value();
+        placed_ = true;
+        return 0;
+    }
+
+private:
+    static constexpr int kNameAttempts = 16;
+
+    fs::path tempName() const {
+        static std::atomic<unsigned> serial{std::random_device{}()};
+        char suffix[16];
+        std::snprintf(suffix, sizeof suffix, ".%08x", serial.fetch_add(0x9e3779b9u));
+        return target_.parent_path() / ("." + target_.filename().string() + suffix);
+    }
+
+    fs::path target_;
+    fs::path named_;            // the file's name beside the target, once it has one
+    std::optional<QFile> file_; // while writing
+    int fd_ = -1;               // the unnamed file, until placed
+    bool placed_ = false;
+};
+
+PendingFile::PendingFile(std::unique_ptr<Temp> temp) : temp_(std::move(temp)) {}
+PendingFile::PendingFile(PendingFile&&) noexcept = default;
+PendingFile& PendingFile::operator=(PendingFile&&) noexcept = default;
+PendingFile::~PendingFile() = default;
+
+std::optional<FileWriteFailure> PendingFile::place() {
+    if (!temp_) return failure(FileWriteFailure::Step::Write, EBADF, "");
+    const int error = temp_->place();
+    temp_.reset();
+    if (error != 0) return failure(FileWriteFailure::Step::Write, error, "");
+    return std::nullopt;
+}
+
+std::variant<PendingFile, FileWriteFailure> writeFileBeside(const std::string& path,
+                                                            const FileFiller& fill) {
     if (path.empty()) return failure(FileWriteFailure::Step::Create, ENOENT, "");
     std::error_code ec;
     const fs::path target = linkTarget(fs::path(path), ec);
@@ -177,9 +197,9 @@ std::optional<FileWriteFailure> writeFileAtomically(const std::string& path,
     if (fs::exists(status) && !fs::is_regular_file(status))
         return failure(FileWriteFailure::Step::Create, EINVAL, kNotRegularFile);
 
-    TempFile temp(target);
-    if (const int error = temp.create()) return failure(FileWriteFailure::Step::Create, error, "");
-    QFile& file = temp.file();
+    auto temp = std::make_unique<PendingFile::Temp>(target);
+    if (const int error = temp->create()) return failure(FileWriteFailure::Step::Create, error, "");
+    QFile& file = temp->file();
     errno = 0;
     if (int code = fill(file); code != 0) {
         if (file.error() != QFileDevice::NoError) return deviceFailure(file, errno);
@@ -187,27 +207,33 @@ std::optional<FileWriteFailure> writeFileAtomically(const std::string& path,
         return FileWriteFailure{FileWriteFailure::Step::Write, code,
                                 errno != 0 ? std::strerror(errno) : "the data could not be encoded"};
     }
-    // Every byte is on the disk before the file replaces the earlier one.
+    // Every byte is on the disk before the file may replace the earlier one.
     errno = 0;
     if (file.error() != QFileDevice::NoError || !file.flush()) return deviceFailure(file, errno);
     errno = 0;
     if (!syncToDisk(file)) return deviceFailure(file, errno);
     keepPermissions(status, file);
-    if (mayReplace && !mayReplace()) return std::nullopt; // the temporary file goes
-    if (const int error = temp.place()) return failure(FileWriteFailure::Step::Write, error, "");
-    return std::nullopt;
+    temp->doneWriting();
+    return PendingFile(std::move(temp));
 }
 
 std::optional<FileWriteFailure> writeFileAtomically(const std::string& path,
-                                                    std::string_view bytes,
-                                                    const ReplaceGate& mayReplace) {
-    return writeFileAtomically(
-        path,
-        [bytes](QIODevice& device) {
-            qint64 size = qint64(bytes.size());
-            return device.write(bytes.data(), size) == size ? 0 : nonZero(errno);
-        },
-        mayReplace);
+                                                    const FileFiller& fill) {
+    auto written = writeFileBeside(path, fill);
+    if (auto* failed = std::get_if<FileWriteFailure>(&written)) return std::move(*failed);
+    return std::get<PendingFile>(written).place();
+}
+
+FileFiller bytesFiller(std::string_view bytes) {
+    return [bytes](QIODevice& device) {
+        qint64 size = qint64(bytes.size());
+        return device.write(bytes.data(), size) == size ? 0 : nonZero(errno);
+    };
+}
+
+std::optional<FileWriteFailure> writeFileAtomically(const std::string& path,
+                                                    std::string_view bytes) {
+    return writeFileAtomically(path, bytesFiller(bytes));
 }
 
 } // namespace plotwise

@@ -1,14 +1,16 @@
 #pragma once
 // Writing a file in one step: the bytes go to a temporary file in the target's
-// folder that is renamed over the target only when all of them were written,
-// flushed and synced, so a failed write leaves the earlier file as it was and
-// no temporary file. A target that is a link is written through (the link
+// folder that replaces the target only when all of them were written, flushed
+// and synced, so a failed write leaves the earlier file as it was and no
+// temporary file. A target that is a link is written through (the link
 // stays); a target that is not a regular file (a FIFO, a device, a folder) is
 // refused and left untouched.
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 class QIODevice;
 
@@ -28,19 +30,40 @@ struct FileWriteFailure {
 // Fills the opened temporary file; returns 0, or a non-zero status on failure.
 using FileFiller = std::function<int(QIODevice& device)>;
 
-// Asked once the bytes are written and synced, just before the target is
-// replaced: false drops the temporary file and leaves the target as it was
-// (the write then returns nullopt; the caller knows what it answered).
-using ReplaceGate = std::function<bool()>;
+// A file written and synced beside its target, not yet in its place. Dropped
+// unplaced, it goes and the target stays as it was. It may be placed or
+// dropped on another thread than the one that wrote it.
+class PendingFile {
+public:
+    PendingFile(PendingFile&&) noexcept;
+    PendingFile& operator=(PendingFile&&) noexcept;
+    ~PendingFile();
 
-// Writes the file (UTF-8 path) through `fill`; nullopt on success.
+    // Replaces the target (a rename: the bytes are on the disk already);
+    // nullopt on success.
+    std::optional<FileWriteFailure> place();
+
+    class Temp;
+
+private:
+    friend std::variant<PendingFile, FileWriteFailure> writeFileBeside(const std::string&,
+                                                                       const FileFiller&);
+    explicit PendingFile(std::unique_ptr<Temp> temp);
+    std::unique_ptr<Temp> temp_;
+};
+
+// Writes the file (UTF-8 path) beside its target through `fill`, synced.
+std::variant<PendingFile, FileWriteFailure> writeFileBeside(const std::string& path,
+                                                            const FileFiller& fill);
+
+// Writes the file through `fill` and puts it in place; nullopt on success.
 std::optional<FileWriteFailure> writeFileAtomically(const std::string& path,
-                                                    const FileFiller& fill,
-                                                    const ReplaceGate& mayReplace = {});
+                                                    const FileFiller& fill);
 // Writes the bytes as the file's whole content; nullopt on success.
 std::optional<FileWriteFailure> writeFileAtomically(const std::string& path,
-                                                    std::string_view bytes,
-                                                    const ReplaceGate& mayReplace = {});
+                                                    std::string_view bytes);
+// The filler that writes the bytes.
+FileFiller bytesFiller(std::string_view bytes);
 
 // The reason given for a target that exists and is not a regular file.
 inline constexpr const char* kNotRegularFile = "not a regular file";

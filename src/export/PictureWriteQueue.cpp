@@ -7,46 +7,28 @@
 
 #include <exception>
 #include <system_error>
+#include <variant>
 
 namespace plotwise {
 namespace {
 
-// Encodes the picture and writes the file beside its target, synced, at
-// once; only then waits for the write before it, and puts the file in place
-// when that one succeeded. The syncs of several files thus overlap while the
-// targets are still replaced in order. `written` tells the write after it whether this
-// one succeeded.
-PictureWriteQueue::Done encodeAndWrite(const QImage& picture, const std::string& path,
-                                       PictureWriter writer, int tag,
-                                       const std::shared_future<bool>& before,
-                                       std::promise<bool>& written) {
-    PictureWriteQueue::Done done{path, tag, std::nullopt, false};
-    bool asked = false;
-    auto earlierWritten = [&] {
-        asked = true;
-        done.skipped = before.valid() && !before.get();
-        return !done.skipped;
-    };
-    try {
-        QByteArray bytes;
-        done.error = encodePicture(picture, writer, bytes);
-        if (!done.error) {
-            if (auto failure = writeFileAtomically(
-                    path, std::string_view(bytes.constData(), std::size_t(bytes.size())),
-                    earlierWritten))
-                done.error = imageWriteError(*failure, pictureWriterSource(writer));
-        }
-    } catch (const std::exception&) { // out of memory on the way
-        done.error = imageWriteError(ImageErrorNumber::SaveFailed, pictureWriterSource(writer), 1);
-    }
-    // A failure after an earlier one is no failure of its own: nothing is written.
-    if (!asked) earlierWritten();
-    if (done.skipped) done.error.reset();
-    written.set_value(!done.skipped && !done.error);
-    return done;
-}
+// Files written beside their targets and waiting for an earlier one: each
+// holds only its name and a few kilobytes on the disk, not its picture.
+constexpr std::size_t kMostPending = 64;
 
 } // namespace
+
+struct PictureWriteQueue::Job {
+    QImage picture; // until written
+    std::string path;
+    PictureWriter writer = PictureWriter::Png;
+    int tag = 0;
+    std::optional<PendingFile> file;
+    std::optional<ImageWriteError> error;
+    bool written = false;  // beside the target, or failed
+    bool finished = false; // in place, failed or skipped
+    bool skipped = false;
+};
 
 // The program's writer starts here, on the caller's thread, not on a worker.
 PictureWriteQueue::PictureWriteQueue(int depth) : depth_(depth < 1 ? 1 : depth) {
@@ -64,73 +46,126 @@ PictureWriteQueue::~PictureWriteQueue() {
         worker.join();
 }
 
-// Each worker takes the oldest task in turn, so a task that waits for the one
-// before it always finds that one taken already.
-void PictureWriteQueue::work() {
-    std::unique_lock lock(mutex_);
-    for (;;) {
-        wake_.wait(lock, [this] { return closing_ || !tasks_.empty(); });
-        if (tasks_.empty()) return;
-        std::shared_ptr<std::packaged_task<Done()>> task = std::move(tasks_.front());
-        tasks_.pop_front();
-        --idle_;
-        lock.unlock();
-        (*task)();
-        lock.lock();
-        ++idle_;
+// Encodes the picture and writes the file beside its target, synced; the
+// picture goes at once.
+void PictureWriteQueue::write(Job& job) {
+    try {
+        QByteArray bytes;
+        job.error = encodePicture(job.picture, job.writer, bytes);
+        job.picture = QImage();
+        if (!job.error) {
+            auto written = writeFileBeside(
+                job.path,
+                bytesFiller(std::string_view(bytes.constData(), std::size_t(bytes.size()))));
+            if (auto* failure = std::get_if<FileWriteFailure>(&written))
+                job.error = imageWriteError(*failure, pictureWriterSource(job.writer));
+            else
+                job.file.emplace(std::move(std::get<PendingFile>(written)));
+        }
+    } catch (const std::exception&) { // out of memory on the way
+        job.picture = QImage();
+        job.error =
+            imageWriteError(ImageErrorNumber::SaveFailed, pictureWriterSource(job.writer), 1);
     }
 }
 
-PictureWriteQueue::Done PictureWriteQueue::takeFront() {
-    Job job = std::move(jobs_.front());
-    jobs_.pop_front();
-    return job.result.get();
+// Puts the written files in place in order, up to the first not yet written;
+// after a failure the later files are dropped. A failure after an earlier one
+// is no failure of its own. Runs under the lock.
+void PictureWriteQueue::placeWritten() {
+    for (const std::shared_ptr<Job>& job : jobs_) {
+        if (job->finished) continue;
+        if (!job->written) return;
+        if (failed_) {
+            job->skipped = true;
+            job->error.reset();
+        } else if (!job->error) {
+            if (auto failure = job->file->place())
+                job->error = imageWriteError(*failure, pictureWriterSource(job->writer));
+        }
+        if (job->error) failed_ = true;
+        job->file.reset();
+        job->finished = true;
+    }
+}
+
+void PictureWriteQueue::takeFinished(std::vector<Done>& done) {
+    while (!jobs_.empty() && jobs_.front()->finished) {
+        Job& job = *jobs_.front();
+        done.push_back(Done{std::move(job.path), job.tag, std::move(job.error), job.skipped});
+        jobs_.pop_front();
+    }
+}
+
+// Each worker takes the oldest picture in turn.
+void PictureWriteQueue::work() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        wake_.wait(lock, [this] { return closing_ || !waiting_.empty(); });
+        if (waiting_.empty()) return;
+        std::shared_ptr<Job> job = std::move(waiting_.front());
+        waiting_.pop_front();
+        --idle_;
+        lock.unlock();
+        write(*job);
+        lock.lock();
+        ++idle_;
+        job->written = true;
+        --unwritten_;
+        placeWritten();
+        settled_.notify_all();
+    }
 }
 
 std::vector<PictureWriteQueue::Done> PictureWriteQueue::push(const QImage& picture,
                                                              std::string path,
                                                              PictureWriter writer, int tag) {
     std::vector<Done> done;
-    while (static_cast<int>(jobs_.size()) >= depth_)
-        done.push_back(takeFront());
-    auto written = std::make_shared<std::promise<bool>>();
-    const std::shared_future<bool> before = lastWritten_;
-    lastWritten_ = written->get_future().share();
-    // The write shares the picture: the caller's next drawing starts on a
-    // fresh one or copies it.
-    auto task = std::make_shared<std::packaged_task<Done()>>(
-        [picture, path, writer, tag, before, written] {
-            return encodeAndWrite(picture, path, writer, tag, before, *written);
-        });
-    Job job{path, tag, task->get_future()};
-    {
-        std::lock_guard lock(mutex_);
-        tasks_.push_back(task);
-        // The workers stay for the whole queue: their memory stays warm.
-        if (idle_ < static_cast<int>(tasks_.size()) && static_cast<int>(workers_.size()) < depth_) {
-            try {
-                workers_.emplace_back([this] { work(); });
-                ++idle_;
-            } catch (const std::system_error&) { // no thread to be had
-            }
+    std::unique_lock lock(mutex_);
+    takeFinished(done);
+    while (unwritten_ >= depth_ || jobs_.size() >= kMostPending) {
+        settled_.wait(lock);
+        takeFinished(done);
+    }
+    auto job = std::make_shared<Job>();
+    job->picture = picture;
+    job->path = std::move(path);
+    job->writer = writer;
+    job->tag = tag;
+    jobs_.push_back(job);
+    ++unwritten_;
+    waiting_.push_back(job);
+    // The workers stay for the whole queue: their memory stays warm.
+    if (idle_ < static_cast<int>(waiting_.size()) && static_cast<int>(workers_.size()) < depth_) {
+        try {
+            workers_.emplace_back([this] { work(); });
+            ++idle_;
+        } catch (const std::system_error&) { // no thread to be had
         }
     }
     if (workers_.empty()) { // no worker at all: write here
-        {
-            std::lock_guard lock(mutex_);
-            tasks_.clear();
-        }
-        (*task)();
+        waiting_.clear();
+        lock.unlock();
+        write(*job);
+        lock.lock();
+        job->written = true;
+        --unwritten_;
+        placeWritten();
+        takeFinished(done);
+        return done;
     }
     wake_.notify_one();
-    jobs_.push_back(std::move(job));
     return done;
 }
 
 std::vector<PictureWriteQueue::Done> PictureWriteQueue::finish() {
     std::vector<Done> done;
-    while (!jobs_.empty())
-        done.push_back(takeFront());
+    std::unique_lock lock(mutex_);
+    takeFinished(done);
+    while (!jobs_.empty()) {
+        settled_.wait(lock);
+        takeFinished(done);
+    }
     return done;
 }
 

@@ -6,7 +6,6 @@
 
 #include <condition_variable>
 #include <deque>
-#include <future>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -19,9 +18,9 @@ namespace plotwise {
 // Writes pictures on background threads while the caller draws the next one:
 // encoding a picture takes several times as long as drawing it, and syncing
 // its file to the disk longer still. Up to `depth` pictures are encoded and
-// written beside their targets at once, but the targets are replaced in the
-// order queued, and none after a write that failed; results come back in
-// that order.
+// written beside their targets at once, each synced on its own; the targets
+// are replaced in the order queued, as soon as every earlier one is, and none
+// after a write that failed. Results come back in that order.
 class PictureWriteQueue {
 public:
     struct Done {
@@ -37,28 +36,29 @@ public:
     PictureWriteQueue(const PictureWriteQueue&) = delete;
     PictureWriteQueue& operator=(const PictureWriteQueue&) = delete;
 
-    // Queues a write of a copy of the picture, after waiting for room; returns
-    // the writes that finished meanwhile, in order.
+    // Queues a write of the picture (shared: the caller's next drawing leaves
+    // it as it is), after waiting for room; returns the writes that finished
+    // meanwhile, in order.
     std::vector<Done> push(const QImage& picture, std::string path, PictureWriter writer, int tag);
     // Waits for every queued write; their results in order.
     std::vector<Done> finish();
 
 private:
-    struct Job {
-        std::string path;
-        int tag = 0;
-        std::future<Done> result;
-    };
-    Done takeFront();
+    struct Job;
     void work();
+    void write(Job& job);
+    void placeWritten();
+    void takeFinished(std::vector<Done>& done);
 
     int depth_;
-    std::deque<Job> jobs_;
-    std::shared_future<bool> lastWritten_; // the newest job's file was written
-    // At most `depth` workers, started as tasks come, kept until the end.
     std::mutex mutex_;
-    std::condition_variable wake_;
-    std::deque<std::shared_ptr<std::packaged_task<Done()>>> tasks_;
+    std::condition_variable wake_;             // a worker: a picture to write, or the end
+    std::condition_variable settled_;          // the caller: a write went on a step
+    std::deque<std::shared_ptr<Job>> jobs_;    // in order, until their results are taken
+    std::deque<std::shared_ptr<Job>> waiting_; // not yet taken by a worker
+    int unwritten_ = 0;   // pictures held, not yet written beside their targets
+    bool failed_ = false; // a write failed: no later file is put in place
+    // At most `depth` workers, started as pictures come, kept until the end.
     std::vector<std::thread> workers_;
     int idle_ = 0;
     bool closing_ = false;

@@ -6,7 +6,9 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <cstring>
 
 namespace plotwise {
 namespace {
@@ -17,6 +19,8 @@ constexpr int kDotsPerMeter = 3780;
 constexpr std::size_t kKeptBackgrounds = 4;
 constexpr std::size_t kKeptFonts = 16;
 constexpr qsizetype kKeptWidths = 4096;
+// Pictures handed to writers (convert all keeps eight under way) or kept.
+constexpr std::size_t kSparePictures = 12;
 
 QImage blankImage(int width, int height) {
     QImage image(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
@@ -77,8 +81,43 @@ void PlotCanvas::paint(const std::function<void(QPainter&)>& draw) {
         outer_->restore();
         return;
     }
+    own();
     QPainter painter(&image_);
     draw(painter);
+}
+
+// A picture shared with a kept background or a writer is copied before it is
+// drawn on, into a spare one when the writers have let one go.
+void PlotCanvas::own() {
+    if (image_.isDetached()) return;
+    QImage copy = freeImage(image_.width(), image_.height());
+    std::memcpy(copy.bits(), image_.constBits(), std::size_t(image_.sizeInBytes()));
+    const bool kept =
+        std::any_of(backgrounds_.begin(), backgrounds_.end(), [this](const Background& b) {
+            return b.image.cacheKey() == image_.cacheKey();
+        });
+    QImage shared = std::exchange(image_, std::move(copy));
+    if (!kept) retire(std::move(shared));
+}
+
+QImage PlotCanvas::freeImage(int width, int height) {
+    for (auto spare = spares_.begin(); spare != spares_.end(); ++spare) {
+        if (spare->width() != width || spare->height() != height || !spare->isDetached()) continue;
+        // The last other holder let it go on its own thread.
+        std::atomic_thread_fence(std::memory_order_acquire);
+        QImage image = std::move(*spare);
+        spares_.erase(spare);
+        return image;
+    }
+    return blankImage(width, height);
+}
+
+// Pictures the canvas no longer draws on, kept to be drawn on again once no
+// one else holds them: a new picture costs the system fresh pages each time.
+void PlotCanvas::retire(QImage image) {
+    if (image.isNull()) return;
+    spares_.push_back(std::move(image));
+    if (spares_.size() > kSparePictures) spares_.pop_front();
 }
 
 bool PlotCanvas::Step::operator==(const Step& other) const {
@@ -139,7 +178,7 @@ void PlotCanvas::keepBackground() {
     const QSize size = image_.size();
     for (auto kept = backgrounds_.begin(); kept != backgrounds_.end(); ++kept) {
         if (kept->size != size || kept->steps != steps_) continue;
-        image_ = kept->image;
+        retire(std::exchange(image_, kept->image));
         drawnSteps_ = steps_.size();
         std::rotate(backgrounds_.begin(), kept, std::next(kept));
         return;
@@ -160,7 +199,9 @@ void PlotCanvas::drawRecorded() {
     if (drawnSteps_ == steps_.size()) return;
     // The steps start with a clear: a picture still shared (with a writer)
     // is left to it rather than copied.
-    if (drawnSteps_ == 0 && !image_.isDetached()) image_ = blankImage(image_.width(), image_.height());
+    if (drawnSteps_ == 0 && !image_.isDetached())
+        retire(std::exchange(image_, freeImage(image_.width(), image_.height())));
+    own();
     QPainter painter(&image_);
     for (std::size_t i = drawnSteps_; i < steps_.size(); ++i)
         draw(painter, steps_[i]);
@@ -191,7 +232,10 @@ void PlotCanvas::box(double x1, double y1, double x2, double y2, const QColor& c
 
 void PlotCanvas::polyline(const QPolygon& pixels, const QColor& color) {
     endBackground();
-    if (!outer_) return drawPixelPolyline(image_, pixels, color.rgb());
+    if (!outer_) {
+        own();
+        return drawPixelPolyline(image_, pixels, color.rgb());
+    }
     if (pixels.size() < 2) return;
     paint([&](QPainter& p) {
         p.setPen(QPen(color, 1));
@@ -202,6 +246,7 @@ void PlotCanvas::polyline(const QPolygon& pixels, const QColor& color) {
 void PlotCanvas::invertDottedBox(double x1, double y1, double x2, double y2) {
     if (outer_) return;
     endBackground();
+    own();
     const int left = toPixel(std::min(x1, x2)), right = toPixel(std::max(x1, x2));
     const int top = toPixel(std::min(y1, y2)), bottom = toPixel(std::max(y1, y2));
     auto invert = [this](int x, int y) {

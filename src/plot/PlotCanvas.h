@@ -117,6 +117,9 @@ private:
     // Records the step while a background is recorded, else draws it.
     void apply(Step step);
     void drawRecorded(); // the recorded steps not yet on the image
+    void own();
+    QImage freeImage(int width, int height);
+    void retire(QImage image);
 
     FontMeasures& measures() const;
     double advance(const QString& text) const;
@@ -128,6 +131,7 @@ private:
     std::vector<Step> steps_;  // since the background began
     std::size_t drawnSteps_ = 0; // of which on the image
     std::deque<Background> backgrounds_; // the newest first
+    std::deque<QImage> spares_;
     mutable std::vector<FontMeasures> fonts_;
     mutable int fontIndex_ = -1; // font_'s entry in fonts_, -1 when not looked up
 };
