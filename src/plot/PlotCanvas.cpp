@@ -91,6 +91,7 @@ void PlotCanvas::paint(const std::function<void(QPainter&)>& draw) {
 void PlotCanvas::own() {
     if (image_.isDetached()) return;
     QImage copy = freeImage(image_.width(), image_.height());
+    if (copy.isNull()) return; // no memory: Qt's own copy fails as well, and draws nothing
     std::memcpy(copy.bits(), image_.constBits(), std::size_t(image_.sizeInBytes()));
     const bool kept =
         std::any_of(backgrounds_.begin(), backgrounds_.end(), [this](const Background& b) {
@@ -109,7 +110,10 @@ QImage PlotCanvas::freeImage(int width, int height) {
         spares_.erase(spare);
         return image;
     }
-    return blankImage(width, height);
+    QImage image(width, height, QImage::Format_RGB32); // every pixel is written next
+    image.setDotsPerMeterX(kDotsPerMeter);
+    image.setDotsPerMeterY(kDotsPerMeter);
+    return image;
 }
 
 // Pictures the canvas no longer draws on, kept to be drawn on again once no
@@ -172,20 +176,26 @@ void PlotCanvas::beginBackground() {
 
 // A background drawn by the same steps on a picture of the same size has the
 // same pixels: the kept one is shared, and the picture copied only when drawn
-// on again.
+// on again. A background is kept the second time it is drawn, so a picture
+// drawn once (a render) copies nothing.
 void PlotCanvas::keepBackground() {
     if (!recording_) return;
     const QSize size = image_.size();
     for (auto kept = backgrounds_.begin(); kept != backgrounds_.end(); ++kept) {
         if (kept->size != size || kept->steps != steps_) continue;
-        retire(std::exchange(image_, kept->image));
-        drawnSteps_ = steps_.size();
+        if (kept->image.isNull()) {
+            drawRecorded();
+            kept->image = image_;
+        } else {
+            retire(std::exchange(image_, kept->image));
+            drawnSteps_ = steps_.size();
+        }
         std::rotate(backgrounds_.begin(), kept, std::next(kept));
         return;
     }
     drawRecorded();
     if (backgrounds_.size() >= kKeptBackgrounds) backgrounds_.pop_back();
-    backgrounds_.push_front(Background{size, steps_, image_});
+    backgrounds_.push_front(Background{size, steps_, QImage()});
 }
 
 void PlotCanvas::endBackground() {

@@ -101,7 +101,7 @@ private:
     struct Background {
         QSize size;
         std::vector<Step> steps;
-        QImage image;
+        QImage image; // null until drawn a second time
     };
     // The measures of one font, and the widths of the texts measured in it.
     struct FontMeasures {
