@@ -31,7 +31,8 @@ struct PictureWriteQueue::Job {
 };
 
 // The program's writer starts here, on the caller's thread, not on a worker.
-PictureWriteQueue::PictureWriteQueue(int depth) : depth_(depth < 1 ? 1 : depth) {
+PictureWriteQueue::PictureWriteQueue(int depth, std::function<void()> onWorkerStart)
+    : depth_(depth < 1 ? 1 : depth), onWorkerStart_(std::move(onWorkerStart)) {
     PicSave::instance();
 }
 
@@ -71,22 +72,40 @@ void PictureWriteQueue::write(Job& job) {
 
 // Puts the written files in place in order, up to the first not yet written;
 // after a failure the later files are dropped. A failure after an earlier one
-// is no failure of its own. Runs under the lock.
-void PictureWriteQueue::placeWritten() {
-    for (const std::shared_ptr<Job>& job : jobs_) {
-        if (job->finished) continue;
-        if (!job->written) return;
-        if (failed_) {
-            job->skipped = true;
-            job->error.reset();
-        } else if (!job->error) {
-            if (auto failure = job->file->place())
-                job->error = imageWriteError(*failure, pictureWriterSource(job->writer));
+// is no failure of its own. One thread at a time places, outside the lock, so
+// that the caller is not held up by the renames; it takes on the files
+// written meanwhile by the others.
+void PictureWriteQueue::placeWritten(std::unique_lock<std::mutex>& lock) {
+    if (placing_) return;
+    placing_ = true;
+    for (;;) {
+        std::vector<std::shared_ptr<Job>> batch;
+        for (const std::shared_ptr<Job>& job : jobs_) {
+            if (job->finished) continue;
+            if (!job->written) break;
+            batch.push_back(job);
         }
-        if (job->error) failed_ = true;
-        job->file.reset();
-        job->finished = true;
+        if (batch.empty()) break;
+        bool failed = failed_;
+        lock.unlock();
+        for (const std::shared_ptr<Job>& job : batch) {
+            if (failed) {
+                job->skipped = true;
+                job->error.reset();
+            } else if (!job->error) {
+                if (auto failure = job->file->place())
+                    job->error = imageWriteError(*failure, pictureWriterSource(job->writer));
+            }
+            failed = failed || job->error;
+            job->file.reset();
+        }
+        lock.lock();
+        failed_ = failed;
+        for (const std::shared_ptr<Job>& job : batch)
+            job->finished = true;
+        settled_.notify_all();
     }
+    placing_ = false;
 }
 
 void PictureWriteQueue::takeFinished(std::vector<Done>& done) {
@@ -99,6 +118,7 @@ void PictureWriteQueue::takeFinished(std::vector<Done>& done) {
 
 // Each worker takes the oldest picture in turn.
 void PictureWriteQueue::work() {
+    if (onWorkerStart_) onWorkerStart_();
     std::unique_lock lock(mutex_);
     for (;;) {
         wake_.wait(lock, [this] { return closing_ || !waiting_.empty(); });
@@ -112,8 +132,8 @@ void PictureWriteQueue::work() {
         ++idle_;
         job->written = true;
         --unwritten_;
-        placeWritten();
         settled_.notify_all();
+        placeWritten(lock);
     }
 }
 
@@ -150,7 +170,7 @@ std::vector<PictureWriteQueue::Done> PictureWriteQueue::push(const QImage& pictu
         lock.lock();
         job->written = true;
         --unwritten_;
-        placeWritten();
+        placeWritten(lock);
         takeFinished(done);
         return done;
     }

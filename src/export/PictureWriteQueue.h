@@ -6,6 +6,7 @@
 
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -30,7 +31,9 @@ public:
         bool skipped = false; // not written: an earlier write failed
     };
 
-    explicit PictureWriteQueue(int depth);
+    // `onWorkerStart` runs on each worker as it starts (e.g. to lower its
+    // priority below the caller's).
+    explicit PictureWriteQueue(int depth, std::function<void()> onWorkerStart = {});
     // Waits for the writes still running; their results are dropped.
     ~PictureWriteQueue();
     PictureWriteQueue(const PictureWriteQueue&) = delete;
@@ -47,10 +50,11 @@ private:
     struct Job;
     void work();
     void write(Job& job);
-    void placeWritten();
+    void placeWritten(std::unique_lock<std::mutex>& lock);
     void takeFinished(std::vector<Done>& done);
 
     int depth_;
+    std::function<void()> onWorkerStart_;
     std::mutex mutex_;
     std::condition_variable wake_;             // a worker: a picture to write, or the end
     std::condition_variable settled_;          // the caller: a write went on a step
@@ -58,6 +62,7 @@ private:
     std::deque<std::shared_ptr<Job>> waiting_; // not yet taken by a worker
     int unwritten_ = 0;   // pictures held, not yet written beside their targets
     bool failed_ = false; // a write failed: no later file is put in place
+    bool placing_ = false; // a thread puts files in place
     // At most `depth` workers, started as pictures come, kept until the end.
     std::vector<std::thread> workers_;
     int idle_ = 0;

@@ -226,7 +226,8 @@ ConvertAllResult ExportController::convertAll() {
     };
 
     std::set<std::string> taken; // image names given in this run
-    PictureWriteQueue writes(kWritesAhead);
+    const Platform& platform = s_.platform;
+    PictureWriteQueue writes(kWritesAhead, [&platform] { platform.lowerThisThreadPriority(); });
     for (const auto& [entry, text] : files) {
         if (failedEntry >= 0) break;
         if (stopRequested_ || listChanged() || s_.list.entry(entry).text != text) {

@@ -4,7 +4,8 @@
 namespace plotwise {
 
 // The platform facts of the machine the program runs on. Each fact lives in a
-// source file of its own (drives, shell folders, version records, files).
+// source file of its own (drives, shell folders, version records, files,
+// threads).
 class LocalPlatform : public Platform {
 public:
     std::vector<DriveEntry> drives() const override;
@@ -14,6 +15,7 @@ public:
     bool folderWritable(const std::string& folder) const override;
     std::string userConfigFolder() const override;
     bool replaceFile(const std::string& path, const std::string& bytes) const override;
+    void lowerThisThreadPriority() const override;
 };
 
 } // namespace plotwise

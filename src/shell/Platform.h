@@ -37,6 +37,9 @@ public:
     // Replaces a file's content in one step (write aside, then rename), so a
     // failed write leaves the earlier file intact. False on failure.
     virtual bool replaceFile(const std::string& path, const std::string& bytes) const = 0;
+    // Lets the calling thread, a background worker, give way to the program's
+    // other threads when the cores are busy.
+    virtual void lowerThisThreadPriority() const {}
 };
 
 } // namespace plotwise

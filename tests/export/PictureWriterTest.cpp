@@ -6,6 +6,7 @@
 #include "export/PicSave.h"
 #include "export/PictureWriteQueue.h"
 
+#include <atomic>
 #include <gtest/gtest.h>
 
 namespace plotwise {
@@ -234,9 +235,11 @@ TEST(PictureWriteQueue, WritesInOrderFromACopyAndStopsAtAFailure) {
         SCOPED_TRACE(depth);
         for (const auto& entry : std::filesystem::directory_iterator(temp.path()))
             if (entry.path().filename() != "b.gif") std::filesystem::remove(entry.path());
-        EXPECT_EQ(run(PictureWriteQueue(depth), {"p0.png", "p1.png", "p2.png", "p3.png", "p4.png", "p0.png"},
-                      Png),
+        std::atomic<int> started{0};
+        EXPECT_EQ(run(PictureWriteQueue(depth, [&started] { ++started; }),
+                      {"p0.png", "p1.png", "p2.png", "p3.png", "p4.png", "p0.png"}, Png),
                   (Results{"0 ok", "1 ok", "2 ok", "3 ok", "4 ok", "5 ok"}));
+        EXPECT_TRUE(started >= 1 && started <= depth) << "each worker told once it starts";
         EXPECT_EQ(QImage(QString::fromStdString(temp.path("p1.png"))).pixel(30, 30), qRgb(0, 0, 0));
         EXPECT_EQ(QImage(QString::fromStdString(temp.path("p0.png"))).pixel(30, 30), qRgb(40, 0, 0));
         const std::string createFailed = std::to_string(ImageErrorNumber::CreateFailed);

@@ -4,6 +4,12 @@
 
 #include <QDir>
 #include <gtest/gtest.h>
+#include <thread>
+
+#ifdef __linux__
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
 
 namespace plotwise {
 namespace {
@@ -48,6 +54,16 @@ TEST(LocalPlatform, FilesAndFolders) {
     QDir folder(QString::fromStdString(temp.path())); // the probe leaves nothing behind
     EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden),
               (QStringList{"PATH.CFG", "plain-file"}));
+#ifdef __linux__
+    // A worker gives way to the thread that started it, whatever that one's priority.
+    const int callers = getpriority(PRIO_PROCESS, static_cast<id_t>(gettid()));
+    int workers = callers;
+    std::thread([&] {
+        platform.lowerThisThreadPriority();
+        workers = getpriority(PRIO_PROCESS, static_cast<id_t>(gettid()));
+    }).join();
+    EXPECT_EQ(workers, std::min(callers + 10, 19));
+#endif
 }
 
 #ifndef _WIN32
