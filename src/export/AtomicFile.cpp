@@ -76,6 +76,8 @@ void keepPermissions(const fs::file_status& status, QFile& file) {
 #endif
 }
 
+std::atomic<bool> namedTemporariesOnly{false};
+
 QString qtPath(const fs::path& path) {
     return QFile::decodeName(path.string().c_str());
 }
@@ -106,13 +108,17 @@ public:
     int create() {
         file_.emplace();
 #ifdef __linux__
+        // An unnamed file is named through /proc when it is put in place.
+        static const bool procFds = ::access("/proc/self/fd", X_OK) == 0;
         const fs::path folder = target_.has_parent_path() ? target_.parent_path() : fs::path(".");
         errno = 0;
-        fd_ = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        const bool unnamed = procFds && !namedTemporariesOnly;
+        fd_ = unnamed ? ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666) : -1;
         if (fd_ >= 0)
             return file_->open(fd_, QIODevice::WriteOnly, QFileDevice::DontCloseHandle) ? 0 : EIO;
         // A file system without unnamed files takes a named one.
-        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return errno != 0 ? errno : EACCES;
+        if (unnamed && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+            return errno != 0 ? errno : EACCES;
 #endif
         for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
             const fs::path name = tempName();
@@ -222,6 +228,10 @@ std::optional<FileWriteFailure> writeFileAtomically(const std::string& path,
     auto written = writeFileBeside(path, fill);
     if (auto* failed = std::get_if<FileWriteFailure>(&written)) return std::move(*failed);
     return std::get<PendingFile>(written).place();
+}
+
+void useNamedTemporaryFiles(bool named) {
+    namedTemporariesOnly = named;
 }
 
 FileFiller bytesFiller(std::string_view bytes) {

@@ -65,6 +65,10 @@ std::optional<FileWriteFailure> writeFileAtomically(const std::string& path,
 // The filler that writes the bytes.
 FileFiller bytesFiller(std::string_view bytes);
 
+// Writes through named temporary files even where unnamed ones can be had,
+// as on a file system without them (for tests).
+void useNamedTemporaryFiles(bool named);
+
 // The reason given for a target that exists and is not a regular file.
 inline constexpr const char* kNotRegularFile = "not a regular file";
 

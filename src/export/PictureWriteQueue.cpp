@@ -70,6 +70,17 @@ void PictureWriteQueue::write(Job& job) {
     }
 }
 
+// Puts one written file in place; its failure, if any.
+std::optional<ImageWriteError> PictureWriteQueue::place(Job& job) {
+    try {
+        if (auto failure = job.file->place())
+            return imageWriteError(*failure, pictureWriterSource(job.writer));
+        return std::nullopt;
+    } catch (const std::exception&) { // out of memory on the way
+        return imageWriteError(ImageErrorNumber::SaveFailed, pictureWriterSource(job.writer), 1);
+    }
+}
+
 // Puts the written files in place in order, up to the first not yet written;
 // after a failure the later files are dropped. A failure after an earlier one
 // is no failure of its own. One thread at a time places, outside the lock, so
@@ -93,10 +104,9 @@ void PictureWriteQueue::placeWritten(std::unique_lock<std::mutex>& lock) {
                 job->skipped = true;
                 job->error.reset();
             } else if (!job->error) {
-                if (auto failure = job->file->place())
-                    job->error = imageWriteError(*failure, pictureWriterSource(job->writer));
+                job->error = place(*job);
             }
-            failed = failed || job->error;
+            failed = failed || job->error.has_value();
             job->file.reset();
         }
         lock.lock();

@@ -50,6 +50,7 @@ private:
     struct Job;
     void work();
     void write(Job& job);
+    static std::optional<ImageWriteError> place(Job& job);
     void placeWritten(std::unique_lock<std::mutex>& lock);
     void takeFinished(std::vector<Done>& done);
 

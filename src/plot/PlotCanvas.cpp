@@ -35,7 +35,11 @@ QImage blankImage(int width, int height) {
 PlotCanvas::PlotCanvas() : image_(blankImage(1, 1)) {}
 
 void PlotCanvas::resize(int widthPixels, int heightPixels) {
+    endBackground();
     image_ = blankImage(widthPixels, heightPixels);
+    // Pictures of the old size are of no more use.
+    backgrounds_.clear();
+    spares_.clear();
 }
 
 void PlotCanvas::setFont(const QFont& font) {
