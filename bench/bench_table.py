@@ -161,7 +161,7 @@ def main(argv):
     with tempfile.TemporaryDirectory() as work:
         render(cli, work, 3 if quick else 7, before)
         scan(cli, work, 3 if quick else 11, 2000 if quick else 10000, before)
-        convert(cli, work, 2 if quick else 5, 100 if quick else 400, before)
+        convert(cli, work, 2 if quick else 7, 100 if quick else 400, before)
     width = [max(len(r[i]) for r in rows + [("what", "figure", "goal", "")]) for i in range(4)]
     line = lambda r: "  ".join(r[i].ljust(width[i]) for i in range(4)).rstrip()
     print("machine: %d cores, %s" % (os.cpu_count() or 0, os.uname().machine))

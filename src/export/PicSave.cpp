@@ -49,10 +49,7 @@ std::optional<ImageWriteError> PicSave::prepare(const QImage& picture, int forma
     if (!started()) return imageWriteError(ImageErrorNumber::StartFailed, SourceName);
     if (!validArguments(picture, format, quality))
         return imageWriteError(ImageErrorNumber::InvalidArgument, SourceName);
-    // A palette picture goes to the PNG writer as it is; the others take full colour.
-    bitmap = format == ImageFormatCode::Png && picture.format() == QImage::Format_Indexed8
-                 ? picture
-                 : picture.convertToFormat(QImage::Format_RGB32);
+    bitmap = picture.convertToFormat(QImage::Format_RGB32);
     if (bitmap.isNull())
         return imageWriteError(ImageErrorNumber::BitmapFailed, SourceName, OutOfMemory);
     return std::nullopt;

@@ -72,15 +72,4 @@ std::optional<IndexedPicture> exactPalette(const QImage& rgb32) {
     return out;
 }
 
-IndexedPicture indexedPicture(const QImage& indexed8) {
-    IndexedPicture out;
-    const std::size_t width = std::size_t(indexed8.width());
-    out.pixels.resize(width * std::size_t(indexed8.height()));
-    for (int y = 0; y < indexed8.height(); ++y)
-        std::memcpy(out.pixels.data() + std::size_t(y) * width, indexed8.constScanLine(y), width);
-    for (QRgb color : indexed8.colorTable())
-        out.palette.push_back(color & 0xFFFFFF);
-    return out;
-}
-
 } // namespace plotwise

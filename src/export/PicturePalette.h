@@ -17,7 +17,4 @@ struct IndexedPicture {
 // keeps them all exact.
 std::optional<IndexedPicture> exactPalette(const QImage& rgb32);
 
-// An 8-bit indexed picture's own indices and colour table (without alpha).
-IndexedPicture indexedPicture(const QImage& indexed8);
-
 } // namespace plotwise

@@ -45,13 +45,11 @@ int writeWithQt(const QImage& picture, QIODevice& device, const char* format, in
                         [quality](QImageWriter& writer) { writer.setQuality(quality); });
 }
 
-// An indexed picture or one of at most 256 colours (every plot) is written by
-// the palette writer, any other through Qt.
+// A picture of at most 256 colours (every plot) is written by the palette
+// writer, any other through Qt.
 int writePng(const QImage& picture, QIODevice& device) {
     const std::optional<IndexedPicture> indexed =
-        picture.format() == QImage::Format_Indexed8
-            ? indexedPicture(picture)
-            : exactPalette(picture.convertToFormat(QImage::Format_RGB32));
+        exactPalette(picture.convertToFormat(QImage::Format_RGB32));
     if (!indexed)
         return writeEncoded(picture, device, "png",
                             [](QImageWriter& writer) { writer.setCompression(kPngCompression); });
