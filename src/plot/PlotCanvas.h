@@ -51,9 +51,10 @@ public:
     void clear();
     // Starts the picture's background (its frame, grid and labels) on a
     // cleared picture; endBackground() ends it. On the picture's own image
-    // the drawing in between is recorded, and at each keepBackground() the
-    // picture drawn so far is kept for reuse, or taken from one of the last
-    // few kept when that one was drawn by the very same steps.
+    // the drawing in between is recorded; at each keepBackground() the
+    // picture drawn so far is taken from one of the last few kept when that
+    // one was drawn by the very same steps, else drawn (and kept the second
+    // time the same steps come).
     void beginBackground();
     void keepBackground();
     void endBackground();
@@ -117,7 +118,7 @@ private:
     // Records the step while a background is recorded, else draws it.
     void apply(Step step);
     void drawRecorded(); // the recorded steps not yet on the image
-    void own();
+    void own();          // a picture no one else holds, before drawing on it
     QImage freeImage(int width, int height);
     void retire(QImage image);
 
