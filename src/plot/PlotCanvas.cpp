@@ -19,8 +19,10 @@ constexpr int kDotsPerMeter = 3780;
 constexpr std::size_t kKeptBackgrounds = 4;
 constexpr std::size_t kKeptFonts = 16;
 constexpr qsizetype kKeptWidths = 4096;
-// Pictures handed to writers (convert all keeps eight under way) or kept.
+// Pictures handed to writers (convert all keeps eight under way), and of
+// those let go again the ones kept for the next drawings.
 constexpr std::size_t kSparePictures = 12;
+constexpr std::size_t kFreeSpares = 2;
 
 QImage blankImage(int width, int height) {
     QImage image(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
@@ -97,12 +99,7 @@ void PlotCanvas::own() {
     QImage copy = freeImage(image_.width(), image_.height());
     if (copy.isNull()) return; // no memory: Qt's own copy fails as well, and draws nothing
     std::memcpy(copy.bits(), image_.constBits(), std::size_t(image_.sizeInBytes()));
-    const bool kept =
-        std::any_of(backgrounds_.begin(), backgrounds_.end(), [this](const Background& b) {
-            return b.image.cacheKey() == image_.cacheKey();
-        });
-    QImage shared = std::exchange(image_, std::move(copy));
-    if (!kept) retire(std::move(shared));
+    retire(std::exchange(image_, std::move(copy)));
 }
 
 QImage PlotCanvas::freeImage(int width, int height) {
@@ -122,9 +119,20 @@ QImage PlotCanvas::freeImage(int width, int height) {
 
 // Pictures the canvas no longer draws on, kept to be drawn on again once no
 // one else holds them: a new picture costs the system fresh pages each time.
+// A kept background is not one of them, and of the pictures no one holds any
+// more only a few stay (after convert all, the writers let go of eight).
 void PlotCanvas::retire(QImage image) {
     if (image.isNull()) return;
+    for (const Background& kept : backgrounds_)
+        if (kept.image.cacheKey() == image.cacheKey()) return;
     spares_.push_back(std::move(image));
+    std::size_t free = 0;
+    for (auto spare = spares_.begin(); spare != spares_.end();) {
+        if (spare->isDetached() && ++free > kFreeSpares)
+            spare = spares_.erase(spare);
+        else
+            ++spare;
+    }
     if (spares_.size() > kSparePictures) spares_.pop_front();
 }
 
