@@ -33,6 +33,7 @@ IndexedPicture cubeColors(const QImage& picture) {
                 out.palette.push_back(qRgb(levelValue(r, 6), levelValue(g, 7), levelValue(b, 6)));
     out.pixels.reserve(std::size_t(picture.width()) * std::size_t(picture.height()));
     for (int y = 0; y < picture.height(); ++y) {
+        out.rows.push_back(out.pixels.size());
         for (int x = 0; x < picture.width(); ++x) {
             QRgb c = reinterpret_cast<const QRgb*>(picture.constScanLine(y))[x];
             int i = (level(qRed(c), 6) * 7 + level(qGreen(c), 7)) * 6 + level(qBlue(c), 6);
@@ -74,8 +75,7 @@ bool putImage(GifFileType* gif, IndexedPicture& indexed, int width, int height) 
     if (EGifPutScreenDesc(gif, width, height, 8, 0, map.get()) == GIF_ERROR) return false;
     if (EGifPutImageDesc(gif, 0, 0, width, height, false, nullptr) == GIF_ERROR) return false;
     for (int y = 0; y < height; ++y) {
-        GifPixelType* row = indexed.pixels.data() + std::size_t(y) * std::size_t(width);
-        if (EGifPutLine(gif, row, width) == GIF_ERROR) return false;
+        if (EGifPutLine(gif, indexed.row(y), width) == GIF_ERROR) return false;
     }
     return true;
 }

@@ -45,16 +45,17 @@ template <int Bits> void packRow(const unsigned char* in, int width, unsigned ch
     *out = static_cast<unsigned char>(value);
 }
 
-// Each row: the filter byte, then the packed indices. A row like the one
-// above (most of a plot) is written as that row (filter 2, "up": every byte
-// 0), which zlib packs in a fraction of the time; the others unfiltered.
+// Each row: the filter byte, then the packed indices. A row that shares the
+// indices of the row above (most of a plot) is written as that row (filter
+// 2, "up": every byte 0), which zlib packs in a fraction of the time; the
+// others unfiltered.
 std::string packedRows(const IndexedPicture& picture, int width, int height, int bits) {
     const std::size_t rowBytes = (std::size_t(width) * std::size_t(bits) + 7) / 8;
     std::string rows(std::size_t(height) * (rowBytes + 1), '\0');
-    const unsigned char* in = picture.pixels.data();
     auto* out = reinterpret_cast<unsigned char*>(rows.data()) + 1;
-    for (int y = 0; y < height; ++y, in += width, out += rowBytes + 1) {
-        if (y > 0 && std::memcmp(in, in - width, std::size_t(width)) == 0) {
+    for (int y = 0; y < height; ++y, out += rowBytes + 1) {
+        const unsigned char* in = picture.row(y);
+        if (picture.sharesRowAbove(y)) {
             out[-1] = 2;
             continue;
         }
