@@ -1,6 +1,7 @@
 // plotwise-cli index, find and export-index on a copy of the sample archive,
 // run in its folder (root/, index.sqlite); outputs against the files in data/.
 #include "ArchiveFixture.h"
+#include "support/CaseFile.h"
 #include "support/CommandRun.h"
 
 #include <gtest/gtest.h>
@@ -18,14 +19,6 @@ namespace {
 // Runs a shell line in the archive's folder; `$cli` in it names the tool.
 ::test::CommandRun shell(const ArchiveFixture& archive, const std::string& line) {
     return ::test::runCommand("cli='" PLOTWISE_CLI "'; cd '" + archive.folder.path() + "' && " + line);
-}
-
-std::string golden(const std::string& name) {
-    std::ifstream in(std::string(PLOTWISE_TESTDATA_DIR) + "/" + name, std::ios::binary);
-    EXPECT_TRUE(in.is_open()) << name;
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 // Folder permissions bind root only through another user: then "nobody" runs it.
@@ -51,7 +44,7 @@ TEST(ArchiveCli, IndexFindAndExport) {
     for (const auto& [line, expected] : rows) {
         const auto run = shell(archive, line);
         EXPECT_EQ(run.status, 0) << line;
-        EXPECT_TRUE(run.output == golden(expected)) << line << " differs from " << expected;
+        EXPECT_TRUE(run.output == plotwise::test::dataFileBytes(expected)) << line << " differs from " << expected;
     }
 
     // Bad input: usage errors exit 2, an index or a folder that cannot be used 1.

@@ -25,13 +25,6 @@ ShellRun shell(const std::string& line) {
                             PLOTWISE_SAMPLES_DIR + "\" && timeout 60 bash -c '" + line + "' 2>&1");
 }
 
-std::string bytesOf(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 bool isRoot() { return ::geteuid() == 0; }
 
 // Each row prepares OUT in a fresh folder, runs the command with OUT and
@@ -90,7 +83,7 @@ TEST(CliFaults, BadOutputsFailAndKeepWhatWasThere) {
         EXPECT_EQ(shell(d + "ls -l $d").output, before);
         for (const char* name : {"OUT.png", "OUT.pdf", "file"}) {
             if (fs::is_regular_file(temp.path(name))) {
-                EXPECT_EQ(bytesOf(temp.path(name)), old) << name;
+                EXPECT_EQ(plotwise::test::fileBytes(temp.path(name)), old) << name;
             }
         }
         if (fs::exists(temp.path("fifo"))) {

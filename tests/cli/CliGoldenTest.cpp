@@ -2,6 +2,7 @@
 // the samples folder and compares its exit status and its output, byte for
 // byte, with a file in data/. Regenerate a file only after checking the new
 // output by hand.
+#include "support/CaseFile.h"
 #include "support/CommandRun.h"
 #include "support/TempFolder.h"
 
@@ -25,18 +26,10 @@ CliRun runCli(const std::string& arguments) {
                             PLOTWISE_CLI + "\" " + arguments + " 2>/dev/null");
 }
 
-std::string readFile(const std::string& name) {
-    std::ifstream in(std::string(PLOTWISE_TESTDATA_DIR) + "/" + name, std::ios::binary);
-    EXPECT_TRUE(in.is_open()) << name;
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 } // namespace
 
 TEST(CliGolden, OutputMatchesTheExpectedFiles) {
-    std::istringstream cases(readFile("cases.txt"));
+    std::istringstream cases(plotwise::test::dataFileBytes("cases.txt"));
     const std::string samples = PLOTWISE_SAMPLES_DIR;
     std::string line;
     int rows = 0;
@@ -52,8 +45,10 @@ TEST(CliGolden, OutputMatchesTheExpectedFiles) {
         EXPECT_EQ(run.status, status) << arguments;
         for (auto at = run.output.find(samples); at != std::string::npos; at = run.output.find(samples))
             run.output.replace(at, samples.size(), "<samples>");
-        if (expected != "*")
-            EXPECT_TRUE(run.output == (expected == "-" ? "" : readFile(expected))) << arguments << " differs from " << expected;
+        if (expected != "*") {
+            EXPECT_TRUE(run.output == (expected == "-" ? "" : plotwise::test::dataFileBytes(expected)))
+                << arguments << " differs from " << expected;
+        }
     }
     EXPECT_GT(rows, 80); // the cases were read
 }

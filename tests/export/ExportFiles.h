@@ -13,12 +13,6 @@
 
 namespace plotwise::test {
 
-// Whole content of a file, "" when missing.
-inline std::string fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // Every entry of a folder, hidden ones included.
 inline std::set<std::string> folderEntries(const std::string& folder) {
     std::set<std::string> names;

@@ -64,11 +64,6 @@ inline std::optional<std::string> optionalBytes(const std::string& field) {
     return field == "(none)" ? std::nullopt : std::optional(bytesOf(field));
 }
 
-inline std::string fileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 inline std::string nrcurFile(const std::string& peak = "25.34") {
     return keyedSingleFile(
         10, {"SPNO\t1", "YPeak\t" + peak, "XPeak\t412.5", "WavePoint\t3", "Interval\t2"},

@@ -11,7 +11,7 @@ namespace plotwise {
 namespace {
 
 using test::CoreFixture;
-using test::fileText;
+using test::fileBytes;
 
 constexpr int kInnerW = 12780, kInnerH = 13485, kOuterW = 12915; // an 800 x 500 plot
 
@@ -32,7 +32,7 @@ std::string startState(Form1Core& core) {
 TEST(Form1CoreStartup, TextsWithAndWithoutLanguageFile) {
     for (const auto& [line, row] : test::readCases(PLOTWISE_TESTDATA_DIR "/start_texts.txt")) {
         CoreFixture f;
-        if (row[1] != "(none)") f.temp.write("Console/CURVELANG.TXT", fileText(PLOTWISE_TESTDATA_DIR "/" + row[1]));
+        if (row[1] != "(none)") f.temp.write("Console/CURVELANG.TXT", fileBytes(PLOTWISE_TESTDATA_DIR "/" + row[1]));
         f.put(row[2], row[2] == "A.nrcur" ? test::nrcurFile() : "a\tb\r\n");
         Form1Core& core = f.start();
         EXPECT_EQ(core.shellState().languageLoaded, row[1] != "(none)") << line;
@@ -78,7 +78,7 @@ TEST(Form1CoreStartup, PathOnTheCommandLine) {
     EXPECT_FALSE(core.shellState().hookMouseWheel) << "/W beside a path";
 
     // A multi-spindle file is drawn with every spindle.
-    f.put("sub/E.NRACD", test::fileText(PLOTWISE_SAMPLES_DIR "/engine_head_4spindle.nracd"));
+    f.put("sub/E.NRACD", test::fileBytes(PLOTWISE_SAMPLES_DIR "/engine_head_4spindle.nracd"));
     EXPECT_TRUE(core.navigator().openPath(f.temp.path("work/sub/E.NRACD")));
     EXPECT_EQ(core.grid1().rowCount(), 5) << "four spindles loaded";
 
@@ -137,14 +137,14 @@ TEST(Form1CorePathCfg, RoundTrip) {
         core.navigator().dir1Open(folder);
         core.formUnload();
         const std::string saved = "\"" + f.temp.path() + " [TEMP]\"\r\n\"" + folder + "\"\r\n";
-        EXPECT_EQ(fileText(kept), saved);
+        EXPECT_EQ(fileBytes(kept), saved);
         EXPECT_EQ(std::filesystem::exists(f.program + "/PATH.CFG"), writable);
 
         Form1Core& again = f.start(writable ? f.program : f.work);
         EXPECT_EQ(again.folders().dir, folder);
         EXPECT_EQ(again.folders().drive, f.temp.path() + " [TEMP]");
         again.formUnload(); // closing at once writes the same folder back
-        EXPECT_EQ(fileText(kept), saved);
+        EXPECT_EQ(fileBytes(kept), saved);
     }
 }
 

@@ -81,8 +81,8 @@ TEST(CurveListHandlers, PressCurvesGetLoadAxesAndTheViewFollowsNewCurves) {
                                                  {"press_fit_bearing.spcur", 19}};
     for (const auto& [file, curveEnd] : files) {
         CoreFixture f;
-        f.put(file, test::fileText(std::string(PLOTWISE_SAMPLES_DIR "/") + file));
-        f.put("zz_bolt.nrcur", test::fileText(PLOTWISE_SAMPLES_DIR "/M8_bolt_spindle1.nrcur"));
+        f.put(file, test::fileBytes(std::string(PLOTWISE_SAMPLES_DIR "/") + file));
+        f.put("zz_bolt.nrcur", test::fileBytes(PLOTWISE_SAMPLES_DIR "/M8_bolt_spindle1.nrcur"));
         Form1Core& core = f.start();
         core.plotPanel().hsChange(900); // the user places the view
         core.listPanel().setEntryChecked(f.entryNamed(file), true);

@@ -14,7 +14,7 @@
 namespace plotwise {
 namespace {
 
-using test::fileText;
+using test::fileBytes;
 
 // Sets an environment variable for one test and puts the old value back.
 class ScopedEnv {
@@ -39,10 +39,10 @@ TEST(LocalPlatform, FilesAndFolders) {
     const std::string path = temp.path("PATH.CFG");
     ASSERT_TRUE(platform.replaceFile(path, "old, longer\r\n"));
     ASSERT_TRUE(platform.replaceFile(path, "new\r\n"));
-    EXPECT_EQ(fileText(path), "new\r\n");
+    EXPECT_EQ(fileBytes(path), "new\r\n");
     const std::string blocker = temp.write("plain-file", "x");
     EXPECT_FALSE(platform.replaceFile(blocker + "/PATH.CFG", "data"));
-    EXPECT_EQ(fileText(blocker), "x");
+    EXPECT_EQ(fileBytes(blocker), "x");
     temp.makeFolder("folder");
     EXPECT_EQ(platform.fileSize(path), 5);
     EXPECT_EQ(platform.fileSize(temp.path("folder")), 0);

@@ -16,8 +16,11 @@ TEST(StatsPictures, DrawEveryGroupWithLimitsAndOutliersInRed) {
     std::vector<PeakGroup> groups(2);
     for (int g = 0; g < 2; ++g) {
         groups[std::size_t(g)].spindle = g + 1;
-        for (double v : {25.0, 25.2, 24.9, 25.1, 25.0, 24.8, 31.0})
-            groups[std::size_t(g)].curves.push_back({.y = v + g, .x = 10 * v, .yName = "Torque", .xName = "Angle"});
+        for (double v : {25.0, 25.2, 24.9, 25.1, 25.0, 24.8, 31.0}) {
+            CurvePeak peak;
+            peak.y = v + g, peak.x = 10 * v, peak.yName = "Torque", peak.xName = "Angle";
+            groups[std::size_t(g)].curves.push_back(peak);
+        }
     }
     LimitSet limits;
     addLimits("20:30", limits);
@@ -32,7 +35,11 @@ TEST(StatsPictures, DrawEveryGroupWithLimitsAndOutliersInRed) {
         EXPECT_GT(red, 100);
     }
     std::vector<PeakGroup> huge(1);
-    for (double v : {1e308, -1e308, 1e308}) huge[0].curves.push_back({.y = v});
+    for (double v : {1e308, -1e308, 1e308}) {
+        CurvePeak peak;
+        peak.y = v;
+        huge[0].curves.push_back(peak);
+    }
     EXPECT_FALSE(writeStatsPicture(computeStats(huge, {}, {}), PictureKind::Individuals, folder.path("huge.png")));
     EXPECT_TRUE(pictureFormatKnown("a.Pdf") && pictureFormatKnown("a.png") && !pictureFormatKnown("a.tif"));
 }

@@ -6,6 +6,7 @@
 
 #include <fstream>
 #include <iomanip>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -30,6 +31,13 @@ inline std::vector<std::pair<std::string, CaseFields>> readCases(const std::stri
         if (!f.empty()) cases.emplace_back(line, std::move(f));
     }
     return cases;
+}
+
+// A file of the test's data folder, whole; fails when it cannot be read.
+inline std::string dataFileBytes(const std::string& name) {
+    std::ifstream in(std::string(PLOTWISE_TESTDATA_DIR) + "/" + name, std::ios::binary);
+    EXPECT_TRUE(in.is_open()) << name;
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 } // namespace plotwise::test

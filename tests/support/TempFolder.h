@@ -2,6 +2,7 @@
 // A temporary folder for one test, removed with the object.
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 
@@ -39,6 +40,12 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// Whole content of a file, "" when missing.
+inline std::string fileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 // Lines joined with CR LF, each line ended.
 inline std::string crlf(std::initializer_list<std::string> lines) {

@@ -190,7 +190,7 @@ TEST_F(MainWindowTest, FolderListOpensASubfolderAndClosingSavesIt) {
     ASSERT_EQ(list().rowCount(), 1);
     EXPECT_TRUE(list().data(list().index(0, 0)).toString().startsWith("E.NRACD"));
     window_->close();
-    EXPECT_NE(test::fileText(f_.program + "/PATH.CFG").find(f_.temp.path("work/multi")),
+    EXPECT_NE(test::fileBytes(f_.program + "/PATH.CFG").find(f_.temp.path("work/multi")),
               std::string::npos);
 }
 
