@@ -24,10 +24,16 @@ constexpr qsizetype kKeptWidths = 4096;
 constexpr std::size_t kSparePictures = 12;
 constexpr std::size_t kFreeSpares = 2;
 
-QImage blankImage(int width, int height) {
+// A picture whose pixels are still to be written.
+QImage newImage(int width, int height) {
     QImage image(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
     image.setDotsPerMeterX(kDotsPerMeter);
     image.setDotsPerMeterY(kDotsPerMeter);
+    return image;
+}
+
+QImage blankImage(int width, int height) {
+    QImage image = newImage(width, height);
     image.fill(Qt::white);
     return image;
 }
@@ -111,10 +117,7 @@ QImage PlotCanvas::freeImage(int width, int height) {
         spares_.erase(spare);
         return image;
     }
-    QImage image(width, height, QImage::Format_RGB32); // every pixel is written next
-    image.setDotsPerMeterX(kDotsPerMeter);
-    image.setDotsPerMeterY(kDotsPerMeter);
-    return image;
+    return newImage(width, height); // every pixel is written next
 }
 
 // Pictures the canvas no longer draws on, kept to be drawn on again once no
